@@ -1,0 +1,160 @@
+#include "engine/pagefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace quillet {
+
+namespace {
+
+const QByteArray utf8Bom("\xEF\xBB\xBF");
+constexpr const char* shiftJisName = "Shift_JIS";
+
+QString undecodableError()
+{
+    return QStringLiteral("文字コードを正しく変換できないバイトを含んでいます。");
+}
+
+QString unencodableError()
+{
+    return QStringLiteral("ファイルの文字コードで表せない文字を含んでいます。");
+}
+
+bool hasHighByte(const QByteArray& bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+bool declaresUtf8(const QByteArray& asciiBytes)
+{
+    static const QRegularExpression declaration(QStringLiteral(R"(charset *= *["']?utf-8)"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    return declaration.match(QString::fromLatin1(asciiBytes)).hasMatch();
+}
+
+PageEncoding detectEncoding(const QByteArray& bytes)
+{
+    if (bytes.startsWith(utf8Bom))
+        return PageEncoding::Utf8WithBom;
+    if (hasHighByte(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = utf8.decode(bytes);
+        return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
+    }
+    return declaresUtf8(bytes) ? PageEncoding::Utf8 : PageEncoding::ShiftJis;
+}
+
+struct Decoded
+{
+    bool ok = false;
+    QString text;
+};
+
+Decoded decodeAs(const QByteArray& body, PageEncoding encoding)
+{
+    QStringDecoder decoder = encoding == PageEncoding::ShiftJis
+                                 ? QStringDecoder(shiftJisName)
+                                 : QStringDecoder(QStringDecoder::Utf8,
+                                                  QStringDecoder::Flag::ConvertInitialBom);
+    QString text = decoder.decode(body);
+    return {decoder.isValid() && !decoder.hasError(), text};
+}
+
+struct Encoded
+{
+    bool ok = false;
+    QByteArray bytes;
+};
+
+Encoded encodeAs(const QString& text, PageEncoding encoding)
+{
+    QStringEncoder encoder = encoding == PageEncoding::ShiftJis
+                                 ? QStringEncoder(shiftJisName)
+                                 : QStringEncoder(QStringEncoder::Utf8);
+    QByteArray bytes = encoder.encode(text);
+    return {encoder.isValid() && !encoder.hasError(), bytes};
+}
+
+bool isLfFile(const QString& text)
+{
+    return !text.contains(u'\r') && text.contains(u'\n');
+}
+
+} // namespace
+
+PageRead decodePage(const QByteArray& bytes)
+{
+    PageRead read;
+    read.page.format.encoding = detectEncoding(bytes);
+    const QByteArray body =
+        read.page.format.encoding == PageEncoding::Utf8WithBom ? bytes.mid(utf8Bom.size()) : bytes;
+    const Decoded decoded = decodeAs(body, read.page.format.encoding);
+    // Invalid bytes and duplicate codes would come back different: refuse rather than corrupt.
+    const Encoded again = encodeAs(decoded.text, read.page.format.encoding);
+    if (!decoded.ok || !again.ok || again.bytes != body) {
+        read.error = undecodableError();
+        return read;
+    }
+    read.page.format.lfLineEnds = isLfFile(decoded.text);
+    read.page.text = read.page.format.lfLineEnds
+                         ? QString(decoded.text).replace(u'\n', QStringLiteral("\r\n"))
+                         : decoded.text;
+    read.ok = true;
+    return read;
+}
+
+PageBytes encodePage(const QString& text, const PageFormat& format)
+{
+    const QString onDisk =
+        format.lfLineEnds ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                          : text;
+    Encoded encoded = encodeAs(onDisk, format.encoding);
+    if (format.encoding == PageEncoding::Utf8WithBom)
+        encoded.bytes.prepend(utf8Bom);
+    return {encoded.ok, encoded.bytes};
+}
+
+PageRead readPage(const QString& path)
+{
+    PageRead read;
+    if (QFileInfo(path).isDir()) {
+        read.error = QStringLiteral("フォルダです。");
+        return read;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        read.error = file.errorString();
+        return read;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        read.error = file.errorString();
+        return read;
+    }
+    return decodePage(bytes);
+}
+
+PageWrite writePage(const QString& path, const QString& text, const PageFormat& format)
+{
+    const PageBytes encoded = encodePage(text, format);
+    if (!encoded.ok)
+        return {false, unencodableError()};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(encoded.bytes) != encoded.bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+} // namespace quillet

@@ -1,0 +1,83 @@
+#include "engine/unhighlight.h"
+
+#include "engine/pathnames.h"
+#include "engine/textops.h"
+
+#include <QStringList>
+
+namespace quillet {
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+QString cleanLineOfFirst(const QString& text, const QString& key)
+{
+    const qsizetype c = find(text, key, 1);
+    if (c == 0)
+        return text;
+    return editLineAround(text, c, UnhighlightLine);
+}
+
+} // namespace
+
+QString UnhighlightLine(const QString& line)
+{
+    QString result = replaceAll(line, QStringLiteral("<!--"), {});
+    result = replaceAll(result, QStringLiteral("-->"), {});
+    result = replaceAll(result, QStringLiteral("</span>"), {});
+    const qsizetype t = find(result, QStringLiteral("<span"), 1);
+    if (t == 0)
+        return result;
+    const qsizetype u = find(result, QStringLiteral(">"), t);
+    if (u == 0)
+        return result;
+    return replaceAll(result, result.mid(t - 1, u - t + 1), {});
+}
+
+QString RemoveSelfHighlight(const QString& path, const QString& text)
+{
+    const QString key = path.isEmpty() ? QStringLiteral("<!--<a") : GetFileName(path);
+    return cleanLineOfFirst(text, key);
+}
+
+QString RemoveBlockHighlight(const QString& path, const QString& block)
+{
+    return cleanLineOfFirst(block, GetFileName(path));
+}
+
+QString trimLineBreakPairs(QString text)
+{
+    while (text.startsWith(crlf))
+        text.remove(0, crlf.size());
+    while (text.endsWith(crlf))
+        text.chop(crlf.size());
+    return text;
+}
+
+PreparedMenuText PrepareMenuText(const QString& menuText)
+{
+    const QString trimmed = trimLineBreakPairs(menuText);
+    if (trimmed.isEmpty())
+        return {};
+    QStringList lines = trimmed.split(crlf);
+    for (QString& line : lines) {
+        if (line.contains(QStringLiteral("<!--<a"))) {
+            line = UnhighlightLine(line);
+            break;
+        }
+    }
+    PreparedMenuText prepared;
+    prepared.cleaned = lines.join(crlf);
+    prepared.escaped = replaceAll(prepared.cleaned, QStringLiteral("<"), QStringLiteral("&lt;"));
+    prepared.escaped = replaceAll(prepared.escaped, QStringLiteral(">"), QStringLiteral("&gt;"));
+    return prepared;
+}
+
+QString unescapeMenuText(const QString& stored)
+{
+    const QString lt = replaceAll(stored, QStringLiteral("&lt;"), QStringLiteral("<"));
+    return replaceAll(lt, QStringLiteral("&gt;"), QStringLiteral(">"));
+}
+
+} // namespace quillet
