@@ -11,8 +11,12 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
+// An empty key (a path without a folder) would match the first line of every page and
+// strip its comments, so it cleans nothing.
 QString cleanLineOfFirst(const QString& text, const QString& key)
 {
+    if (key.isEmpty())
+        return text;
     const qsizetype c = find(text, key, 1);
     if (c == 0)
         return text;
