@@ -1,0 +1,10 @@
+#include "project/projectstore.h"
+
+namespace quillet {
+
+DeleteOutcome ProjectStore::DeleteProject(const QString&, StoreDialogs&)
+{
+    return {};
+}
+
+} // namespace quillet

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The project text: the whole content of "mprj.xml", read and edited as a string, never
+// parsed as XML. Positions are 1-based, 0 means absent; texts of any length are handled.
+// Every writer leaves the text unchanged when it returns false.
+namespace quillet {
+
+inline const QString projectDeclarationLine =
+    QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>");
+
+// "<projectname name=" + quoted name + ">": the only way a project is found again.
+QString projectKeyLine(const QString& name);
+
+// --- Readers -------------------------------------------------------------------------------
+
+// The names in file order, duplicates included: the first double-quoted value after each
+// "<projectname". The list ends at a "<projectname" without two double quotes after it.
+QStringList projectNamesIn(const QString& text);
+
+// Position of the first whole key line of the name, or 0.
+qsizetype projectKeyIn(const QString& text, const QString& name);
+
+// Whether the project at key has its own "</projectname>" (one before the next project's key
+// line). Without it the project cannot be edited or removed safely.
+bool hasOwnProjectEnd(const QString& text, qsizetype key);
+
+// The content of element tag ("files" or "orgstring") of the project at key, or nothing when
+// the project has no complete element of its own: opening and closing tags both inside the
+// project (before its own "</projectname>", or before the next key line when it has none).
+std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag);
+
+// The name in the lastfile element, or empty when there is none or it is not closed.
+QString lastProjectIn(const QString& text);
+
+// Stored orgstring content to menu text: one CR LF dropped at each end, "<" and ">" restored.
+QString menuTextFromStored(const QString& content);
+
+// Stored files content to file list entries: line breaks removed, blank lines skipped,
+// entries not trimmed, in stored order.
+QStringList fileListFromStored(const QString& content);
+
+// --- Writers -------------------------------------------------------------------------------
+
+// The text of a file without projects: the declaration line, "<root>" and "</root>".
+QString emptyProjectText();
+
+// A new project with empty files and orgstring elements put before every "</root>";
+// false when the text holds no "</root>".
+bool addProject(QString& text, const QString& name);
+
+// The element tag of the project at key set to content. A project lacking the element gets
+// it just before its own "</projectname>". False, text unchanged, when the project has no
+// end of its own or holds only one of the element's two tags.
+bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QString& content);
+
+// The files element of the project at key set to the entries joined with CR LF.
+bool SaveFileList(QString& text, qsizetype key, const QStringList& files);
+
+// The orgstring element of the project at key set to the escaped menu text (as prepared by
+// the engine's PrepareMenuText).
+bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText);
+
+// Records name as the last project: in the lastfile element, or in a new one after every
+// "<root>" when there is none (a text with neither stays unchanged and that is no failure).
+// False only for a "<lastfile>" without a "</lastfile>" after it.
+bool SetLastProject(QString& text, const QString& name);
+
+// Removes the project at key, from its key line through its own "</projectname>", with the
+// line break that joined it to the text around it. False when it has no end of its own.
+bool removeProject(QString& text, qsizetype key);
+
+} // namespace quillet
