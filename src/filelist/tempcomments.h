@@ -13,8 +13,8 @@ namespace quillet {
 // "\?" keeps "??-" from being read as a trigraph.
 inline const QString temporaryComment = QStringLiteral("<!--??\?-->");
 
-    // The refusal of an empty project name, or nothing when the run may start.
-    std::optional<UserMessage> checkCommentProjectName(const QString& projectName);
+// The refusal of an empty project name, or nothing when the run may start.
+std::optional<UserMessage> checkCommentProjectName(const QString& projectName);
 
 // Replaces every temporary comment in the page by "<!--" + projectName + "-->" and saves it;
 // a page without one is not written. Unreadable or unwritable pages are logged as such.

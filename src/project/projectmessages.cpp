@@ -2,17 +2,69 @@
 
 namespace quillet {
 
-std::optional<UserMessage> checkSaveName(const QString&)
+namespace {
+
+const QString writeErrorTitle = QStringLiteral("XML書き込みエラー");
+const QString deletionErrorTitle = QStringLiteral("プロジェクト消去エラー");
+const QString malformedText = QStringLiteral("プロジェクトファイルの形式が正しくありません。");
+
+} // namespace
+
+std::optional<UserMessage> checkSaveName(const QString& name)
 {
-    return {};
+    if (!name.isEmpty())
+        return std::nullopt;
+    return UserMessage{QStringLiteral("プロジェクト名が有りません。"),
+                       QStringLiteral("プロジェクト名を入力して下さい。")};
 }
-UserMessage deleteQuestion(const QString&)
+
+UserMessage deleteQuestion(const QString& name)
 {
-    return {};
+    return {{}, QStringLiteral("プロジェクト「") + name + QStringLiteral("」を削除しますか?")};
 }
+
 UserMessage overwriteQuestion()
 {
-    return {};
+    return {QStringLiteral("プロジェクトの更新"),
+            QStringLiteral("プロジェクトの書き換えを行います。")};
+}
+
+UserMessage noFilesToSaveMessage()
+{
+    return {QStringLiteral("プロジェクト保存エラー"),
+            QStringLiteral("プロジェクトの保存には少なくても１つのファイルが必要です。")};
+}
+
+UserMessage lastProjectNotWrittenMessage()
+{
+    return {writeErrorTitle, QStringLiteral("最後のファイルが書き込めませんでした。")};
+}
+
+UserMessage malformedForSaveMessage()
+{
+    return {writeErrorTitle, malformedText};
+}
+
+UserMessage malformedForDeletionMessage()
+{
+    return {deletionErrorTitle, malformedText};
+}
+
+UserMessage projectNotFoundMessage()
+{
+    return {deletionErrorTitle, QStringLiteral("プロジェクトが見つかりませんでした。")};
+}
+
+UserMessage projectFileUnreadableMessage(const QString& error)
+{
+    return {QStringLiteral("XML読み込みエラー"),
+            QStringLiteral("プロジェクトファイルを読み込めませんでした。\r\n") + error};
+}
+
+UserMessage projectFileUnwritableMessage(const QString& error)
+{
+    return {writeErrorTitle,
+            QStringLiteral("プロジェクトファイルを書き込めませんでした。\r\n") + error};
 }
 
 } // namespace quillet

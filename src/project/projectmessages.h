@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-// Messages of the project commands that the window needs before it calls the store.
+// The messages and questions of the project commands.
 namespace quillet {
 
 // The save command's refusal of an exactly empty name, or nothing when the name may be saved.
@@ -16,5 +16,15 @@ UserMessage deleteQuestion(const QString& name);
 
 // The question before an existing project is overwritten.
 UserMessage overwriteQuestion();
+
+UserMessage noFilesToSaveMessage();
+UserMessage lastProjectNotWrittenMessage();
+UserMessage malformedForSaveMessage();
+UserMessage malformedForDeletionMessage();
+UserMessage projectNotFoundMessage();
+
+// The project file could not be read or written; error is the system's description.
+UserMessage projectFileUnreadableMessage(const QString& error);
+UserMessage projectFileUnwritableMessage(const QString& error);
 
 } // namespace quillet

@@ -1,32 +1,105 @@
 #include "project/projectstore.h"
 
+#include "engine/pathnames.h"
+#include "filelist/filelistorder.h"
+#include "project/projectmessages.h"
+#include "project/projecttext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 namespace quillet {
 
 ProjectStore::ProjectStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
-ProjectList ProjectStore::LoadProjectList(StoreDialogs&)
+bool ProjectStore::readProjectFile(StoreDialogs& dialogs)
 {
-    return {};
+    if (!QFileInfo(m_filePath).exists()) {
+        m_loaded = true;
+        return true;
+    }
+    const PageRead read = readPage(m_filePath);
+    if (!read.ok) {
+        // Saving over a file we could not read would destroy every project in it.
+        m_loaded = false;
+        dialogs.showMessage(projectFileUnreadableMessage(read.error));
+        return false;
+    }
+    m_text = read.page.text;
+    m_format = read.page.format;
+    m_loaded = true;
+    return true;
 }
+
+bool ProjectStore::ensureLoaded(StoreDialogs& dialogs)
+{
+    return m_loaded || readProjectFile(dialogs);
+}
+
+bool ProjectStore::writeProjectText(const QString& text, StoreDialogs& dialogs)
+{
+    // The per-user data folder may not exist yet.
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    const PageWrite written = writePage(m_filePath, text, m_format);
+    if (!written.ok) {
+        dialogs.showMessage(projectFileUnwritableMessage(written.error));
+        return false;
+    }
+    m_text = text;
+    return true;
+}
+
+ProjectList ProjectStore::LoadProjectList(StoreDialogs& dialogs)
+{
+    ProjectList list;
+    if (!readProjectFile(dialogs)) {
+        list.readFailed = true;
+        return list;
+    }
+    list.names = GetProjectNames();
+    if (!list.names.isEmpty())
+        list.currentName = list.names.first();
+    const QString last = GetLastProject();
+    if (!last.isEmpty())
+        list.currentName = last;
+    return list;
+}
+
 QStringList ProjectStore::GetProjectNames() const
 {
-    return {};
+    return projectNamesIn(m_text);
 }
-qsizetype ProjectStore::FindProjectKey(const QString&) const
+
+qsizetype ProjectStore::FindProjectKey(const QString& name) const
 {
-    return 0;
+    return projectKeyIn(m_text, name);
 }
+
 QString ProjectStore::GetLastProject() const
 {
-    return {};
+    return lastProjectIn(m_text);
 }
-FileListLoad ProjectStore::LoadFileList(const QString&) const
+
+FileListLoad ProjectStore::LoadFileList(const QString& name) const
 {
-    return {};
+    const std::optional<QString> content =
+        projectElementIn(m_text, FindProjectKey(name), QStringLiteral("files"));
+    if (!content)
+        return {};
+    FileListLoad load;
+    load.files = sortFileList(fileListFromStored(*content));
+    if (!load.files.isEmpty())
+        load.searchFolder = GetFolderPath(load.files.first());
+    return load;
 }
-std::optional<QString> ProjectStore::LoadMenuText(const QString&) const
+
+std::optional<QString> ProjectStore::LoadMenuText(const QString& name) const
 {
-    return {};
+    const std::optional<QString> content =
+        projectElementIn(m_text, FindProjectKey(name), QStringLiteral("orgstring"));
+    if (!content)
+        return std::nullopt;
+    return menuTextFromStored(*content);
 }
 
 } // namespace quillet

@@ -103,6 +103,17 @@ public:
     DeleteOutcome DeleteProject(const QString& name, StoreDialogs& dialogs);
 
 private:
+    // Reads the file into the project text; false, with the message shown, when it exists
+    // but cannot be read. A missing file keeps the text.
+    bool readProjectFile(StoreDialogs& dialogs);
+
+    // Reads the file first when the text does not reflect it yet.
+    bool ensureLoaded(StoreDialogs& dialogs);
+
+    // Writes text over the file and makes it the project text; on failure the message is
+    // shown and both stay as they were.
+    bool writeProjectText(const QString& text, StoreDialogs& dialogs);
+
     QString m_filePath;
     QString m_text;
     PageFormat m_format;   // the form the file was read in; a new file gets the defaults

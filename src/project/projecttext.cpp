@@ -1,66 +1,246 @@
 #include "project/projecttext.h"
 
+#include "engine/textops.h"
+#include "engine/unhighlight.h"
+
 namespace quillet {
 
-QString projectKeyLine(const QString&)
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+const QString projectOpening = QStringLiteral("<projectname");
+const QString projectClosing = QStringLiteral("</projectname>");
+const QString lastOpening = QStringLiteral("<lastfile>");
+const QString lastClosing = QStringLiteral("</lastfile>");
+const QString rootOpening = QStringLiteral("<root>");
+const QString rootClosing = QStringLiteral("</root>");
+
+QString openingTag(const QString& tag)
 {
-    return {};
+    return u'<' + tag + u'>';
 }
-QStringList projectNamesIn(const QString&)
+
+QString closingTag(const QString& tag)
 {
-    return {};
+    return QStringLiteral("</") + tag + u'>';
 }
-qsizetype projectKeyIn(const QString&, const QString&)
+
+// Where the project at key ends: its own "</projectname>" when it has one before the next key
+// line; otherwise it runs to the next key line (or the end of the text) and cannot be edited.
+struct ProjectExtent
 {
-    return 0;
-}
-bool hasOwnProjectEnd(const QString&, qsizetype)
+    qsizetype ownEnd = 0; // position of its own "</projectname>", or 0
+    qsizetype limit = 0;  // first position that no longer belongs to the project
+};
+
+ProjectExtent projectExtent(const QString& text, qsizetype key)
 {
-    return false;
+    const qsizetype next = find(text, projectOpening, key + 1);
+    const qsizetype end = find(text, projectClosing, key + 1);
+    ProjectExtent extent;
+    if (end != 0 && (next == 0 || end < next))
+        extent.ownEnd = end;
+    extent.limit = extent.ownEnd != 0 ? extent.ownEnd : next != 0 ? next : text.size() + 1;
+    return extent;
 }
-std::optional<QString> projectElementIn(const QString&, qsizetype, const QString&)
+
+// An element of one project: whole (both tags inside the project), missing (neither tag
+// inside), or broken (only one of them, or the closing one beyond the project).
+struct ElementSpan
 {
-    return {};
-}
-QString lastProjectIn(const QString&)
+    enum class Kind { Whole, Missing, Broken };
+    Kind kind = Kind::Missing;
+    qsizetype opening = 0; // position of the opening tag when whole
+    qsizetype closing = 0; // position of the closing tag when whole
+};
+
+ElementSpan elementSpan(const QString& text, qsizetype key, const QString& tag)
 {
-    return {};
+    const ProjectExtent extent = projectExtent(text, key);
+    const QString open = openingTag(tag);
+    const QString close = closingTag(tag);
+    const qsizetype o = find(text, open, key);
+    const bool opened = o != 0 && o < extent.limit;
+    const qsizetype c = opened ? find(text, close, o + open.size()) : find(text, close, key);
+    const bool closed = c != 0 && c < extent.limit;
+    if (opened && closed)
+        return {ElementSpan::Kind::Whole, o, c};
+    if (!opened && !closed)
+        return {ElementSpan::Kind::Missing, 0, 0};
+    return {ElementSpan::Kind::Broken, 0, 0};
 }
-QString menuTextFromStored(const QString&)
+
+QString elementText(const QString& tag, const QString& content)
 {
-    return {};
+    return openingTag(tag) + crlf + content + crlf + closingTag(tag);
 }
-QStringList fileListFromStored(const QString&)
+
+} // namespace
+
+QString projectKeyLine(const QString& name)
 {
-    return {};
+    return QStringLiteral("<projectname name=\"") + name + QStringLiteral("\">");
 }
+
+QStringList projectNamesIn(const QString& text)
+{
+    QStringList names;
+    qsizetype p = find(text, projectOpening, 1);
+    while (p != 0) {
+        const qsizetype q1 = find(text, QStringLiteral("\""), p);
+        const qsizetype q2 = q1 != 0 ? find(text, QStringLiteral("\""), q1 + 1) : 0;
+        if (q2 == 0)
+            break;
+        names.append(text.mid(q1, q2 - q1 - 1));
+        p = find(text, projectOpening, q2);
+    }
+    return names;
+}
+
+qsizetype projectKeyIn(const QString& text, const QString& name)
+{
+    return find(text, projectKeyLine(name), 1);
+}
+
+bool hasOwnProjectEnd(const QString& text, qsizetype key)
+{
+    return key != 0 && projectExtent(text, key).ownEnd != 0;
+}
+
+std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag)
+{
+    if (key == 0)
+        return std::nullopt;
+    const ElementSpan span = elementSpan(text, key, tag);
+    if (span.kind != ElementSpan::Kind::Whole)
+        return std::nullopt;
+    const qsizetype contentStart = span.opening + openingTag(tag).size();
+    return text.mid(contentStart - 1, span.closing - contentStart);
+}
+
+QString lastProjectIn(const QString& text)
+{
+    const qsizetype s = find(text, lastOpening, 1);
+    if (s == 0)
+        return {};
+    const qsizetype start = s + lastOpening.size();
+    const qsizetype e = find(text, lastClosing, start);
+    if (e == 0)
+        return {};
+    QString name = text.mid(start - 1, e - start);
+    if (name.startsWith(crlf))
+        name.remove(0, crlf.size());
+    if (name.endsWith(crlf))
+        name.chop(crlf.size());
+    return name;
+}
+
+QString menuTextFromStored(const QString& content)
+{
+    QString menu = content;
+    if (menu.startsWith(crlf))
+        menu.remove(0, crlf.size());
+    if (menu.endsWith(crlf))
+        menu.chop(crlf.size());
+    return unescapeMenuText(menu);
+}
+
+QStringList fileListFromStored(const QString& content)
+{
+    QStringList entries;
+    const QStringList pieces = content.split(crlf);
+    for (QString piece : pieces) {
+        piece.remove(u'\r');
+        piece.remove(u'\n');
+        const bool onlySpaces =
+            std::all_of(piece.cbegin(), piece.cend(), [](QChar c) { return c == u' '; });
+        if (!onlySpaces)
+            entries.append(piece);
+    }
+    return entries;
+}
+
 QString emptyProjectText()
 {
-    return {};
+    return projectDeclarationLine + crlf + rootOpening + crlf + rootClosing;
 }
-bool addProject(QString&, const QString&)
+
+bool addProject(QString& text, const QString& name)
 {
+    if (!text.contains(rootClosing))
+        return false;
+    const QString project =
+        projectKeyLine(name) + crlf + openingTag(QStringLiteral("files")) + crlf +
+        closingTag(QStringLiteral("files")) + crlf + openingTag(QStringLiteral("orgstring")) +
+        crlf + closingTag(QStringLiteral("orgstring")) + crlf + projectClosing + crlf + rootClosing;
+    text = replaceAll(text, rootClosing, project);
+    return true;
+}
+
+bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QString& content)
+{
+    if (key == 0)
+        return false;
+    const ProjectExtent extent = projectExtent(text, key);
+    if (extent.ownEnd == 0)
+        return false;
+    const ElementSpan span = elementSpan(text, key, tag);
+    switch (span.kind) {
+    case ElementSpan::Kind::Whole: {
+        const qsizetype end = span.closing + closingTag(tag).size();
+        text.replace(span.opening - 1, end - span.opening, elementText(tag, content));
+        return true;
+    }
+    case ElementSpan::Kind::Missing:
+        text.insert(extent.ownEnd - 1, elementText(tag, content) + crlf);
+        return true;
+    case ElementSpan::Kind::Broken:
+        break;
+    }
     return false;
 }
-bool ReplaceElement(QString&, qsizetype, const QString&, const QString&)
+
+bool SaveFileList(QString& text, qsizetype key, const QStringList& files)
 {
-    return false;
+    return ReplaceElement(text, key, QStringLiteral("files"), files.join(crlf));
 }
-bool SaveFileList(QString&, qsizetype, const QStringList&)
+
+bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText)
 {
-    return false;
+    return ReplaceElement(text, key, QStringLiteral("orgstring"), escapedMenuText);
 }
-bool SaveMenuText(QString&, qsizetype, const QString&)
+
+bool SetLastProject(QString& text, const QString& name)
 {
-    return false;
+    const qsizetype s = find(text, lastOpening, 1);
+    if (s == 0) {
+        text = replaceAll(text, rootOpening,
+                          rootOpening + crlf + lastOpening + crlf + name + crlf + lastClosing);
+        return true;
+    }
+    const qsizetype start = s + lastOpening.size();
+    const qsizetype e = find(text, lastClosing, start);
+    if (e == 0)
+        return false;
+    text.replace(start - 1, e - start, crlf + name + crlf);
+    return true;
 }
-bool SetLastProject(QString&, const QString&)
+
+bool removeProject(QString& text, qsizetype key)
 {
-    return false;
-}
-bool removeProject(QString&, qsizetype)
-{
-    return false;
+    if (key == 0)
+        return false;
+    const ProjectExtent extent = projectExtent(text, key);
+    if (extent.ownEnd == 0)
+        return false;
+    const qsizetype from = key - 1;
+    qsizetype to = extent.ownEnd - 1 + projectClosing.size();
+    // Only the line break that joined the project to the next line goes with it: other
+    // blank lines (a menu text may hold some) stay as they are.
+    if (QStringView(text).left(from).endsWith(crlf) && QStringView(text).mid(to).startsWith(crlf))
+        to += crlf.size();
+    text.remove(from, to - from);
+    return true;
 }
 
 } // namespace quillet

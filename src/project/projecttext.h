@@ -61,7 +61,8 @@ bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QStr
 bool SaveFileList(QString& text, qsizetype key, const QStringList& files);
 
 // The orgstring element of the project at key set to the escaped menu text (as prepared by
-// the engine's PrepareMenuText).
+// the engine's PrepareMenuText). The save skips this for an empty menu text, which leaves
+// the stored one as it was.
 bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText);
 
 // Records name as the last project: in the lastfile element, or in a new one after every
