@@ -42,7 +42,8 @@ PageEncoding detectEncoding(const QByteArray& bytes)
     if (bytes.startsWith(utf8Bom))
         return PageEncoding::Utf8WithBom;
     if (hasHighByte(bytes)) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // Stateless: a character cut off by the end of the file is invalid, not pending.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8.decode(bytes);
         return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
     }
