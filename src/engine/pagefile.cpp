@@ -81,6 +81,17 @@ Encoded encodeAs(const QString& text, PageEncoding encoding)
     return {encoder.isValid() && !encoder.hasError(), bytes};
 }
 
+// QSaveFile derives the new file's mode from what the current user may do, which differs
+// from the page's own mode when the user is not its owner (root made a 0444 page 0644).
+bool keepPermissions(const QString& path, QSaveFile& file)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const QFileDevice::Permissions userBits =
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    return file.setPermissions(QFile::permissions(path) & ~userBits);
+}
+
 bool isLfFile(const QString& text)
 {
     return !text.contains(u'\r') && text.contains(u'\n');
@@ -147,6 +158,8 @@ PageWrite writePage(const QString& path, const QString& text, const PageFormat& 
         return {false, unencodableError()};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (!keepPermissions(path, file))
         return {false, file.errorString()};
     if (file.write(encoded.bytes) != encoded.bytes.size()) {
         const QString error = file.errorString();
