@@ -1,0 +1,67 @@
+#include "window/projectpanel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace quillet {
+
+namespace {
+
+template <typename Control> Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+} // namespace
+
+ProjectPanel::ProjectPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("FrmProject"));
+    setupControls();
+    setupLayout();
+}
+
+void ProjectPanel::setupControls()
+{
+    CmbName = named(new QComboBox(this), "CmbName");
+    CmbName->setEditable(true);
+    // Picked names must not be added to the list by pressing Enter.
+    CmbName->setInsertPolicy(QComboBox::NoInsert);
+    CmbName->setMinimumContentsLength(16);
+    CmbName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    TxtTag = named(new QLineEdit(this), "TxtTag");
+    TxtTag->setMinimumWidth(160);
+
+    CodEncode = named(new QPushButton(QStringLiteral("変換"), this), "CodEncode");
+    CmdDecode = named(new QPushButton(QStringLiteral("戻す"), this), "CmdDecode");
+    CmdClear = named(new QPushButton(QStringLiteral("クリア"), this), "CmdClear");
+    CmdLineDel = named(new QPushButton(QStringLiteral("選択行の削除"), this), "CmdLineDel");
+    CodEncode->setToolTip(QStringLiteral("メニューを置き換え文字に変換します"));
+    CmdDecode->setToolTip(QStringLiteral("置き換え文字をメニューに戻します"));
+    // Removing list entries arrives with the file list commands.
+    CmdLineDel->setEnabled(false);
+}
+
+void ProjectPanel::setupLayout()
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(new QLabel(QStringLiteral("プロジェクト名"), this));
+    layout->addWidget(CmbName, 2);
+    layout->addSpacing(8);
+    layout->addWidget(new QLabel(QStringLiteral("置き換え文字"), this));
+    layout->addWidget(TxtTag, 2);
+    layout->addSpacing(8);
+    layout->addWidget(CodEncode);
+    layout->addWidget(CmdDecode);
+    layout->addWidget(CmdClear);
+    layout->addStretch(1);
+    layout->addWidget(CmdLineDel);
+}
+
+} // namespace quillet

@@ -1,0 +1,68 @@
+#include "window/qtdialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quillet {
+
+namespace {
+
+QString titleOf(const UserMessage& message)
+{
+    return message.title.isEmpty() ? applicationTitle : message.title;
+}
+
+// Qt's own button texts stay English without a translation; the interface is Japanese.
+void setJapaneseButtonTexts(QMessageBox& box)
+{
+    const struct
+    {
+        QMessageBox::StandardButton button;
+        QString text;
+    } texts[] = {
+        {QMessageBox::Ok, QStringLiteral("OK")},
+        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
+        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
+        {QMessageBox::Cancel, QStringLiteral("キャンセル")},
+    };
+    for (const auto& t : texts) {
+        if (QAbstractButton* b = box.button(t.button))
+            b->setText(t.text);
+    }
+}
+
+} // namespace
+
+void QtDialogs::showMessage(const UserMessage& message)
+{
+    QMessageBox box(QMessageBox::NoIcon, titleOf(message), message.text, QMessageBox::Ok, parent_);
+    setJapaneseButtonTexts(box);
+    box.exec();
+}
+
+bool QtDialogs::askYesNoCancel(const UserMessage& question)
+{
+    QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    setJapaneseButtonTexts(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtDialogs::askHtmlFile(const QString& folder)
+{
+    return QFileDialog::getOpenFileName(parent_, applicationTitle, folder,
+                                        QStringLiteral("(*.html) (*.html)"));
+}
+
+std::optional<QColor> QtDialogs::askColour(const QColor& initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, parent_, applicationTitle);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+} // namespace quillet

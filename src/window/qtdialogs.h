@@ -1,0 +1,25 @@
+#pragma once
+
+#include "window/windowdialogs.h"
+
+class QWidget;
+
+namespace quillet {
+
+// The window's questions and messages as modal Qt dialogs over the given parent.
+class QtDialogs : public WindowDialogs
+{
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(const UserMessage& message) override;
+    bool askYesNoCancel(const UserMessage& question) override;
+    QString askHtmlFile(const QString& folder) override;
+    std::optional<QColor> askColour(const QColor& initial) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace quillet

@@ -1,0 +1,56 @@
+#include "window/runprogressdialog.h"
+
+#include <QCloseEvent>
+#include <QProgressDialog>
+
+namespace quillet {
+
+namespace {
+
+constexpr int showAfterMs = 500;
+
+// Neither Esc nor the close button may hide the dialog while the pages are written.
+class UncancellableProgressDialog : public QProgressDialog
+{
+public:
+    using QProgressDialog::QProgressDialog;
+
+protected:
+    void reject() override {}
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+} // namespace
+
+RunProgressDialog::RunProgressDialog(QWidget* parent, const QString& title)
+    : m_dialog(std::make_unique<UncancellableProgressDialog>(parent))
+{
+    m_dialog->setObjectName(QStringLiteral("RunProgress"));
+    m_dialog->setWindowTitle(title);
+    m_dialog->setWindowModality(Qt::WindowModal);
+    m_dialog->setCancelButton(nullptr);
+    m_dialog->setMinimumDuration(showAfterMs);
+    m_dialog->setAutoClose(true);
+    m_dialog->setAutoReset(true);
+}
+
+RunProgressDialog::~RunProgressDialog() = default;
+
+RunProgress RunProgressDialog::callback()
+{
+    // The clock starts with the run, not with the first finished page.
+    m_dialog->setValue(0);
+    return [this](qsizetype done, qsizetype total) {
+        show(done, total);
+    };
+}
+
+void RunProgressDialog::show(qsizetype done, qsizetype total)
+{
+    if (m_dialog->maximum() != int(total))
+        m_dialog->setMaximum(int(total));
+    m_dialog->setLabelText(QStringLiteral("%1 / %2 ページ").arg(done).arg(total));
+    m_dialog->setValue(int(done));
+}
+
+} // namespace quillet

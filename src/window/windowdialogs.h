@@ -1,0 +1,27 @@
+#pragma once
+
+#include "project/storedialogs.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Every question and message of the window goes through this interface: real dialogs in
+// the program, scripted answers in the tests.
+namespace quillet {
+
+inline const QString applicationTitle = QStringLiteral("クイレット");
+
+// The store's messages and questions, plus the window's own file and colour dialogs, so
+// one object serves both.
+class WindowDialogs : public StoreDialogs
+{
+public:
+    // The HTML file the user picks, or empty when the dialog is cancelled.
+    virtual QString askHtmlFile(const QString& folder) = 0;
+    // The colour the user picks, or nothing when the dialog is cancelled.
+    virtual std::optional<QColor> askColour(const QColor& initial) = 0;
+};
+
+} // namespace quillet
