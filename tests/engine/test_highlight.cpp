@@ -1,0 +1,170 @@
+#include "engine/highlight.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+
+Q_DECLARE_METATYPE(quillet::LinkState)
+
+namespace {
+
+const QString span = u"--><span style=\"font-weight:550;color:tomato\">"_s;
+const QString closing = u"</span><!--</a>-->"_s;
+
+} // namespace
+
+class TestHighlight : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findSelfLink_data();
+    void findSelfLink();
+    void linkState_data();
+    void linkState();
+    void highlightLinkLine_data();
+    void highlightLinkLine();
+    void highlightFileLink_data();
+    void highlightFileLink();
+    void colourDefaultsToTomato();
+};
+
+void TestHighlight::findSelfLink_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+
+    QTest::newRow("link line") << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>"_s << u"a.html"_s
+                               << true;
+    QTest::newRow("link on the first line") << u"<a href=\"a.html\">"_s << u"a.html"_s << true;
+    QTest::newRow("first mention outside a link line")
+        << u"<title>a.html</title>\r\n<li><a href=\"a.html\">"_s << u"a.html"_s << false;
+    QTest::newRow("<a on the line before only")
+        << u"<a\r\nhref=\"a.html\">"_s << u"a.html"_s << false;
+    QTest::newRow("capital A") << u"x\r\n<li><A href=\"a.html\">"_s << u"a.html"_s << false;
+    QTest::newRow("name in other case")
+        << u"x\r\n<li><a href=\"A.html\">"_s << u"a.html"_s << false;
+    QTest::newRow("inside a longer name, first")
+        << u"x\r\n<li><a href=\"myindex.html\">\r\n<li><a href=\"index.html\">"_s << u"index.html"_s
+        << true;
+    QTest::newRow("LF line ends") << u"x\n<li><a href=\"a.html\">"_s << u"a.html"_s << true;
+    QTest::newRow("not mentioned") << u"<li><a href=\"b.html\">"_s << u"a.html"_s << false;
+}
+
+void TestHighlight::findSelfLink()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    // Only the first mention of the name is ever considered.
+    QCOMPARE(FindSelfLink(text, name), found ? text.indexOf(name) + 1 : 0);
+}
+
+void TestHighlight::linkState_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<LinkState>("state");
+
+    const QString name = u"a.html"_s;
+    const QString plain = u"<li><a href=\"a.html\">A</a></li>"_s;
+    const QString lit = u"<li><!--<a href=\"a.html\">"_s + span + u"A"_s + closing + u"</li>"_s;
+    QTest::newRow("plain") << u"<ul>\r\n"_s + plain << name << LinkState::Plain;
+    QTest::newRow("highlighted") << u"<ul>\r\n"_s + lit << name << LinkState::Highlighted;
+    QTest::newRow("plain on the first line") << plain << name << LinkState::None;
+    QTest::newRow("highlighted on the first line") << lit << name << LinkState::Highlighted;
+    QTest::newRow("any comment before it on its line counts as highlighted")
+        << u"<ul>\r\n<li><!-- x --><a href=\"a.html\">"_s << name << LinkState::Highlighted;
+    QTest::newRow("comment on an earlier line")
+        << u"<!-- nav -->\r\n"_s + plain << name << LinkState::Plain;
+    QTest::newRow("first mention outside a link line")
+        << u"<title>a.html</title>\r\n"_s + plain << name << LinkState::None;
+    QTest::newRow("capital A") << u"<ul>\r\n<li><A href=\"a.html\">"_s << name << LinkState::None;
+    QTest::newRow("not mentioned") << u"<ul>\r\n"_s + plain << u"b.html"_s << LinkState::None;
+    QTest::newRow("empty name") << u"<ul>\r\n"_s + plain << QString() << LinkState::None;
+}
+
+void TestHighlight::linkState()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(LinkState, state);
+    QCOMPARE(GetLinkState(text, name), state);
+}
+
+void TestHighlight::highlightLinkLine_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("expected");
+
+    const QString tomato = u"tomato"_s;
+    QTest::newRow("worked example")
+        << u"<li><a href=\"index.html\">Home</a></li>"_s << u"index.html"_s << tomato
+        << u"<li><!--<a href=\"index.html\">--><span style=\"font-weight:550;color:tomato\">Home</span><!--</a>--></li>"_s;
+    QTest::newRow("chosen colour")
+        << u"<a href=\"a.html\">A</a>"_s << u"a.html"_s << u"#0080FF"_s
+        << u"<!--<a href=\"a.html\">--><span style=\"font-weight:550;color:#0080FF\">A</span><!--</a>-->"_s;
+    QTest::newRow("single quotes: no span")
+        << u"<li><a href='a.html'>A</a></li>"_s << u"a.html"_s << tomato
+        << u"<li><!--<a href='a.html'>A"_s + closing + u"</li>"_s;
+    QTest::newRow("attribute after the target: no span")
+        << u"<a href=\"a.html\" class=\"x\">A</a>"_s << u"a.html"_s << tomato
+        << u"<!--<a href=\"a.html\" class=\"x\">A"_s + closing;
+    QTest::newRow("abbr tag prefixed too")
+        << u"<a href=\"a.html\"><abbr>A</abbr></a>"_s << u"a.html"_s << tomato
+        << u"<!--<a href=\"a.html\">"_s + span + u"<!--<abbr>A</abbr>"_s + closing;
+    QTest::newRow("two links both commented out")
+        << u"<a href=\"a.html\">A</a> <a href=\"b.html\">B</a>"_s << u"a.html"_s << tomato
+        << u"<!--<a href=\"a.html\">"_s + span + u"A"_s + closing + u" <!--<a href=\"b.html\">B"_s +
+               closing;
+    QTest::newRow("inside a longer name")
+        << u"<li><a href=\"myindex.html\">自分</a></li>"_s << u"index.html"_s << tomato
+        << u"<li><!--<a href=\"myindex.html\">"_s + span + u"自分"_s + closing + u"</li>"_s;
+}
+
+void TestHighlight::highlightLinkLine()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, name);
+    QFETCH(QString, colour);
+    QFETCH(QString, expected);
+    QCOMPARE(HighlightLinkLine(line, name, colour), expected);
+}
+
+void TestHighlight::highlightFileLink_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    const QString lit = u"<li><!--<a href=\"a.html\">"_s + span + u"A"_s + closing + u"</li>"_s;
+    QTest::newRow("plain link highlighted, rest untouched")
+        << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s
+        << u"<ul>\r\n"_s + lit + u"\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s;
+    QTest::newRow("link line ending the text")
+        << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>"_s << u"<ul>\r\n"_s + lit;
+    QTest::newRow("beyond 32767 characters")
+        << QString(40000, u'x') + u"\r\n<li><a href=\"a.html\">A</a></li>\r\n"_s
+        << QString(40000, u'x') + u"\r\n"_s + lit + u"\r\n"_s;
+    QTest::newRow("already highlighted") << u"<ul>\r\n"_s + lit << QString();
+    QTest::newRow("no self-link") << u"<ul>\r\n<li><a href=\"b.html\">B</a></li>"_s << QString();
+}
+
+void TestHighlight::highlightFileLink()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(HighlightFileLink(text, u"a.html"_s, u"tomato"_s), expected);
+}
+
+void TestHighlight::colourDefaultsToTomato()
+{
+    QCOMPARE(effectiveLinkColour(QString()), u"tomato"_s);
+    QCOMPARE(effectiveLinkColour(u"#0080FF"_s), u"#0080FF"_s);
+}
+
+QTEST_APPLESS_MAIN(TestHighlight)
+#include "test_highlight.moc"
