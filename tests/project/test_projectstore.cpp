@@ -1,0 +1,350 @@
+#include "project/projectlocation.h"
+#include "project/projectmessages.h"
+#include "project/projectstore.h"
+#include "project/projecttext.h"
+#include "project/storefixtures.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::fixtures;
+
+using Result = SaveOutcome::Result;
+Q_DECLARE_METATYPE(quillet::SaveOutcome::Result)
+
+namespace {
+
+const QString menuSite = u"\r\n\r\n<ul>\r\n<li><a href=\"a.html\">ホーム</a></li>\r\n</ul>\r\n"_s;
+
+// The bytes a save of one project with the menu above writes, lastfile naming last.
+QByteArray savedBytes(const QString& last, const QList<QPair<QString, QStringList>>& projects)
+{
+    QStringList lines{projectDeclarationLine, u"<root>"_s, u"<lastfile>"_s, last, u"</lastfile>"_s};
+    for (const auto& [name, files] : projects)
+        lines += QStringList{projectKeyLine(name), u"<files>"_s} + files +
+                 QStringList{u"</files>"_s,
+                             u"<orgstring>"_s,
+                             u"&lt;ul&gt;"_s,
+                             u"&lt;li&gt;&lt;a href=\"a.html\"&gt;ホーム&lt;/a&gt;&lt;/li&gt;"_s,
+                             u"&lt;/ul&gt;"_s,
+                             u"</orgstring>"_s,
+                             u"</projectname>"_s};
+    lines.append(u"</root>"_s);
+    return shiftJisBytes(crlfLines(lines));
+}
+
+class StoreTest
+{
+public:
+    QTemporaryDir dir;
+    QString file = dir.filePath(u"mprj.xml"_s);
+    ScriptedDialogs dialogs;
+
+    SaveOutcome save(ProjectStore& store, const QString& name, bool converting = false)
+    {
+        const QStringList files{dir.filePath(u"a.html"_s), dir.filePath(u"b.html"_s)};
+        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs);
+    }
+};
+
+} // namespace
+
+class TestProjectStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstSaveAndASecondProjectWriteExactBytes();
+    void saveThenLoadGivesTheProjectBack();
+    void overwriteAsksUnlessConverting_data();
+    void overwriteAsksUnlessConverting();
+    void emptyMenuTextKeepsTheStoredOne();
+    void refusals_data();
+    void refusals();
+    void unclosedLastfileIsReportedAndTheSaveGoesOn();
+    void unreadableFileIsNeverOverwritten();
+    void failedWriteLeavesThePreviousFileWhole();
+    void handEditedUtf8LfFileKeepsItsForm();
+    void listedPagesGetTheirSelfLinkHighlighted();
+    void deletion();
+    void fallsBackToTheUserFolder();
+};
+
+void TestProjectStore::firstSaveAndASecondProjectWriteExactBytes()
+{
+    StoreTest t;
+    ProjectStore store(t.file);
+    QVERIFY(!store.LoadProjectList(t.dialogs).readFailed);
+    const QStringList files{t.dir.filePath(u"a.html"_s), t.dir.filePath(u"b.html"_s)};
+    const SaveOutcome first = t.save(store, u"サイト"_s);
+    QCOMPARE(first.result, Result::Saved);
+    QCOMPARE(fileBytes(t.file), savedBytes(u"サイト"_s, {{u"サイト"_s, files}}));
+    QCOMPARE(first.menuText, u"<ul>\r\n<li><a href=\"a.html\">ホーム</a></li>\r\n</ul>"_s);
+
+    QCOMPARE(t.save(store, u"two"_s).result, Result::Saved);
+    QCOMPARE(fileBytes(t.file), savedBytes(u"two"_s, {{u"サイト"_s, files}, {u"two"_s, files}}));
+    QVERIFY(t.dialogs.questions.isEmpty());
+    QVERIFY(t.dialogs.messages.isEmpty());
+}
+
+void TestProjectStore::saveThenLoadGivesTheProjectBack()
+{
+    StoreTest t;
+    ProjectStore writer(t.file);
+    const QStringList files{u"/w/b.html"_s, u"/w/A.html"_s, u"/v/c.html"_s};
+    const QString menu = u"<p>&lt; &amp; \"q\"</p>\r\n\r\n<b>x</b>"_s;
+    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs);
+    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs);
+    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs);
+
+    ProjectStore reader(t.file);
+    const ProjectList list = reader.LoadProjectList(t.dialogs);
+    QCOMPARE(list.names, (QStringList{u"P"_s, u"Q"_s}));
+    QCOMPARE(list.currentName, u"P"_s);
+    const FileListLoad load = reader.LoadFileList(u"P"_s);
+    QCOMPARE(load.files, (QStringList{u"/v/c.html"_s, u"/w/A.html"_s, u"/w/b.html"_s}));
+    QCOMPARE(load.searchFolder, u"/v/"_s);
+    QCOMPARE(reader.LoadMenuText(u"P"_s), u"<p>< &amp; \"q\"</p>\r\n\r\n<b>x</b>"_s);
+    QCOMPARE(reader.LoadFileList(u"missing"_s).searchFolder, std::nullopt);
+    QCOMPARE(reader.LoadMenuText(u"missing"_s), std::nullopt);
+}
+
+void TestProjectStore::overwriteAsksUnlessConverting_data()
+{
+    QTest::addColumn<bool>("converting");
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<Result>("result");
+
+    QTest::newRow("yes") << false << QList<bool>{true} << 1 << Result::Saved;
+    QTest::newRow("no or cancel") << false << QList<bool>{false} << 1 << Result::Declined;
+    QTest::newRow("converting") << true << QList<bool>{} << 0 << Result::Saved;
+}
+
+void TestProjectStore::overwriteAsksUnlessConverting()
+{
+    QFETCH(bool, converting);
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, questions);
+    QFETCH(Result, result);
+    StoreTest t;
+    ProjectStore store(t.file);
+    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    const QByteArray before = fileBytes(t.file);
+    t.dialogs.answers = answers;
+
+    const SaveOutcome outcome =
+        store.SaveProject({u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs);
+    QCOMPARE(outcome.result, result);
+    QCOMPARE(t.dialogs.questions.size(), questions);
+    if (questions > 0)
+        QCOMPARE(t.dialogs.questions.first(), overwriteQuestion());
+    if (result == Result::Declined) {
+        QCOMPARE(fileBytes(t.file), before);
+        QCOMPARE(outcome.menuText, std::nullopt);
+        QVERIFY(outcome.log.isEmpty());
+        return;
+    }
+    QCOMPARE(outcome.menuText, u"new"_s);
+    QCOMPARE(store.LoadFileList(u"A"_s).files, QStringList{u"/new"_s});
+    QCOMPARE(store.LoadFileList(u"B"_s).files, QStringList{u"/b"_s});
+    QCOMPARE(store.GetLastProject(), u"A"_s);
+}
+
+void TestProjectStore::emptyMenuTextKeepsTheStoredOne()
+{
+    StoreTest t;
+    ProjectStore store(t.file);
+    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    const SaveOutcome outcome =
+        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs);
+    QCOMPARE(outcome.log.first(), u"プロジェクトは保存されませんでした。"_s);
+    QCOMPARE(outcome.menuText, QString());
+    ProjectStore reader(t.file);
+    QCOMPARE(reader.LoadProjectList(t.dialogs).currentName, u"A"_s);
+    QCOMPARE(reader.LoadFileList(u"A"_s).files, QStringList{u"/c"_s});
+    QCOMPARE(reader.LoadMenuText(u"A"_s), u"kept"_s);
+}
+
+void TestProjectStore::refusals_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<UserMessage>("message");
+    QTest::addColumn<Result>("result");
+
+    const QString wellFormed =
+        crlfLines({u"<root>"_s, projectKeyLine(u"A"_s), u"</projectname>"_s, projectKeyLine(u"B"_s),
+                   u"</projectname>"_s, u"</root>"_s});
+    QTest::newRow("empty file list")
+        << wellFormed << u"A"_s << QStringList{} << noFilesToSaveMessage() << Result::NoFiles;
+    QTest::newRow("new project without </root>")
+        << u"<root>\r\n"_s << u"A"_s << QStringList{u"/a"_s} << malformedForSaveMessage()
+        << Result::Refused;
+    QTest::newRow("no </projectname> of its own")
+        << crlfLines({u"<root>"_s, projectKeyLine(u"A"_s), projectKeyLine(u"B"_s),
+                      u"</projectname>"_s, u"</root>"_s})
+        << u"A"_s << QStringList{u"/a"_s} << malformedForSaveMessage() << Result::Refused;
+    QTest::newRow("files closed only in the next project")
+        << crlfLines({u"<root>"_s, projectKeyLine(u"A"_s), u"<files>"_s, u"</projectname>"_s,
+                      projectKeyLine(u"B"_s), u"<files>"_s, u"</files>"_s, u"</projectname>"_s,
+                      u"</root>"_s})
+        << u"A"_s << QStringList{u"/a"_s} << malformedForSaveMessage() << Result::Refused;
+}
+
+void TestProjectStore::refusals()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(QStringList, files);
+    QFETCH(UserMessage, message);
+    QFETCH(Result, result);
+    StoreTest t;
+    writeFileBytes(t.file, shiftJisBytes(text));
+    ProjectStore store(t.file);
+    store.LoadProjectList(t.dialogs);
+    t.dialogs.answers = {true};
+    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs).result, result);
+    QCOMPARE(t.dialogs.messages, QList<UserMessage>{message});
+    QVERIFY(t.dialogs.questions.isEmpty());
+    QCOMPARE(fileBytes(t.file), shiftJisBytes(text));
+    QCOMPARE(store.text(), text);
+}
+
+void TestProjectStore::unclosedLastfileIsReportedAndTheSaveGoesOn()
+{
+    StoreTest t;
+    writeFileBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
+    ProjectStore store(t.file);
+    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs).result,
+             Result::Saved);
+    QCOMPARE(t.dialogs.messages, QList<UserMessage>{lastProjectNotWrittenMessage()});
+    ProjectStore reader(t.file);
+    reader.LoadProjectList(t.dialogs);
+    QCOMPARE(reader.LoadFileList(u"N"_s).files, QStringList{u"/n"_s});
+}
+
+void TestProjectStore::unreadableFileIsNeverOverwritten()
+{
+    StoreTest t;
+    const QByteArray garbage("<root>\xFF\xFF</root>");
+    writeFileBytes(t.file, garbage);
+    ProjectStore store(t.file);
+    QVERIFY(store.LoadProjectList(t.dialogs).readFailed);
+    QCOMPARE(t.dialogs.messages.size(), 1);
+    const UserMessage unreadable = t.dialogs.messages.first();
+    QCOMPARE(unreadable.title, u"XML読み込みエラー"_s);
+    QVERIFY(unreadable.text.startsWith(u"プロジェクトファイルを読み込めませんでした。\r\n"_s));
+
+    QCOMPARE(t.save(store, u"A"_s).result, Result::Refused);
+    QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
+    QCOMPARE(t.dialogs.messages, (QList<UserMessage>{unreadable, unreadable, unreadable}));
+    QCOMPARE(fileBytes(t.file), garbage);
+
+    writeFileBytes(t.file, savedBytes(u"A"_s, {{u"A"_s, {u"/a"_s}}}));
+    t.dialogs.answers = {true};
+    QCOMPARE(t.save(store, u"B"_s).result, Result::Saved);
+    QCOMPARE(store.GetProjectNames(), (QStringList{u"A"_s, u"B"_s}));
+}
+
+void TestProjectStore::failedWriteLeavesThePreviousFileWhole()
+{
+    StoreTest t;
+    ProjectStore store(t.file);
+    t.save(store, u"A"_s);
+    const QByteArray before = fileBytes(t.file);
+    const QString textBefore = store.text();
+
+    // Shift_JIS has no emoji: writing it would have to put "?" in the file.
+    const SaveOutcome outcome = t.save(store, u"smile \U0001F600"_s);
+    QCOMPARE(outcome.result, Result::WriteFailed);
+    QCOMPARE(t.dialogs.messages.size(), 1);
+    QCOMPARE(t.dialogs.messages.first().title, u"XML書き込みエラー"_s);
+    QVERIFY(t.dialogs.messages.first().text.startsWith(
+        u"プロジェクトファイルを書き込めませんでした。\r\n"_s));
+    QCOMPARE(fileBytes(t.file), before);
+    QCOMPARE(store.text(), textBefore);
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{u"mprj.xml"_s});
+}
+
+void TestProjectStore::handEditedUtf8LfFileKeepsItsForm()
+{
+    StoreTest t;
+    writeFileBytes(t.file, "<root>\n<projectname name=\"\xE6\x97\xA5\">\n<files>\n/x\n</files>\n"
+                           "</projectname>\n</root>");
+    ProjectStore store(t.file);
+    QCOMPARE(store.LoadProjectList(t.dialogs).names, QStringList{u"日"_s});
+    t.save(store, u"本"_s);
+    const QByteArray bytes = fileBytes(t.file);
+    QVERIFY(!bytes.contains('\r'));
+    QVERIFY(bytes.startsWith("<root>\n<lastfile>\n\xE6\x9C\xAC\n</lastfile>\n<projectname "));
+}
+
+void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
+{
+    StoreTest t;
+    const QString plain = t.dir.filePath(u"plain.html"_s);
+    const QString marked = t.dir.filePath(u"marked.html"_s);
+    const QString missing = t.dir.filePath(u"missing.html"_s);
+    writeFileBytes(plain, "<p>\r\n<li><a href=\"plain.html\">P</a></li>\r\n");
+    const QByteArray markedBytes("<p>\r\n<li><!--<a href=\"marked.html\">--><span>M</span>\r\n");
+    writeFileBytes(marked, markedBytes);
+    ProjectStore store(t.file);
+    const SaveOutcome outcome =
+        store.SaveProject({u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs);
+    QCOMPARE(outcome.log, (QStringList{u"プロジェクトは保存されませんでした。"_s,
+                                       u"missing.htmlを読み込めませんでした。"_s,
+                                       u"plain.htmlのリンクを修正しました。"_s}));
+    QVERIFY(outcome.pageFailed);
+    QCOMPARE(fileBytes(plain),
+             "<p>\r\n<li><!--<a href=\"plain.html\">--><span "
+             "style=\"font-weight:550;color:#0080FF\">P</span><!--</a>--></li>\r\n");
+    QCOMPARE(fileBytes(marked), markedBytes);
+}
+
+void TestProjectStore::deletion()
+{
+    StoreTest t;
+    ProjectStore store(t.file);
+    for (const QString& name : {u"A"_s, u"B"_s, u"C"_s})
+        store.SaveProject({name, {u"/"_s + name}, u"m\r\n\r\nn"_s, false, {}}, t.dialogs);
+    QCOMPARE(store.DeleteProject(u"B"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
+    ProjectStore reader(t.file);
+    const ProjectList list = reader.LoadProjectList(t.dialogs);
+    QCOMPARE(list.names, (QStringList{u"A"_s, u"C"_s}));
+    QCOMPARE(reader.LoadMenuText(u"A"_s), u"m\r\n\r\nn"_s);
+    QVERIFY(!reader.text().contains(u"</projectname>\r\n\r\n"_s));
+
+    QCOMPARE(store.DeleteProject(u"B"_s, t.dialogs).result, DeleteOutcome::Result::NotFound);
+    QCOMPARE(t.dialogs.messages, QList<UserMessage>{projectNotFoundMessage()});
+
+    const QByteArray open("<root>\r\n<projectname name=\"X\">\r\n<projectname name=\"Y\">\r\n"
+                          "</projectname>\r\n</root>");
+    writeFileBytes(t.file, open);
+    ProjectStore malformed(t.file);
+    QCOMPARE(malformed.DeleteProject(u"X"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
+    QCOMPARE(t.dialogs.messages.last(), malformedForDeletionMessage());
+    QCOMPARE(fileBytes(t.file), open);
+}
+
+void TestProjectStore::fallsBackToTheUserFolder()
+{
+    QTemporaryDir dir;
+    QCOMPARE(projectFilePathIn(dir.path(), u"/user"_s), dir.filePath(u"mprj.xml"_s));
+    QCOMPARE(projectFilePathIn(dir.filePath(u"gone"_s), u"/user"_s), u"/user/mprj.xml"_s);
+
+    const QString userFolder = dir.filePath(u"user/data"_s);
+    ScriptedDialogs dialogs;
+    ProjectStore store(QDir(userFolder).filePath(u"mprj.xml"_s));
+    QCOMPARE(store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs).result,
+             Result::Saved);
+}
+
+QTEST_GUILESS_MAIN(TestProjectStore)
+#include "test_projectstore.moc"
