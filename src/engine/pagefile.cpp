@@ -134,8 +134,14 @@ PageBytes encodePage(const QString& text, const PageFormat& format)
 PageRead readPage(const QString& path)
 {
     PageRead read;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         read.error = QStringLiteral("フォルダです。");
+        return read;
+    }
+    // A pipe or a device would block the run or never end.
+    if (info.exists() && !info.isFile()) {
+        read.error = QStringLiteral("通常のファイルではありません。");
         return read;
     }
     QFile file(path);
