@@ -1,0 +1,388 @@
+#include "engine/pagefile.h"
+#include "engine/pagefixtures.h"
+#include "engine/runs.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::fixtures;
+
+Q_DECLARE_METATYPE(quillet::RestoreKind)
+Q_DECLARE_METATYPE(quillet::PageFormat)
+
+namespace {
+
+const QString tag = u"<!--サイト-->"_s;
+
+QString label(const QString& name)
+{
+    static const QHash<QString, QString> labels{{u"index.html"_s, u"ホーム"_s},
+                                                {u"about.html"_s, u"会社案内"_s},
+                                                {u"news.html"_s, u"お知らせ"_s},
+                                                {u"access.html"_s, u"交通案内"_s}};
+    return labels.value(name, name);
+}
+
+QString entry(const QString& name, const QString& self, const QString& colour = u"tomato"_s)
+{
+    if (name != self)
+        return u"<li><a href=\""_s + name + u"\">"_s + label(name) + u"</a></li>"_s;
+    return u"<li><!--<a href=\""_s + name + u"\">--><span style=\"font-weight:550;color:"_s +
+           colour + u"\">"_s + label(name) + u"</span><!--</a>--></li>"_s;
+}
+
+// The menu with the entry of self highlighted (none when self is empty).
+QString menu(const QStringList& names, const QString& self = {})
+{
+    QStringList lines{u"<ul>"_s};
+    for (const QString& name : names)
+        lines.append(entry(name, self));
+    lines.append(u"</ul>"_s);
+    return lines.join(u"\r\n"_s);
+}
+
+const QStringList oldNames{u"index.html"_s, u"about.html"_s, u"news.html"_s};
+const QStringList newNames{u"index.html"_s, u"about.html"_s, u"access.html"_s, u"news.html"_s};
+
+QString page(const QString& block)
+{
+    return u"<html>\r\n<head>\r\n<meta charset=\"Shift_JIS\">\r\n<title>サイト～①</title>\r\n"
+           u"</head>\r\n<body>\r\n<!--MenuStart-->\r\n"_s +
+           block +
+           u"\r\n<!--MenuEnd-->\r\n<p>本文です。全角　空白と＼記号。</p>\r\n</body>\r\n</html>\r\n"_s;
+}
+
+RunSettings settings(const QString& menuText, const QString& colour = {})
+{
+    return {menuText, tag, colour};
+}
+
+} // namespace
+
+class TestRuns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void convertText_data();
+    void convertText();
+    void convertRestoreConvertKeepsTheLayout();
+    void restoreText_data();
+    void restoreText();
+    void restoreUsesTheChosenColour();
+    void refusals_data();
+    void refusals();
+    void wholeCycleOnAShiftJisSite();
+    void cycleKeepsEachPageFormat_data();
+    void cycleKeepsEachPageFormat();
+    void linkCorrectedThenLeftAlone();
+    void unreadablePagesAreLoggedAndLeftAlone();
+    void unrepresentableMenuIsNotWritten();
+    void emptyAndLongLists();
+};
+
+void TestRuns::convertText_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("converted");
+    QTest::addColumn<QString>("expected");
+
+    const QString a = u"/site/a.html"_s;
+    const QString m = menu(oldNames);
+    const QString start = u"<!--MenuStart-->"_s;
+    const QString end = u"<!--MenuEnd-->"_s;
+    const QString converted = start + u"\r\n"_s + tag + u"\r\n"_s + end;
+    QTest::newRow("worked example")
+        << a << start + u"\r\n"_s + m + u"\r\n"_s + end << true << converted;
+    QTest::newRow("highlighted page converts")
+        << u"/site/about.html"_s
+        << start + u"\r\n"_s + menu(oldNames, u"about.html"_s) + u"\r\n"_s + end << true
+        << converted;
+    QTest::newRow("blank lines around the menu disappear")
+        << a << start + u"\r\n\r\n\r\n"_s + m + u"\r\n\r\n"_s + end << true << converted;
+    QTest::newRow("menu twice: first tidied, every copy wrapped")
+        << a << u"S\r\n\r\n"_s + m + u"\r\n\r\nX\r\n"_s + m + u"\r\nE"_s << true
+        << u"S\r\n"_s + tag + u"\r\nX\r\n\r\n"_s + tag + u"\r\n\r\nE"_s;
+    QTest::newRow("menu at the very start")
+        << a << m + u"\r\n<p>"_s << true << u"\r\n"_s + tag + u"\r\n<p>"_s;
+    QTest::newRow("beyond 32767 characters")
+        << a << QString(40000, u'本') + u"\r\n"_s + m + u"\r\n"_s << true
+        << QString(40000, u'本') + u"\r\n"_s + tag + u"\r\n"_s;
+    QTest::newRow("other comments on the page's first mention lose their markers")
+        << u"/site/index.html"_s << u"<!-- index.html top -->\r\n"_s + m << true
+        << u" index.html top \r\n"_s + tag + u"\r\n"_s;
+    const QString oneCharOff = QString(m).replace(u"お知らせ"_s, u"お知らせ！"_s);
+    QTest::newRow("menu differs in one character") << a << oneCharOff << false << oneCharOff;
+    const QString otherCase = QString(m).replace(u"<ul>"_s, u"<UL>"_s);
+    QTest::newRow("menu differs in letter case") << a << otherCase << false << otherCase;
+    const QString lfMenu = QString(m).replace(u"\r\n"_s, u"\n"_s) + u"\r\n"_s;
+    QTest::newRow("menu differs in its line ends") << a << lfMenu << false << lfMenu;
+    QTest::newRow("already converted") << a << converted << false << converted;
+}
+
+void TestRuns::convertText()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, text);
+    QFETCH(bool, converted);
+    QFETCH(QString, expected);
+    const ConvertedText result = convertPageText(text, path, settings(menu(oldNames)));
+    QCOMPARE(result.converted, converted);
+    QCOMPARE(result.text, expected);
+}
+
+void TestRuns::convertRestoreConvertKeepsTheLayout()
+{
+    const QString path = u"/site/news.html"_s;
+    const QString original =
+        u"<div>\r\n\r\n"_s + menu(oldNames, u"news.html"_s) + u"\r\n\r\n</div>"_s;
+    const ConvertedText once = convertPageText(original, path, settings(menu(oldNames)));
+    const RestoredText restored = restorePageText(once.text, path, settings(menu(oldNames)));
+    QCOMPARE(restored.text, u"<div>\r\n"_s + menu(oldNames, u"news.html"_s) + u"\r\n</div>"_s);
+    QCOMPARE(convertPageText(restored.text, path, settings(menu(oldNames))).text, once.text);
+}
+
+void TestRuns::restoreText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<RestoreKind>("kind");
+    QTest::addColumn<QString>("expected");
+
+    const QString lit = menu(newNames, u"about.html"_s);
+    const QString plain = menu(newNames);
+    const auto restored = RestoreKind::Restored;
+    QTest::newRow("worked example")
+        << u"<!--MenuStart-->\r\n"_s + tag + u"\r\n<!--MenuEnd-->"_s << restored
+        << u"<!--MenuStart-->\r\n"_s + lit + u"\r\n<!--MenuEnd-->"_s;
+    QTest::newRow("four spaces dropped") << u"<div>\r\n    "_s + tag + u"\r\n</div>"_s << restored
+                                         << u"<div>\r\n"_s + lit + u"\r\n</div>"_s;
+    QTest::newRow("two tabs dropped") << u"<div>\r\n\t\t"_s + tag + u"\r\n</div>"_s << restored
+                                      << u"<div>\r\n"_s + lit + u"\r\n</div>"_s;
+    QTest::newRow("tab and space kept")
+        << u"<div>\r\n\t "_s + tag << restored << u"<div>\r\n\t "_s + lit;
+    QTest::newRow("indented on the first line")
+        << u"  "_s + tag + u"\r\n"_s << restored << lit + u"\r\n"_s;
+    QTest::newRow("name first outside a link line: no highlight")
+        << u"<title>about.html</title>\r\n"_s + tag << restored
+        << u"<title>about.html</title>\r\n"_s + plain;
+    QTest::newRow("tag twice: first indentation only, first link only")
+        << u"  "_s + tag + u"\r\n<p>\r\n  "_s + tag << restored << lit + u"\r\n<p>\r\n  "_s + plain;
+    QTest::newRow("restored a second time")
+        << u"<p>\r\n"_s + lit << RestoreKind::NotRestored << u"<p>\r\n"_s + lit;
+    QTest::newRow("plain self-link corrected")
+        << u"<p>\r\n"_s + plain << RestoreKind::LinkCorrected << u"<p>\r\n"_s + lit;
+    const QString withoutSelf = u"<p>\r\n"_s + menu({u"index.html"_s, u"news.html"_s});
+    QTest::newRow("neither tag nor self-link")
+        << withoutSelf << RestoreKind::NotRestored << withoutSelf;
+}
+
+void TestRuns::restoreText()
+{
+    QFETCH(QString, text);
+    QFETCH(RestoreKind, kind);
+    QFETCH(QString, expected);
+    const RestoredText result =
+        restorePageText(text, u"/site/about.html"_s, settings(menu(newNames)));
+    QCOMPARE(result.kind, kind);
+    QCOMPARE(result.text, expected);
+}
+
+void TestRuns::restoreUsesTheChosenColour()
+{
+    const RestoredText result =
+        restorePageText(tag, u"/site/about.html"_s, settings(menu(newNames), u"#0080FF"_s));
+    QVERIFY(result.text.contains(entry(u"about.html"_s, u"about.html"_s, u"#0080FF"_s)));
+}
+
+void TestRuns::refusals_data()
+{
+    QTest::addColumn<QString>("menuText");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<UserMessage>("message");
+
+    const UserMessage noMenu{u"メニュ文字設定エラー"_s, u"メニュー文字が設定されていません。"_s};
+    QTest::newRow("empty menu text") << QString() << tag << noMenu;
+    QTest::newRow("menu text of CR LF pairs only") << u"\r\n\r\n"_s << tag << noMenu;
+    QTest::newRow("empty replacement")
+        << menu(oldNames) << QString()
+        << UserMessage{u"置き換え文字エラー"_s, u"置き換え文字が設定されていません。"_s};
+}
+
+void TestRuns::refusals()
+{
+    QFETCH(QString, menuText);
+    QFETCH(QString, replacement);
+    QFETCH(UserMessage, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"index.html"_s);
+    writeBytes(path, shiftJis(page(menu(oldNames)) + tag));
+    const quint64 inode = inodeOf(path);
+    for (const auto& run : {runConversion, runRestore}) {
+        const RunResult result = run({path}, {menuText, replacement, {}}, {});
+        QCOMPARE(result.refusal, std::optional<UserMessage>(message));
+        QVERIFY(result.log.isEmpty());
+        QVERIFY(result.lastPageText.isEmpty());
+        QCOMPARE(inodeOf(path), inode);
+    }
+}
+
+void TestRuns::wholeCycleOnAShiftJisSite()
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const QString& name : {u"index.html"_s, u"other.html"_s, u"about.html"_s}) {
+        paths.append(dir.filePath(name));
+        const QString self = name == u"other.html"_s ? QString() : name;
+        const QString block = self.isEmpty() ? u"<p>メニューなし</p>"_s : menu(oldNames, self);
+        writeBytes(paths.last(), shiftJis(page(block)));
+    }
+    const QByteArray other = readBytes(paths[1]);
+    const quint64 otherInode = inodeOf(paths[1]);
+
+    const RunResult converted = runConversion(paths, settings(menu(oldNames)));
+    QCOMPARE(converted.log, (QStringList{u"ログです"_s, u"index.htmlの変換を行ないました。"_s,
+                                         u"other.htmlは変換しませんでした。"_s,
+                                         u"about.htmlの変換を行ないました。"_s}));
+    QVERIFY(!converted.pageFailed);
+    QCOMPARE(readBytes(paths[0]), shiftJis(page(tag)));
+    QCOMPARE(readBytes(paths[2]), shiftJis(page(tag)));
+    QCOMPARE(converted.lastPageText, page(tag));
+
+    const RunResult restored = runRestore(paths, settings(menu(newNames)));
+    QCOMPARE(restored.log,
+             (QStringList{u"ログです"_s, u"index.htmlを戻しました。"_s,
+                          u"other.htmlは戻しませんでした。"_s, u"about.htmlを戻しました。"_s}));
+    QCOMPARE(readBytes(paths[0]), shiftJis(page(menu(newNames, u"index.html"_s))));
+    QCOMPARE(readBytes(paths[2]), shiftJis(page(menu(newNames, u"about.html"_s))));
+    QCOMPARE(restored.lastPageText, page(menu(newNames, u"about.html"_s)));
+    QCOMPARE(readBytes(paths[1]), other);
+    QCOMPARE(inodeOf(paths[1]), otherInode);
+
+    runConversion(paths, settings(menu(newNames)));
+    QCOMPARE(readBytes(paths[0]), shiftJis(page(tag)));
+}
+
+void TestRuns::cycleKeepsEachPageFormat_data()
+{
+    QTest::addColumn<PageFormat>("format");
+    QTest::addColumn<QString>("body");
+
+    const QString normal = u"<p>本文</p>"_s;
+    const QString large = QString(50000, u'語');
+    QTest::newRow("Shift_JIS CR LF") << PageFormat{PageEncoding::ShiftJis, false} << normal;
+    QTest::newRow("Shift_JIS LF") << PageFormat{PageEncoding::ShiftJis, true} << normal;
+    QTest::newRow("UTF-8") << PageFormat{PageEncoding::Utf8, false} << normal;
+    QTest::newRow("UTF-8 with mark") << PageFormat{PageEncoding::Utf8WithBom, false} << normal;
+    QTest::newRow("UTF-8 with mark LF") << PageFormat{PageEncoding::Utf8WithBom, true} << normal;
+    QTest::newRow("Shift_JIS, menu beyond 32767 characters")
+        << PageFormat{PageEncoding::ShiftJis, false} << large;
+}
+
+void TestRuns::cycleKeepsEachPageFormat()
+{
+    QFETCH(PageFormat, format);
+    QFETCH(QString, body);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"news.html"_s);
+    const auto pageWith = [&](const QString& block) -> QString {
+        return body + u"\r\n<!--MenuStart-->\r\n"_s + block + u"\r\n<!--MenuEnd-->\r\n"_s;
+    };
+    const QByteArray original = encodePage(pageWith(menu(oldNames, u"news.html"_s)), format).bytes;
+    writeBytes(path, original);
+
+    QCOMPARE(ConvertFile(path, settings(menu(oldNames))).logLine,
+             u"news.htmlの変換を行ないました。"_s);
+    QCOMPARE(readBytes(path), encodePage(pageWith(tag), format).bytes);
+    QCOMPARE(RestoreFile(path, settings(menu(oldNames))).logLine, u"news.htmlを戻しました。"_s);
+    QCOMPARE(readBytes(path), original);
+}
+
+void TestRuns::linkCorrectedThenLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"access.html"_s);
+    writeBytes(path, shiftJis(page(menu(newNames))));
+
+    const PageOutcome corrected = RestoreFile(path, settings(menu(newNames)));
+    QCOMPARE(corrected.logLine, u"access.htmlのリンクを修正しました。"_s);
+    QCOMPARE(readBytes(path), shiftJis(page(menu(newNames, u"access.html"_s))));
+
+    const quint64 inode = inodeOf(path);
+    const PageOutcome again = RestoreFile(path, settings(menu(newNames)));
+    QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
+    QCOMPARE(inodeOf(path), inode);
+    QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
+}
+
+void TestRuns::unreadablePagesAreLoggedAndLeftAlone()
+{
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(u"bad.html"_s);
+    const QByteArray badBytes = shiftJis(page(menu(oldNames, u"bad.html"_s))) + "\x87\x90";
+    writeBytes(bad, badBytes);
+    const quint64 badInode = inodeOf(bad);
+    const QString good = dir.filePath(u"index.html"_s);
+    writeBytes(good, shiftJis(page(menu(oldNames, u"index.html"_s))));
+    QVERIFY(QDir().mkdir(dir.filePath(u"folder.html"_s)));
+    const QStringList paths{bad, dir.filePath(u"missing.html"_s), dir.filePath(u"folder.html"_s),
+                            good};
+
+    const RunResult result = runConversion(paths, settings(menu(oldNames)));
+    QCOMPARE(result.log, (QStringList{u"ログです"_s, u"bad.htmlを読み込めませんでした。"_s,
+                                      u"missing.htmlを読み込めませんでした。"_s,
+                                      u"folder.htmlを読み込めませんでした。"_s,
+                                      u"index.htmlの変換を行ないました。"_s}));
+    QVERIFY(result.pageFailed);
+    QCOMPARE(readBytes(bad), badBytes);
+    QCOMPARE(inodeOf(bad), badInode);
+    QCOMPARE(readBytes(good), shiftJis(page(tag)));
+
+    const RunResult restored = runRestore({good, bad}, settings(menu(oldNames)));
+    QCOMPARE(restored.log.last(), u"bad.htmlを読み込めませんでした。"_s);
+    QCOMPARE(restored.lastPageText, page(menu(oldNames, u"index.html"_s)));
+    QCOMPARE(inodeOf(bad), badInode);
+}
+
+void TestRuns::unrepresentableMenuIsNotWritten()
+{
+    QTemporaryDir dir;
+    const QString sjis = dir.filePath(u"index.html"_s);
+    const QString utf8 = dir.filePath(u"about.html"_s);
+    writeBytes(sjis, shiftJis(page(tag)));
+    writeBytes(utf8, page(tag).toUtf8());
+    const QByteArray sjisBytes = readBytes(sjis);
+    const QString waveDash = u"<p>10時〜12時</p>\r\n"_s + menu(oldNames); // U+301C
+
+    const RunResult result = runRestore({sjis, utf8}, settings(waveDash));
+    QCOMPARE(result.log, (QStringList{u"ログです"_s, u"index.htmlを書き込めませんでした。"_s,
+                                      u"about.htmlを戻しました。"_s}));
+    QVERIFY(result.pageFailed);
+    QCOMPARE(readBytes(sjis), sjisBytes);
+    QVERIFY(readPage(utf8).page.text.contains(u"10時〜12時"_s));
+}
+
+void TestRuns::emptyAndLongLists()
+{
+    QCOMPARE(runConversion({}, settings(menu(oldNames))).log, QStringList{u"ログです"_s});
+
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 0; i < 40000; ++i)
+        paths.append(dir.filePath(u"missing%1.html"_s.arg(i)));
+    qsizetype calls = 0;
+    const RunResult result =
+        runRestore(paths, settings(menu(oldNames)), [&](qsizetype done, qsizetype total) {
+            ++calls;
+            QCOMPARE(total, paths.size());
+            QCOMPARE(done, calls);
+        });
+    QCOMPARE(calls, paths.size());
+    QCOMPARE(result.log.size(), paths.size() + 1);
+    QCOMPARE(result.log.last(), u"missing39999.htmlを読み込めませんでした。"_s);
+}
+
+QTEST_APPLESS_MAIN(TestRuns)
+#include "test_runs.moc"
