@@ -1,0 +1,192 @@
+#include "benchmark.h"
+
+#include "benchsite.h"
+#include "enginephase.h"
+#include "sedphase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace quillet::bench {
+
+namespace {
+
+struct Timings
+{
+    std::vector<double> engine;
+    std::vector<double> sed;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QStringList pagePaths(const QString& root, int count)
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i)
+        paths.append(pagePath(root, i));
+    return paths;
+}
+
+QString writeText(const QString& path, const QString& text)
+{
+    QFile file(path);
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Pages of the two trees whose bytes differ.
+int differingPages(const QStringList& left, const QStringList& right)
+{
+    int differing = 0;
+    for (qsizetype i = 0; i < left.size(); ++i)
+        differing += fileBytes(left[i]) != fileBytes(right[i]);
+    return differing;
+}
+
+int pagesNotOriginal(const QStringList& paths)
+{
+    int differing = 0;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        differing += fileBytes(paths[i]) != pageBytes(int(i));
+    return differing;
+}
+
+EngineFigures engineOrDie(const QString& phase, const QString& list, const QString& menu,
+                          qsizetype expected, const QString& preload = {})
+{
+    const EngineFigures figures = runEnginePhase(phase, list, menu, preload);
+    if (!figures.ok)
+        qFatal("%s", qPrintable(figures.error));
+    if (figures.changed != expected)
+        qFatal("engine %s changed %lld pages of %lld", qPrintable(phase),
+               static_cast<long long>(figures.changed), static_cast<long long>(expected));
+    return figures;
+}
+
+double sedOrDie(const QString& script, const QStringList& paths)
+{
+    const double seconds = runSed(script, paths);
+    if (seconds < 0)
+        qFatal("sed failed on %s", qPrintable(script));
+    return seconds;
+}
+
+void printRate(const char* what, const Timings& timings, int pages)
+{
+    const double engine = pages / median(timings.engine);
+    const double sed = pages / median(timings.sed);
+    std::printf("%-10s engine %8.0f pages/s   sed %8.0f pages/s   engine/sed %.2f\n", what, engine,
+                sed, engine / sed);
+}
+
+double megabytes(qint64 kb)
+{
+    return kb / 1024.0;
+}
+
+} // namespace
+
+int runBenchmark(const BenchmarkConfig& config)
+{
+    const QString base = config.folder.isEmpty() ? QDir::tempPath() : config.folder;
+    QTemporaryDir work(base + QStringLiteral("/quillet-bench-XXXXXX"));
+    if (!work.isValid())
+        qFatal("cannot create a folder in %s", qPrintable(base));
+    const QString engineRoot = work.filePath(QStringLiteral("engine"));
+    const QString sedRoot = work.filePath(QStringLiteral("sed"));
+
+    std::printf("Generating %d Shift_JIS pages twice in %s ...\n", config.pages,
+                qPrintable(work.path()));
+    std::fflush(stdout);
+    const SiteSize size = writeSite({engineRoot, sedRoot}, config.pages);
+    std::printf("Pages: %d, %.1f KB on average, largest %.1f KB\n\n", config.pages,
+                size.bytes / 1024.0 / config.pages, size.largestPage / 1024.0);
+
+    const QStringList enginePaths = pagePaths(engineRoot, config.pages);
+    const QStringList sedPaths = pagePaths(sedRoot, config.pages);
+    const QString menu = writeText(work.filePath(QStringLiteral("menu.txt")), plainMenu());
+    const QString list =
+        writeText(work.filePath(QStringLiteral("pages.txt")), enginePaths.join(u'\n'));
+    const QString smallList = writeText(work.filePath(QStringLiteral("small.txt")),
+                                        enginePaths.mid(0, config.smallPages).join(u'\n'));
+    const SedScripts scripts = writeSedScripts(work.path(), plainMenu(), siteTag);
+
+    Timings convert;
+    Timings restore;
+    qint64 convertPeakKb = 0;
+    qint64 restorePeakKb = 0;
+    qint64 baseKb = 0;
+    for (int r = 1; r <= config.repetitions; ++r) {
+        const EngineFigures engineConvert =
+            engineOrDie(QStringLiteral("convert"), list, menu, config.pages);
+        convert.engine.push_back(engineConvert.seconds);
+        convert.sed.push_back(sedOrDie(scripts.convert, sedPaths));
+        if (r == 1 && differingPages(enginePaths, sedPaths) != 0)
+            qFatal("engine and sed conversions differ");
+        const EngineFigures engineRestore =
+            engineOrDie(QStringLiteral("restore"), list, menu, config.pages);
+        restore.engine.push_back(engineRestore.seconds);
+        restore.sed.push_back(sedOrDie(scripts.restore, sedPaths));
+        convertPeakKb = std::max(convertPeakKb, engineConvert.peakKb);
+        restorePeakKb = std::max(restorePeakKb, engineRestore.peakKb);
+        baseKb = std::max({baseKb, engineConvert.baseKb, engineRestore.baseKb});
+        std::printf(
+            "Round %d: convert engine %.2f s, sed %.2f s; restore engine %.2f s, sed %.2f s\n", r,
+            convert.engine.back(), convert.sed.back(), restore.engine.back(), restore.sed.back());
+        std::fflush(stdout);
+    }
+    const int notOriginal = pagesNotOriginal(enginePaths);
+    std::printf("Engine pages after convert and restore differing from the original: %d\n\n",
+                notOriginal);
+
+    std::printf("Medians over %d rounds, %d pages:\n", config.repetitions, config.pages);
+    printRate("convert", convert, config.pages);
+    printRate("restore", restore, config.pages);
+
+    if (!config.noFsyncLibrary.isEmpty() && QFileInfo::exists(config.noFsyncLibrary)) {
+        const double convertNoSync =
+            engineOrDie(QStringLiteral("convert"), list, menu, config.pages, config.noFsyncLibrary)
+                .seconds;
+        const double restoreNoSync =
+            engineOrDie(QStringLiteral("restore"), list, menu, config.pages, config.noFsyncLibrary)
+                .seconds;
+        std::printf("\nWithout fsync (one round): convert %.0f pages/s, restore %.0f pages/s;\n"
+                    "fsync's share of the engine's time: convert %.0f %%, restore %.0f %%\n",
+                    config.pages / convertNoSync, config.pages / restoreNoSync,
+                    100 * (1 - convertNoSync / median(convert.engine)),
+                    100 * (1 - restoreNoSync / median(restore.engine)));
+    }
+
+    const EngineFigures smallConvert =
+        engineOrDie(QStringLiteral("convert"), smallList, menu, config.smallPages);
+    const EngineFigures smallRestore =
+        engineOrDie(QStringLiteral("restore"), smallList, menu, config.smallPages);
+    std::printf("\nEngine peak memory (VmHWM of the run's own process; before the run %.1f MB):\n",
+                megabytes(baseKb));
+    std::printf("  %6d pages: convert %.1f MB, restore %.1f MB\n", config.smallPages,
+                megabytes(smallConvert.peakKb), megabytes(smallRestore.peakKb));
+    std::printf("  %6d pages: convert %.1f MB, restore %.1f MB\n", config.pages,
+                megabytes(convertPeakKb), megabytes(restorePeakKb));
+    return notOriginal == 0 ? 0 : 1;
+}
+
+} // namespace quillet::bench

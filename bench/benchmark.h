@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace quillet::bench {
+
+struct BenchmarkConfig
+{
+    int pages = 10000;
+    int smallPages = 2500; // a second, smaller run shows whether peak memory grows with pages
+    int repetitions = 3;
+    QString folder;         // where the temporary site goes; the system's temp folder if empty
+    QString noFsyncLibrary; // LD_PRELOAD library that turns fsync into nothing, if built
+};
+
+int runBenchmark(const BenchmarkConfig& config);
+
+} // namespace quillet::bench

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A generated site of Shift_JIS pages in restored form: sections of twenty pages that
+// share one menu, each page with its own entry highlighted.
+namespace quillet::bench {
+
+inline const QString siteTag = QStringLiteral("<!--サイト-->");
+
+// The menu text the runs stamp (no entry highlighted).
+QString plainMenu();
+
+// The bytes of page i (0-based) in restored form.
+QByteArray pageBytes(int index);
+
+// Where page i lies under root.
+QString pagePath(const QString& root, int index);
+
+struct SiteSize
+{
+    qint64 bytes = 0;
+    qint64 largestPage = 0;
+};
+
+// Writes pages 0 to count - 1 under every root given.
+SiteSize writeSite(const QStringList& roots, int count);
+
+} // namespace quillet::bench

@@ -1,0 +1,101 @@
+#include "enginephase.h"
+
+#include "benchsite.h"
+#include "engine/runs.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace quillet::bench {
+
+namespace {
+
+QString readUtf8(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+// A line of /proc/self/status, in kB.
+qint64 statusKb(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+int enginePhaseMain(const QStringList& arguments)
+{
+    // arguments: phase, list file, menu file
+    const QString phase = arguments.value(0);
+    const QStringList paths = readUtf8(arguments.value(1)).split(u'\n', Qt::SkipEmptyParts);
+    const RunSettings settings{readUtf8(arguments.value(2)), siteTag, {}};
+    const bool converting = phase == QStringLiteral("convert");
+    const QString doneMark =
+        converting ? QStringLiteral("の変換を行ないました。") : QStringLiteral("を戻しました。");
+
+    const qint64 baseKb = statusKb("VmHWM:");
+    QElapsedTimer timer;
+    timer.start();
+    const RunResult result =
+        converting ? runConversion(paths, settings) : runRestore(paths, settings);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    const qint64 peakKb = statusKb("VmHWM:");
+
+    const auto changed =
+        std::count_if(result.log.begin(), result.log.end(),
+                      [&](const QString& line) { return line.endsWith(doneMark); });
+    std::printf("seconds=%.6f base_kb=%lld peak_kb=%lld changed=%lld failed=%d\n", seconds,
+                static_cast<long long>(baseKb), static_cast<long long>(peakKb),
+                static_cast<long long>(changed), result.pageFailed ? 1 : 0);
+    return result.refusal ? 1 : 0;
+}
+
+EngineFigures runEnginePhase(const QString& phase, const QString& listFile, const QString& menuFile,
+                             const QString& preload)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!preload.isEmpty())
+        environment.insert(QStringLiteral("LD_PRELOAD"), preload);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--engine-phase"), phase, listFile, menuFile});
+    EngineFigures figures;
+    if (!child.waitForFinished(-1) || child.exitCode() != 0) {
+        figures.error = QStringLiteral("engine %1 failed").arg(phase);
+        return figures;
+    }
+    static const QRegularExpression pattern(QStringLiteral(
+        R"(seconds=([\d.]+) base_kb=(\d+) peak_kb=(\d+) changed=(\d+) failed=(\d))"));
+    const QRegularExpressionMatch match =
+        pattern.match(QString::fromUtf8(child.readAllStandardOutput()));
+    if (!match.hasMatch() || match.captured(5) != QStringLiteral("0")) {
+        figures.error = QStringLiteral("engine %1 gave no figures or failed a page").arg(phase);
+        return figures;
+    }
+    figures.ok = true;
+    figures.seconds = match.captured(1).toDouble();
+    figures.baseKb = match.captured(2).toLongLong();
+    figures.peakKb = match.captured(3).toLongLong();
+    figures.changed = match.captured(4).toLongLong();
+    return figures;
+}
+
+} // namespace quillet::bench

@@ -1,0 +1,42 @@
+#include "benchmark.h"
+#include "enginephase.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+using namespace quillet::bench;
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.value(1) == QStringLiteral("--engine-phase"))
+        return enginePhaseMain(arguments.mid(2));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Times the conversion and restore runs over generated Shift_JIS pages beside GNU sed."));
+    parser.addHelpOption();
+    const QCommandLineOption pages(QStringLiteral("pages"), QStringLiteral("Pages to generate."),
+                                   QStringLiteral("n"), QStringLiteral("10000"));
+    const QCommandLineOption small(QStringLiteral("small"),
+                                   QStringLiteral("Pages of the second memory run."),
+                                   QStringLiteral("n"), QStringLiteral("2500"));
+    const QCommandLineOption rounds(QStringLiteral("rounds"), QStringLiteral("Repetitions."),
+                                    QStringLiteral("n"), QStringLiteral("3"));
+    const QCommandLineOption folder(QStringLiteral("dir"),
+                                    QStringLiteral("Folder for the temporary pages."),
+                                    QStringLiteral("path"));
+    parser.addOptions({pages, small, rounds, folder});
+    parser.process(app);
+
+    BenchmarkConfig config;
+    config.pages = std::max(1, parser.value(pages).toInt());
+    config.smallPages = std::clamp(parser.value(small).toInt(), 1, config.pages);
+    config.repetitions = std::max(1, parser.value(rounds).toInt());
+    config.folder = parser.value(folder);
+#ifdef QUILLET_BENCH_NOFSYNC
+    config.noFsyncLibrary = QStringLiteral(QUILLET_BENCH_NOFSYNC);
+#endif
+    return runBenchmark(config);
+}
