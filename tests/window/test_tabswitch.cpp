@@ -1,0 +1,157 @@
+#include "sitefixture.h"
+#include "windowdriver.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sitefixture;
+using namespace Qt::StringLiterals;
+
+// What each tab shows, and what the menu tab fills in.
+class TestTabSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void visibilityAfterTabClicks_data();
+    void visibilityAfterTabClicks();
+    void menuTabTakesTheMenuOfTheOnlyFile();
+    void menuTabLeavesTheMenuOfSeveralFiles();
+    void menuTabShowsTheWelcomePictureOverAnEmptyList();
+    void htmlTabShowsTheFirstSelectedFile();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString projectFile() const { return path(u"mprj.xml"_s); }
+    void writeProject(const QStringList& pageNames, const QString& menuText = QString());
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestTabSwitch::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestTabSwitch::writeProject(const QStringList& pageNames, const QString& menuText)
+{
+    QStringList pages;
+    for (const QString& name : pageNames) {
+        pages.append(path(name));
+        writeText(pages.last(), pageText(name, siteMenu()));
+    }
+    writeText(projectFile(), projectFileText({{u"site"_s, pages, menuText}}, u"site"_s));
+}
+
+void TestTabSwitch::visibilityAfterTabClicks_data()
+{
+    QTest::addColumn<bool>("withFiles");
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("frameShown");
+    QTest::addColumn<bool>("projectPanel");
+    QTest::addColumn<bool>("previewToolbar");
+    QTest::addColumn<bool>("setMenuTextEnabled");
+
+    QTest::newRow("files after log")
+        << true << QList<int>{5, 1} << u"Frm0"_s << true << false << false;
+    QTest::newRow("menu") << true << QList<int>{2} << u"Frm1"_s << true << false << true;
+    QTest::newRow("html, a file is chosen")
+        << true << QList<int>{5, 3} << u"Frm3"_s << false << true << true;
+    QTest::newRow("html, nothing to choose after log")
+        << false << QList<int>{5, 3} << u"Frm3"_s << false << false << false;
+    QTest::newRow("html, nothing to choose after files")
+        << false << QList<int>{3} << u"Frm3"_s << true << false << true;
+    QTest::newRow("web after html")
+        << true << QList<int>{3, 4} << u"Frm6"_s << false << true << false;
+    QTest::newRow("html after web")
+        << true << QList<int>{3, 4, 3} << u"Frm3"_s << false << true << true;
+    QTest::newRow("web, nothing to choose")
+        << false << QList<int>{4} << u"Frm6"_s << true << false << true;
+    QTest::newRow("log") << true << QList<int>{5} << u"Frm5"_s << false << false << false;
+}
+
+void TestTabSwitch::visibilityAfterTabClicks()
+{
+    QFETCH(bool, withFiles);
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, frameShown);
+    QFETCH(bool, projectPanel);
+    QFETCH(bool, previewToolbar);
+    QFETCH(bool, setMenuTextEnabled);
+    if (withFiles)
+        writeProject({u"a.html"_s, u"b.html"_s});
+    WindowDriver driver(projectFile());
+
+    for (int tab : std::as_const(clicks))
+        driver.clickTab(tab);
+
+    QCOMPARE(driver.tabs()->currentIndex(), clicks.last() - 1);
+    for (const char* frame : {"Frm0", "Frm1", "Frm3", "Frm5", "Frm6"})
+        QCOMPARE(driver.control<QWidget>(frame)->isVisible(), frameShown == QLatin1String(frame));
+    QCOMPARE(driver.control<QWidget>("FrmProject")->isVisible(), projectPanel);
+    QCOMPARE(driver.control<QWidget>("FrmHtml")->isVisible(), previewToolbar);
+    QCOMPARE(driver.control<QPushButton>("CmdComInsert")->isEnabled(), setMenuTextEnabled);
+}
+
+void TestTabSwitch::menuTabTakesTheMenuOfTheOnlyFile()
+{
+    writeProject({u"a.html"_s});
+    WindowDriver driver(projectFile());
+    QVERIFY(driver.menuText()->toPlainText().isEmpty());
+
+    driver.clickTab(2);
+
+    // The block keeps the line break after the start marker.
+    QCOMPARE(driver.menuText()->toPlainText(),
+             u"\n"_s + QString(siteMenu()).replace(u"\r\n"_s, u"\n"_s));
+}
+
+void TestTabSwitch::menuTabLeavesTheMenuOfSeveralFiles()
+{
+    writeProject({u"a.html"_s, u"b.html"_s});
+    WindowDriver driver(projectFile());
+
+    driver.clickTab(2);
+
+    QVERIFY(driver.menuText()->toPlainText().isEmpty());
+}
+
+void TestTabSwitch::menuTabShowsTheWelcomePictureOverAnEmptyList()
+{
+    writeProject({u"a.html"_s});
+    WindowDriver driver(projectFile());
+    QWidget* picture = driver.control<QWidget>("Picture1");
+    QVERIFY(picture->isHidden());
+    driver.click("CmdClear");
+    QVERIFY(picture->isHidden());
+
+    driver.clickTab(2);
+    driver.clickTab(1);
+
+    QVERIFY(picture->isVisible());
+}
+
+void TestTabSwitch::htmlTabShowsTheFirstSelectedFile()
+{
+    writeProject({u"c.html"_s, u"a.html"_s, u"B.html"_s});
+    WindowDriver driver(projectFile());
+    driver.clickFileListEntry(1);
+
+    driver.clickTab(3);
+
+    auto* chooser = driver.control<QComboBox>("Combo1");
+    QCOMPARE(chooser->count(), 3);
+    QCOMPARE(chooser->itemText(0), path(u"a.html"_s));
+    QCOMPARE(chooser->currentText(), path(u"B.html"_s));
+    QVERIFY(driver.sourceView()->toPlainText().contains(u"<title>B.html</title>"_s));
+}
+
+QTEST_MAIN(TestTabSwitch)
+#include "test_tabswitch.moc"

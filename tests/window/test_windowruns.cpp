@@ -1,0 +1,155 @@
+#include "sitefixture.h"
+#include "windowdriver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace sitefixture;
+using namespace Qt::StringLiterals;
+
+// The conversion and restore buttons over a small site, as the user presses them.
+class TestWindowRuns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void convertThenRestoreASite();
+    void aMenuTypedInTheBoxMatchesACrLfPage();
+    void emptyMenuTextIsRefused();
+    void emptyTagIsRefused();
+    void aProjectFileThatCannotBeWrittenStopsTheConversion();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString projectFile() const { return path(u"mprj.xml"_s); }
+    QStringList writeSite(const QString& menuInProject);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestWindowRuns::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+// Pages a and b carry the menu, c does not; the project "site" lists all three.
+QStringList TestWindowRuns::writeSite(const QString& menuInProject)
+{
+    const QStringList pages{path(u"a.html"_s), path(u"b.html"_s), path(u"c.html"_s)};
+    writeText(pages[0], pageText(u"トップ"_s, siteMenu()));
+    writeText(pages[1], pageText(u"案内"_s, siteMenu()));
+    writeText(pages[2], pageText(u"地図"_s, QString()));
+    writeText(projectFile(), projectFileText({{u"site"_s, pages, menuInProject}}, u"site"_s));
+    return pages;
+}
+
+void TestWindowRuns::convertThenRestoreASite()
+{
+    const QStringList pages = writeSite(siteMenu());
+    const QString untouched = readText(pages[2]);
+    WindowDriver driver(projectFile());
+
+    driver.click("CodEncode");
+
+    QCOMPARE(driver.logLines(),
+             QStringList({u"ログです"_s, u"a.htmlの変換を行ないました。"_s,
+                          u"b.htmlの変換を行ないました。"_s, u"c.htmlは変換しませんでした。"_s}));
+    QCOMPARE(driver.tabs()->currentIndex(), 4);
+    QVERIFY(readText(pages[0]).contains(u"<!--MenuStart-->\r\n<!--site-->\r\n<!--MenuEnd-->"_s));
+    QVERIFY(readText(pages[1]).contains(u"<!--MenuStart-->\r\n<!--site-->\r\n<!--MenuEnd-->"_s));
+    QCOMPARE(readText(pages[2]), untouched);
+    QCOMPARE(driver.sourceView()->toPlainText(), QString(untouched).replace(u"\r\n"_s, u"\n"_s));
+
+    driver.clickTab(2);
+    driver.typeMenuText({u"<P><A HREF=\"d.html\">新着</A></P>"_s});
+    driver.clickTab(1);
+    driver.clickFileListEntry(0);
+    QCOMPARE(driver.fileList()->selectedItems().size(), 1);
+    driver.click("CmdDecode");
+
+    QCOMPARE(driver.logLines(),
+             QStringList({u"ログです"_s, u"a.htmlを戻しました。"_s, u"b.htmlを戻しました。"_s,
+                          u"c.htmlは戻しませんでした。"_s}));
+    QCOMPARE(driver.tabs()->currentIndex(), 4);
+    QVERIFY(driver.fileList()->selectedItems().isEmpty());
+    const QString restored = readText(pages[0]);
+    QVERIFY(restored.contains(u"<P><a HREF=\"d.html\">新着</a></P>\r\n<!--MenuEnd-->"_s));
+    QVERIFY(restored.contains(u"font-weight:550;color:tomato"_s));
+    QVERIFY(!restored.contains(u"<!--site-->"_s));
+    QCOMPARE(readText(pages[2]), untouched);
+}
+
+void TestWindowRuns::aMenuTypedInTheBoxMatchesACrLfPage()
+{
+    const QStringList pages = writeSite(QString());
+    WindowDriver driver(projectFile());
+    QVERIFY(driver.menuText()->toPlainText().isEmpty());
+
+    driver.clickTab(2);
+    driver.typeMenuText(siteMenu().split(u"\r\n"_s));
+    driver.click("CodEncode");
+
+    QCOMPARE(driver.logLines().mid(1, 2),
+             QStringList({u"a.htmlの変換を行ないました。"_s, u"b.htmlの変換を行ないました。"_s}));
+    QVERIFY(readText(projectFile()).contains(u"&lt;ul&gt;\r\n&lt;li&gt;"_s));
+}
+
+void TestWindowRuns::emptyMenuTextIsRefused()
+{
+    const QStringList pages = writeSite(QString());
+    const QString project = readText(projectFile());
+    WindowDriver driver(projectFile());
+
+    driver.click("CodEncode");
+    driver.click("CmdDecode");
+
+    QCOMPARE(driver.dialogs.messages.size(), 2);
+    for (const quillet::UserMessage& message : std::as_const(driver.dialogs.messages)) {
+        QCOMPARE(message.title, u"メニュ文字設定エラー"_s);
+        QCOMPARE(message.text, u"メニュー文字が設定されていません。"_s);
+    }
+    QCOMPARE(driver.logLines(), QStringList{u" \"ログです\""_s});
+    QCOMPARE(readText(projectFile()), project);
+}
+
+void TestWindowRuns::emptyTagIsRefused()
+{
+    const QStringList pages = writeSite(siteMenu());
+    const QString page = readText(pages[0]);
+    WindowDriver driver(projectFile());
+    driver.tag()->clear();
+
+    driver.click("CodEncode");
+
+    QCOMPARE(driver.dialogs.messages.size(), 1);
+    QCOMPARE(driver.dialogs.messages[0].title, u"置き換え文字エラー"_s);
+    QCOMPARE(driver.dialogs.messages[0].text, u"置き換え文字が設定されていません。"_s);
+    QCOMPARE(readText(pages[0]), page);
+}
+
+// Converted pages no longer hold the menu; it must be stored before they lose it.
+void TestWindowRuns::aProjectFileThatCannotBeWrittenStopsTheConversion()
+{
+    const QStringList pages = writeSite(siteMenu());
+    WindowDriver driver(projectFile());
+    QVERIFY(QFile::remove(projectFile()));
+    QVERIFY(QDir(projectFile()).mkpath(u"."_s)); // a folder where the file should be
+
+    driver.click("CodEncode");
+
+    QCOMPARE(driver.dialogs.messages.size(), 1);
+    QVERIFY(!readText(pages[0]).contains(u"<!--site-->"_s));
+    QVERIFY(!driver.logLines().contains(u"a.htmlの変換を行ないました。"_s));
+}
+
+QTEST_MAIN(TestWindowRuns)
+#include "test_windowruns.moc"
