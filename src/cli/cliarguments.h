@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line of quillet-cli, read into what to do.
+namespace quillet::cli {
+
+enum class Command { Help, List, Convert, Restore, Comments };
+
+struct Invocation
+{
+    Command command = Command::Help;
+    QString name;                       // the project name (every command but list)
+    std::optional<QString> projectFile; // absent: the window's project file
+    QString linkColour;                 // "#RRGGBB" upper-cased; empty: the default colour
+    std::optional<QString> menuFile;    // restore only: the menu text to write back
+};
+
+struct ParsedArguments
+{
+    Invocation invocation;
+    QString usageError; // set when the arguments cannot be used; then print the usage
+};
+
+// Reads the arguments after the program name. Options may stand before or after the
+// command; "--" ends the options, so a project name may begin with "-".
+ParsedArguments parseArguments(const QStringList& arguments);
+
+// The usage lines, shown after a usage error.
+QString usageSynopsis();
+
+// The usage lines and what each command and option does, for --help.
+QString helpText();
+
+} // namespace quillet::cli

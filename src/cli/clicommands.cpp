@@ -1,0 +1,178 @@
+#include "cli/clicommands.h"
+
+#include "cli/clidialogs.h"
+#include "engine/anchorcase.h"
+#include "engine/pagefile.h"
+#include "engine/runs.h"
+#include "filelist/tempcomments.h"
+#include "project/projectmessages.h"
+#include "project/projectstore.h"
+
+namespace quillet::cli {
+
+namespace {
+
+// A project as picking it in the window loads it.
+struct LoadedProject
+{
+    QStringList files; // in the file list's sorted order
+    QString menuText;  // after the anchor case rule, as the menu text box holds it
+    QString tag;
+};
+
+class CommandRunner
+{
+public:
+    CommandRunner(const Invocation& invocation, const QString& projectFile, Console& console)
+        : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
+    {}
+
+    int run()
+    {
+        switch (m_invocation.command) {
+        case Command::List:
+            return list();
+        case Command::Convert:
+            return convert();
+        case Command::Restore:
+            return restore();
+        case Command::Comments:
+            return comments();
+        case Command::Help:
+            break;
+        }
+        return exitError;
+    }
+
+private:
+    int status(bool pageFailed) const
+    {
+        if (m_dialogs.errorShown())
+            return exitError;
+        return pageFailed ? exitPageFailed : exitSuccess;
+    }
+
+    int list()
+    {
+        const ProjectList list = m_store.LoadProjectList(m_dialogs);
+        m_console.writeOutLines(list.names);
+        return status(false);
+    }
+
+    std::optional<LoadedProject> loadProject()
+    {
+        if (m_store.LoadProjectList(m_dialogs).readFailed)
+            return std::nullopt;
+        const QString& name = m_invocation.name;
+        if (m_store.FindProjectKey(name) == 0) {
+            m_dialogs.showMessage({QString(), projectNotFoundMessage().text});
+            return std::nullopt;
+        }
+        LoadedProject project;
+        project.files = m_store.LoadFileList(name).files;
+        project.menuText = applyAnchorCaseRule(m_store.LoadMenuText(name).value_or(QString()));
+        project.tag = QStringLiteral("<!--") + name + QStringLiteral("-->");
+        return project;
+    }
+
+    RunSettings settingsFor(const LoadedProject& project) const
+    {
+        return {project.menuText, project.tag, m_invocation.linkColour};
+    }
+
+    int finishRun(const RunResult& result, bool pageFailedBefore)
+    {
+        if (result.refusal) {
+            m_dialogs.showMessage(*result.refusal);
+            return status(pageFailedBefore);
+        }
+        m_console.writeOutLines(result.log);
+        return status(pageFailedBefore || result.pageFailed);
+    }
+
+    int convert()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        RunSettings settings = settingsFor(*project);
+        if (const std::optional<UserMessage> refusal = checkRunSettings(settings)) {
+            m_dialogs.showMessage(*refusal);
+            return status(false);
+        }
+        const SaveRequest request{m_invocation.name, project->files, settings.menuText, true,
+                                  m_invocation.linkColour};
+        const SaveOutcome saved = m_store.SaveProject(request, m_dialogs);
+        if (saved.menuText)
+            settings.menuText = applyAnchorCaseRule(*saved.menuText);
+        // Pages that lose their menu while the menu text is not stored could not get it back.
+        if (saved.result == SaveOutcome::Result::WriteFailed ||
+            saved.result == SaveOutcome::Result::Refused) {
+            reportSavePageFailures(saved, project->files, {});
+            return status(saved.pageFailed);
+        }
+        const RunResult converted = runConversion(project->files, settings);
+        reportSavePageFailures(saved, project->files, converted.log);
+        return finishRun(converted, saved.pageFailed);
+    }
+
+    // The conversion clears the save's log lines, as in the window. A page failure of the save
+    // still sets the exit status, so it is told on standard error unless the run logged it too.
+    void reportSavePageFailures(const SaveOutcome& saved, const QStringList& files,
+                                const QStringList& runLog)
+    {
+        if (!saved.pageFailed)
+            return;
+        QStringList failureLines;
+        for (const QString& path : files)
+            failureLines << unreadableLogLine(path) << unwritableLogLine(path);
+        for (const QString& line : saved.log) {
+            if (failureLines.contains(line) && !runLog.contains(line))
+                m_console.writeError(line);
+        }
+    }
+
+    int restore()
+    {
+        std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        if (m_invocation.menuFile && !readMenuFile(*m_invocation.menuFile, *project))
+            return status(false);
+        return finishRun(runRestore(project->files, settingsFor(*project)), false);
+    }
+
+    bool readMenuFile(const QString& path, LoadedProject& project)
+    {
+        const PageRead read = readPage(path);
+        if (!read.ok) {
+            m_dialogs.showMessage(
+                {QString(), path + QStringLiteral("を読み込めませんでした。\r\n") + read.error});
+            return false;
+        }
+        project.menuText = applyAnchorCaseRule(read.page.text);
+        return true;
+    }
+
+    int comments()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        return finishRun(runTemporaryComments(project->files, m_invocation.name), false);
+    }
+
+    const Invocation& m_invocation;
+    Console& m_console;
+    ProjectStore m_store;
+    CliDialogs m_dialogs;
+};
+
+} // namespace
+
+int runCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).run();
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,42 @@
+#include "cli/console.h"
+
+#include <cstdio>
+
+namespace quillet::cli {
+
+namespace {
+
+void writeLine(std::FILE* stream, const QString& line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+void Console::writeOutLines(const QStringList& lines)
+{
+    for (const QString& line : lines)
+        writeOut(line);
+}
+
+void Console::writeMessage(const UserMessage& message)
+{
+    const QString title = message.title.isEmpty() ? applicationTitle : message.title;
+    // Box texts break lines with CR LF; a terminal wants plain line feeds.
+    writeError(title + QStringLiteral(": ") +
+               QString(message.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void StandardConsole::writeOut(const QString& line)
+{
+    writeLine(stdout, line);
+}
+
+void StandardConsole::writeError(const QString& line)
+{
+    writeLine(stderr, line);
+}
+
+} // namespace quillet::cli
