@@ -1,0 +1,263 @@
+#include "cli/cli.h"
+#include "cli/clifixtures.h"
+#include "cli/windowprojectfile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet::fixtures;
+
+namespace {
+
+const QString menuStored = u"&lt;a href=\"page.html\"&gt;ページ&lt;/a&gt;"_s;
+const QString menu = u"<a href=\"page.html\">ページ</a>"_s;
+
+// A site folder with its own project file; every run names that file.
+class Site
+{
+public:
+    QString projectFile() const { return m_dir.filePath(u"mprj.xml"_s); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    void writeProject(const QString& lastProject, const QStringList& projects) const
+    {
+        writeBytes(projectFile(), shiftJis(projectText(lastProject, projects)));
+    }
+    void writePage(const QString& name, const QString& text) const
+    {
+        writeBytes(path(name), shiftJis(text));
+    }
+    int run(QStringList arguments)
+    {
+        arguments = QStringList{u"--project-file"_s, projectFile()} + arguments;
+        return quillet::cli::runCli(arguments, console, [] { return u"/nonexistent"_s; });
+    }
+
+    RecordingConsole console;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+class TestCliCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsNamesInFileOrder();
+    void missingProjectFileIsEmpty();
+    void unreadableProjectFileIsNeverWritten_data();
+    void unreadableProjectFileIsNeverWritten();
+    void unknownProject_data();
+    void unknownProject();
+    void convertWithoutMenuTextSavesNothing();
+    void convertWithEmptyFileListReportsTheSave();
+    void malformedProjectTextStopsTheConversion();
+    void unreadablePageExitsWithOne();
+    void commentsLogWithoutHeadLine();
+    void commentsNeedAName();
+    void restoreTakesTheMenuFileWithLowerCaseAnchors();
+    void unreadableMenuFileTouchesNoPage();
+    void findsTheWindowProgramFolder();
+};
+
+void TestCliCommands::listsNamesInFileOrder()
+{
+    Site site;
+    site.writeProject(u"A"_s, projectLines(u"B"_s, QStringList{u"/b"_s}, {}) +
+                                  projectLines(u"A"_s, QStringList{u"/a"_s}, {}) +
+                                  projectLines(QString(), QStringList{u"/e"_s}, {}));
+    QCOMPARE(site.run({u"list"_s}), 0);
+    QCOMPARE(site.console.out, (QStringList{u"B"_s, u"A"_s, QString()}));
+    QVERIFY(site.console.errors.isEmpty());
+}
+
+void TestCliCommands::missingProjectFileIsEmpty()
+{
+    Site site;
+    QCOMPARE(site.run({u"list"_s}), 0);
+    QVERIFY(site.console.out.isEmpty());
+    QVERIFY(!QFile::exists(site.projectFile()));
+}
+
+void TestCliCommands::unreadableProjectFileIsNeverWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("list") << QStringList{u"list"_s};
+    QTest::newRow("convert") << QStringList{u"convert"_s, u"A"_s};
+    QTest::newRow("restore") << QStringList{u"restore"_s, u"A"_s};
+    QTest::newRow("comments") << QStringList{u"comments"_s, u"A"_s};
+}
+
+void TestCliCommands::unreadableProjectFileIsNeverWritten()
+{
+    QFETCH(QStringList, arguments);
+    Site site;
+    const QByteArray undecodable =
+        shiftJis(projectText(QString(), projectLines(u"A"_s, {}, {}))) + "\x81\x20\xFF";
+    writeBytes(site.projectFile(), undecodable);
+    QCOMPARE(site.run(arguments), 2);
+    QVERIFY(site.console.out.isEmpty());
+    QVERIFY(site.console.errors.value(0).startsWith(
+        u"XML読み込みエラー: プロジェクトファイルを読み込めませんでした。\n"_s));
+    QCOMPARE(readBytes(site.projectFile()), undecodable);
+}
+
+void TestCliCommands::unknownProject_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("convert") << QStringList{u"convert"_s, u"a"_s};
+    QTest::newRow("restore") << QStringList{u"restore"_s, u"A "_s};
+    QTest::newRow("comments") << QStringList{u"comments"_s, QString()};
+}
+
+void TestCliCommands::unknownProject()
+{
+    QFETCH(QStringList, arguments);
+    Site site;
+    site.writePage(u"page.html"_s, menu);
+    site.writeProject(QString(),
+                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    const QByteArray before = readBytes(site.projectFile());
+    QCOMPARE(site.run(arguments), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"quillet-cli: プロジェクトが見つかりませんでした。"_s});
+    QCOMPARE(readBytes(site.projectFile()), before);
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), shiftJis(menu));
+}
+
+void TestCliCommands::convertWithoutMenuTextSavesNothing()
+{
+    Site site;
+    site.writePage(u"page.html"_s, menu);
+    site.writeProject(QString(), projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, {}));
+    const QByteArray before = readBytes(site.projectFile());
+    QCOMPARE(site.run({u"convert"_s, u"A"_s}), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"メニュ文字設定エラー: メニュー文字が設定されていません。"_s});
+    QVERIFY(site.console.out.isEmpty());
+    QCOMPARE(readBytes(site.projectFile()), before);
+}
+
+void TestCliCommands::convertWithEmptyFileListReportsTheSave()
+{
+    Site site;
+    site.writeProject(QString(), projectLines(u"A"_s, QStringList{u"  "_s}, menuStored));
+    const QByteArray before = readBytes(site.projectFile());
+    QCOMPARE(site.run({u"convert"_s, u"A"_s}), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"プロジェクト保存エラー: "
+                         u"プロジェクトの保存には少なくても１つのファイルが必要です。"_s});
+    QCOMPARE(site.console.out, QStringList{u"ログです"_s});
+    QCOMPARE(readBytes(site.projectFile()), before);
+}
+
+void TestCliCommands::malformedProjectTextStopsTheConversion()
+{
+    Site site;
+    site.writePage(u"page.html"_s, menu);
+    QStringList ownEndMissing =
+        projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored);
+    ownEndMissing.removeLast();
+    site.writeProject(QString(), ownEndMissing + projectLines(u"B"_s, QStringList{u"/b"_s}, {}));
+    const QByteArray before = readBytes(site.projectFile());
+    QCOMPARE(site.run({u"convert"_s, u"A"_s}), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"XML書き込みエラー: プロジェクトファイルの形式が正しくありません。"_s});
+    QVERIFY(site.console.out.isEmpty());
+    QCOMPARE(readBytes(site.projectFile()), before);
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), shiftJis(menu));
+}
+
+void TestCliCommands::unreadablePageExitsWithOne()
+{
+    Site site;
+    site.writePage(u"page.html"_s, menu);
+    site.writeProject(
+        QString(),
+        projectLines(u"A"_s, QStringList{site.path(u"page.html"_s), site.path(u"missing.html"_s)},
+                     menuStored));
+    QCOMPARE(site.run({u"convert"_s, u"A"_s}), 1);
+    QCOMPARE(site.console.out,
+             (QStringList{u"ログです"_s, u"missing.htmlを読み込めませんでした。"_s,
+                          u"page.htmlの変換を行ないました。"_s}));
+    QVERIFY(site.console.errors.isEmpty()); // the run logged the page itself
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), QByteArray("\r\n<!--A-->\r\n"));
+}
+
+void TestCliCommands::commentsLogWithoutHeadLine()
+{
+    Site site;
+    site.writePage(u"a.html"_s, u"<!--??\?-->x<!--??\?-->"_s);
+    site.writePage(u"b.html"_s, u"<!--？？？-->"_s);
+    site.writeProject(
+        QString(),
+        projectLines(u"Site"_s, QStringList{site.path(u"b.html"_s), site.path(u"a.html"_s)}, {}));
+    QCOMPARE(site.run({u"comments"_s, u"Site"_s}), 0);
+    QCOMPARE(site.console.out,
+             (QStringList{u"a.htmlのファイルの仮コメントをコメントに変換しました。"_s,
+                          u"b.htmlのファイルには仮コメントは有りませんでした。"_s}));
+    QCOMPARE(readBytes(site.path(u"a.html"_s)), QByteArray("<!--Site-->x<!--Site-->"));
+}
+
+void TestCliCommands::commentsNeedAName()
+{
+    Site site;
+    site.writePage(u"a.html"_s, u"<!--??\?-->"_s);
+    site.writeProject(QString(), projectLines(QString(), QStringList{site.path(u"a.html"_s)}, {}));
+    QCOMPARE(site.run({u"comments"_s, QString()}), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"プロジェクト名エラー: プロジェクト名を入力してください。"_s});
+    QCOMPARE(readBytes(site.path(u"a.html"_s)), QByteArray("<!--??\?-->"));
+}
+
+void TestCliCommands::restoreTakesTheMenuFileWithLowerCaseAnchors()
+{
+    Site site;
+    site.writePage(u"page.html"_s, u"<p>\r\n<!--A-->\r\n</p>"_s);
+    site.writeProject(QString(),
+                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    // A UTF-8 menu file with LF line ends goes into the Shift_JIS page with CR LF.
+    writeBytes(site.path(u"menu.txt"_s),
+               u"<A HREF=\"page.html\">新しい</A>\n<A HREF=\"x.html\">x</A>"_s.toUtf8());
+    QCOMPARE(site.run({u"restore"_s, u"A"_s, u"--menu-file"_s, site.path(u"menu.txt"_s)}), 0);
+    QCOMPARE(site.console.out, (QStringList{u"ログです"_s, u"page.htmlを戻しました。"_s}));
+    QCOMPARE(readBytes(site.path(u"page.html"_s)),
+             shiftJis(u"<p>\r\n<!--<a HREF=\"page.html\">--><span "
+                      u"style=\"font-weight:550;color:tomato\">新しい</span><!--</a>-->\r\n"
+                      u"<a HREF=\"x.html\">x</a>\r\n</p>"_s));
+}
+
+void TestCliCommands::unreadableMenuFileTouchesNoPage()
+{
+    Site site;
+    site.writePage(u"page.html"_s, u"<!--A-->"_s);
+    site.writeProject(QString(),
+                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    const QString menuFile = site.path(u"missing-menu.html"_s);
+    QCOMPARE(site.run({u"restore"_s, u"A"_s, u"--menu-file="_s + menuFile}), 2);
+    QVERIFY(site.console.errors.value(0).startsWith(u"quillet-cli: "_s + menuFile +
+                                                    u"を読み込めませんでした。\n"_s));
+    QVERIFY(site.console.out.isEmpty());
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), QByteArray("<!--A-->"));
+}
+
+void TestCliCommands::findsTheWindowProgramFolder()
+{
+    QTemporaryDir dir;
+    const QString cliFolder = dir.filePath(u"src/cli"_s);
+    const QString windowFolder = dir.filePath(u"src/window"_s);
+    QVERIFY(QDir().mkpath(cliFolder) && QDir().mkpath(windowFolder));
+    QCOMPARE(quillet::cli::windowProgramFolder(cliFolder), cliFolder); // no window anywhere
+    writeBytes(windowFolder + u"/quillet"_s, "program");
+    QCOMPARE(quillet::cli::windowProgramFolder(cliFolder), windowFolder); // the build tree
+    writeBytes(cliFolder + u"/quillet"_s, "program");
+    QCOMPARE(quillet::cli::windowProgramFolder(cliFolder), cliFolder); // installed side by side
+}
+
+QTEST_GUILESS_MAIN(TestCliCommands)
+#include "test_clicommands.moc"

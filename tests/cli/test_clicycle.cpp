@@ -1,0 +1,157 @@
+#include "cli/clifixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet::fixtures;
+
+// The whole working cycle through the real quillet-cli program, on a small Shift_JIS site
+// with CR LF line ends: convert, then restore an edited menu from a file.
+
+namespace {
+
+const QString projectName = u"サイト"_s;
+const QString tag = u"<!--サイト-->"_s;
+
+QString page(const QString& title, const QStringList& betweenMarkers, const QString& body)
+{
+    return crlfLines(QStringList{u"<html>"_s, u"<head><title>"_s + title + u"</title></head>"_s,
+                                 u"<body>"_s, u"<!--MenuStart-->"_s} +
+                     betweenMarkers +
+                     QStringList{u"<!--MenuEnd-->"_s, body, u"</body>"_s, u"</html>"_s});
+}
+
+QString highlightedItem(const QString& file, const QString& text, const QString& colour)
+{
+    return u"<li><!--<a href=\""_s + file + u"\">--><span style=\"font-weight:550;color:"_s +
+           colour + u"\">"_s + text + u"</span><!--</a>--></li>"_s;
+}
+
+QString plainItem(const QString& file, const QString& text)
+{
+    return u"<li><a href=\""_s + file + u"\">"_s + text + u"</a></li>"_s;
+}
+
+QString escaped(QString menu)
+{
+    return menu.replace(u"<"_s, u"&lt;"_s).replace(u">"_s, u"&gt;"_s);
+}
+
+struct Finished
+{
+    int exitCode = -1;
+    QString out;
+    QString errors;
+};
+
+Finished runCli(const QString& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(QUILLET_CLI_PATH), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString outputLines(const QStringList& lines)
+{
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace
+
+class TestCliCycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void convertsThenRestoresAnEditedMenu();
+};
+
+void TestCliCycle::convertsThenRestoresAnEditedMenu()
+{
+    QTemporaryDir dir;
+    const QString index = dir.filePath(u"index.html"_s);
+    const QString about = dir.filePath(u"about.html"_s);
+    const QString notes = dir.filePath(u"Notes.html"_s);
+    const QString projectFile = dir.filePath(u"mprj.xml"_s);
+    const QString menuFile = dir.filePath(u"menu.html"_s);
+
+    // The stored menu has upper-case anchors; the pages, as the window writes them, do not.
+    const QString storedMenu =
+        crlfLines({u"<ul>"_s, u"<li><A href=\"index.html\">ホーム</A></li>"_s,
+                   u"<li><A href=\"about.html\">会社案内</A></li>"_s, u"</ul>"_s});
+    const QString home = u"ホーム"_s;
+    const QString company = u"会社案内"_s;
+    const QString indexBody = u"<p>ようこそ</p>"_s;
+    const QString aboutBody = u"<p>所在地</p>"_s;
+    writeBytes(index, shiftJis(page(home,
+                                    {u"<ul>"_s, highlightedItem(u"index.html"_s, home, u"tomato"_s),
+                                     plainItem(u"about.html"_s, company), u"</ul>"_s},
+                                    indexBody)));
+    // Added after the last restore: its own entry is still a plain link.
+    writeBytes(about, shiftJis(page(company,
+                                    {QString(), u"<ul>"_s, plainItem(u"index.html"_s, home),
+                                     plainItem(u"about.html"_s, company), u"</ul>"_s, QString()},
+                                    aboutBody)));
+    const QByteArray notesBytes = shiftJis(u"<html>\r\n<p>メモ</p>\r\n</html>"_s);
+    writeBytes(notes, notesBytes);
+    const QStringList other =
+        projectLines(u"Other"_s, QStringList{u"/elsewhere/a.html"_s}, u"&lt;p&gt;"_s);
+    writeBytes(projectFile,
+               shiftJis(projectText(
+                   u"Other"_s, other + projectLines(projectName, QStringList{index, notes, about},
+                                                    escaped(storedMenu)))));
+
+    const Finished converted =
+        runCli(dir.path(), {u"--project-file"_s, projectFile, u"convert"_s, projectName});
+    QCOMPARE(converted.errors, QString());
+    QCOMPARE(converted.out, outputLines({u"ログです"_s, u"about.htmlの変換を行ないました。"_s,
+                                         u"index.htmlの変換を行ないました。"_s,
+                                         u"Notes.htmlは変換しませんでした。"_s}));
+    QCOMPARE(converted.exitCode, 0);
+    QCOMPARE(readBytes(index), shiftJis(page(home, {tag}, indexBody)));
+    QCOMPARE(readBytes(about), shiftJis(page(company, {tag}, aboutBody)));
+    QCOMPARE(readBytes(notes), notesBytes);
+    const QString savedMenu =
+        QString(storedMenu).replace(u"<A"_s, u"<a"_s).replace(u"</A"_s, u"</a"_s);
+    const QByteArray savedProject = shiftJis(
+        projectText(projectName, other + projectLines(projectName, QStringList{about, index, notes},
+                                                      escaped(savedMenu))));
+    QCOMPARE(readBytes(projectFile), savedProject);
+
+    const QString newsItem = u"<li><A HREF=\"news.html\">お知らせ</A></li>"_s;
+    writeBytes(menuFile,
+               shiftJis(crlfLines({u"<ul>"_s, plainItem(u"index.html"_s, home),
+                                   plainItem(u"about.html"_s, company), newsItem, u"</ul>"_s})));
+    const Finished restored =
+        runCli(dir.path(), {u"--project-file"_s, projectFile, u"--color"_s, u"#ff8000"_s,
+                            u"restore"_s, projectName, u"--menu-file"_s, menuFile});
+    QCOMPARE(restored.errors, QString());
+    QCOMPARE(restored.out,
+             outputLines({u"ログです"_s, u"about.htmlを戻しました。"_s,
+                          u"index.htmlを戻しました。"_s, u"Notes.htmlは戻しませんでした。"_s}));
+    QCOMPARE(restored.exitCode, 0);
+    const QString lowerNews = u"<li><a HREF=\"news.html\">お知らせ</a></li>"_s;
+    QCOMPARE(readBytes(index),
+             shiftJis(page(home,
+                           {u"<ul>"_s, highlightedItem(u"index.html"_s, home, u"#FF8000"_s),
+                            plainItem(u"about.html"_s, company), lowerNews, u"</ul>"_s},
+                           indexBody)));
+    QCOMPARE(readBytes(about),
+             shiftJis(page(company,
+                           {u"<ul>"_s, plainItem(u"index.html"_s, home),
+                            highlightedItem(u"about.html"_s, company, u"#FF8000"_s), lowerNews,
+                            u"</ul>"_s},
+                           aboutBody)));
+    QCOMPARE(readBytes(notes), notesBytes);
+    QCOMPARE(readBytes(projectFile), savedProject); // a restore does not save the project
+}
+
+QTEST_GUILESS_MAIN(TestCliCycle)
+#include "test_clicycle.moc"
