@@ -33,6 +33,11 @@ struct ProjectExtent
     qsizetype limit = 0;  // first position that no longer belongs to the project
 };
 
+bool isPosition(const QString& text, qsizetype key)
+{
+    return key >= 1 && key <= text.size();
+}
+
 ProjectExtent projectExtent(const QString& text, qsizetype key)
 {
     const qsizetype next = find(text, projectOpening, key + 1);
@@ -104,12 +109,12 @@ qsizetype projectKeyIn(const QString& text, const QString& name)
 
 bool hasOwnProjectEnd(const QString& text, qsizetype key)
 {
-    return key != 0 && projectExtent(text, key).ownEnd != 0;
+    return isPosition(text, key) && projectExtent(text, key).ownEnd != 0;
 }
 
 std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag)
 {
-    if (key == 0)
+    if (!isPosition(text, key))
         return std::nullopt;
     const ElementSpan span = elementSpan(text, key, tag);
     if (span.kind != ElementSpan::Kind::Whole)
@@ -179,7 +184,7 @@ bool addProject(QString& text, const QString& name)
 
 bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QString& content)
 {
-    if (key == 0)
+    if (!isPosition(text, key))
         return false;
     const ProjectExtent extent = projectExtent(text, key);
     if (extent.ownEnd == 0)
@@ -228,7 +233,7 @@ bool SetLastProject(QString& text, const QString& name)
 
 bool removeProject(QString& text, qsizetype key)
 {
-    if (key == 0)
+    if (!isPosition(text, key))
         return false;
     const ProjectExtent extent = projectExtent(text, key);
     if (extent.ownEnd == 0)
