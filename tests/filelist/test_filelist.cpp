@@ -1,32 +1,15 @@
 #include "filelist/filelistorder.h"
 #include "filelist/linkcolour.h"
 #include "filelist/tempcomments.h"
+#include "project/storefixtures.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write fixture %s", qPrintable(path));
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+using namespace quillet::fixtures;
 
 class TestFileList : public QObject
 {
@@ -64,9 +47,9 @@ void TestFileList::temporaryComments()
     const QString none = dir.filePath(u"none.html"_s);
     const QString wide = dir.filePath(u"wide.html"_s);
     const QString missing = dir.filePath(u"missing.html"_s);
-    writeFile(three, "<!--??\?-->\r\n<p><!--??\?--></p>\n<!--??\?-->");
-    writeFile(none, "<p>no comment</p>");
-    writeFile(wide, QStringLiteral("<!--？？？-->").toUtf8());
+    writeFileBytes(three, "<!--??\?-->\r\n<p><!--??\?--></p>\n<!--??\?-->");
+    writeFileBytes(none, "<p>no comment</p>");
+    writeFileBytes(wide, QStringLiteral("<!--？？？-->").toUtf8());
     const QDateTime untouched = QFileInfo(none).lastModified();
 
     const RunResult first = runTemporaryComments({three, missing, none, wide}, u"SiteA"_s);
@@ -90,7 +73,7 @@ void TestFileList::temporaryCommentsNeedAName()
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(u"p.html"_s);
-    writeFile(page, "<!--??\?-->");
+    writeFileBytes(page, "<!--??\?-->");
     const RunResult run = runTemporaryComments({page}, {});
     QCOMPARE(run.refusal,
              (UserMessage{u"プロジェクト名エラー"_s, u"プロジェクト名を入力してください。"_s}));
