@@ -41,12 +41,10 @@ PageEncoding detectEncoding(const QByteArray& bytes)
 {
     if (bytes.startsWith(utf8Bom))
         return PageEncoding::Utf8WithBom;
-    if (hasHighByte(bytes)) {
-        // Stateless: a character cut off by the end of the file is invalid, not pending.
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = utf8.decode(bytes);
-        return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
-    }
+    // The check stops at the first invalid byte (a Shift_JIS page fails at once) and counts
+    // a character cut off by the end of the file as invalid.
+    if (hasHighByte(bytes))
+        return bytes.isValidUtf8() ? PageEncoding::Utf8 : PageEncoding::ShiftJis;
     return declaresUtf8(bytes) ? PageEncoding::Utf8 : PageEncoding::ShiftJis;
 }
 
