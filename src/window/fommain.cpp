@@ -174,7 +174,7 @@ void FomMain::connectEditors()
 void FomMain::Form_Load()
 {
     for (PageFrame* frame : std::as_const(Frm))
-        frame->setVisible(frame->objectName() == QStringLiteral("Frm0"));
+        frame->setVisible(frame == Frm.first());
     showPanels(true, false);
     FrmHtml->CmdComInsert->setEnabled(true);
 }

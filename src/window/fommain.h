@@ -64,7 +64,7 @@ private:
     void LoadFileList(const QString& name);
     void LoadMenuText(const QString& name);
     void setProjectTag();
-    bool saveProject(bool isConverting);
+    bool saveProject();
     void appendLog(const QStringList& lines);
     QString currentName() const;
 

@@ -113,17 +113,17 @@ void FomMain::mpsave_Click()
         m_dialogs.showMessage(*refusal);
         return;
     }
-    saveProject(false);
+    saveProject();
 }
 
 // Saves the project shown in the window; false when the project text could not be stored.
-bool FomMain::saveProject(bool isConverting)
+bool FomMain::saveProject()
 {
     SaveRequest request;
     request.name = currentName();
     request.files = m_fileListPage->paths();
     request.menuText = TxtOrg->text();
-    request.isConverting = isConverting;
+    request.isConverting = IsConverting;
     request.linkColour = LinkColor;
     const SaveOutcome outcome = m_store.SaveProject(request, m_dialogs);
     if (outcome.menuText)

@@ -48,7 +48,7 @@ void FomMain::CodEncode_Click()
     if (refuseRun(runSettings()))
         return;
     IsConverting = true;
-    const bool saved = saveProject(true);
+    const bool saved = saveProject();
     IsConverting = false;
     // Pages that lose their menu while the menu text is not stored could not get it back.
     if (!saved)

@@ -29,8 +29,9 @@ void ProjectPanel::setupControls()
 {
     CmbName = named(new QComboBox(this), "CmbName");
     CmbName->setEditable(true);
-    // Picked names must not be added to the list by pressing Enter.
+    // A typed name stays as typed: Enter adds nothing to the list and nothing completes it.
     CmbName->setInsertPolicy(QComboBox::NoInsert);
+    CmbName->setCompleter(nullptr);
     CmbName->setMinimumContentsLength(16);
     CmbName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
