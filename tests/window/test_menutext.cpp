@@ -3,7 +3,6 @@
 #include "window/linebreaks.h"
 #include "windowdriver.h"
 
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 

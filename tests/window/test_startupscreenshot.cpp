@@ -15,6 +15,7 @@ class TestStartupScreenshot : public QObject
 
 private slots:
     void grabsTheWindowAfterStartup();
+    void grabsTheWelcomeOfAnEmptyProject();
 };
 
 void TestStartupScreenshot::grabsTheWindowAfterStartup()
@@ -36,6 +37,15 @@ void TestStartupScreenshot::grabsTheWindowAfterStartup()
     QVERIFY(driver.window().grab().save(QCoreApplication::applicationDirPath() +
                                         u"/quillet-menu-tab.png"_s));
     qInfo("window grabbed to %s", qPrintable(png));
+}
+
+void TestStartupScreenshot::grabsTheWelcomeOfAnEmptyProject()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    WindowDriver driver(dir.filePath(u"mprj.xml"_s));
+    QVERIFY(driver.window().grab().save(QCoreApplication::applicationDirPath() +
+                                        u"/quillet-welcome.png"_s));
 }
 
 QTEST_MAIN(TestStartupScreenshot)

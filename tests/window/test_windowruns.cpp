@@ -3,10 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,8 +19,8 @@ private slots:
 
     void convertThenRestoreASite();
     void aMenuTypedInTheBoxMatchesACrLfPage();
-    void emptyMenuTextIsRefused();
-    void emptyTagIsRefused();
+    void emptySettingsAreRefused_data();
+    void emptySettingsAreRefused();
     void aProjectFileThatCannotBeWrittenStopsTheConversion();
 
 private:
@@ -103,36 +99,44 @@ void TestWindowRuns::aMenuTypedInTheBoxMatchesACrLfPage()
     QVERIFY(readText(projectFile()).contains(u"&lt;ul&gt;\r\n&lt;li&gt;"_s));
 }
 
-void TestWindowRuns::emptyMenuTextIsRefused()
+void TestWindowRuns::emptySettingsAreRefused_data()
 {
-    const QStringList pages = writeSite(QString());
-    const QString project = readText(projectFile());
-    WindowDriver driver(projectFile());
-
-    driver.click("CodEncode");
-    driver.click("CmdDecode");
-
-    QCOMPARE(driver.dialogs.messages.size(), 2);
-    for (const quillet::UserMessage& message : std::as_const(driver.dialogs.messages)) {
-        QCOMPARE(message.title, u"メニュ文字設定エラー"_s);
-        QCOMPARE(message.text, u"メニュー文字が設定されていません。"_s);
-    }
-    QCOMPARE(driver.logLines(), QStringList{u" \"ログです\""_s});
-    QCOMPARE(readText(projectFile()), project);
+    QTest::addColumn<QString>("storedMenu");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString noMenuTitle = u"メニュ文字設定エラー"_s;
+    const QString noMenuText = u"メニュー文字が設定されていません。"_s;
+    QTest::newRow("convert without menu")
+        << QString() << u"CodEncode"_s << noMenuTitle << noMenuText;
+    QTest::newRow("restore without menu")
+        << QString() << u"CmdDecode"_s << noMenuTitle << noMenuText;
+    QTest::newRow("convert without tag") << siteMenu() << u"CodEncode"_s << u"置き換え文字エラー"_s
+                                         << u"置き換え文字が設定されていません。"_s;
+    QTest::newRow("restore without tag") << siteMenu() << u"CmdDecode"_s << u"置き換え文字エラー"_s
+                                         << u"置き換え文字が設定されていません。"_s;
 }
 
-void TestWindowRuns::emptyTagIsRefused()
+void TestWindowRuns::emptySettingsAreRefused()
 {
-    const QStringList pages = writeSite(siteMenu());
+    QFETCH(QString, storedMenu);
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const QStringList pages = writeSite(storedMenu);
+    const QString project = readText(projectFile());
     const QString page = readText(pages[0]);
     WindowDriver driver(projectFile());
-    driver.tag()->clear();
+    if (!storedMenu.isEmpty())
+        driver.tag()->clear();
 
-    driver.click("CodEncode");
+    driver.click(button.toLatin1().constData());
 
     QCOMPARE(driver.dialogs.messages.size(), 1);
-    QCOMPARE(driver.dialogs.messages[0].title, u"置き換え文字エラー"_s);
-    QCOMPARE(driver.dialogs.messages[0].text, u"置き換え文字が設定されていません。"_s);
+    QCOMPARE(driver.dialogs.messages[0].title, title);
+    QCOMPARE(driver.dialogs.messages[0].text, text);
+    QCOMPARE(driver.logLines(), QStringList{u" \"ログです\""_s});
+    QCOMPARE(readText(projectFile()), project);
     QCOMPARE(readText(pages[0]), page);
 }
 

@@ -2,12 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -24,53 +19,22 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
+QStringList entriesOf(const QListWidget* list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries.append(list->item(i)->text());
+    return entries;
+}
+
 } // namespace
 
 WindowDriver::WindowDriver(const QString& projectFile)
     : m_window(std::make_unique<quillet::FomMain>(projectFile, dialogs))
 {
     m_window->show();
-    if (!QTest::qWaitForWindowExposed(m_window.get()))
-        qFatal("the window did not appear");
-    if (!waitForReload())
-        qFatal("the start-up reload did not run");
-}
-
-WindowDriver::~WindowDriver() = default;
-
-QComboBox* WindowDriver::names() const
-{
-    return control<QComboBox>("CmbName");
-}
-
-QLineEdit* WindowDriver::tag() const
-{
-    return control<QLineEdit>("TxtTag");
-}
-
-QListWidget* WindowDriver::fileList() const
-{
-    return control<QListWidget>("LstFile");
-}
-
-QPlainTextEdit* WindowDriver::menuText() const
-{
-    return control<QPlainTextEdit>("TxtOrg");
-}
-
-QPlainTextEdit* WindowDriver::sourceView() const
-{
-    return control<QPlainTextEdit>("RTB1");
-}
-
-QListWidget* WindowDriver::log() const
-{
-    return control<QListWidget>("LstLog");
-}
-
-QTabBar* WindowDriver::tabs() const
-{
-    return control<QTabBar>("TabStrip1");
+    if (!QTest::qWaitForWindowExposed(m_window.get()) || !waitForReload())
+        qFatal("the window did not start");
 }
 
 bool WindowDriver::waitForReload() const
@@ -84,12 +48,10 @@ void WindowDriver::pickProject(const QString& name)
 {
     QComboBox* combo = names();
     const int row = combo->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (row < 0)
-        qFatal("no project %s in the list", qPrintable(name));
     combo->showPopup();
     QAbstractItemView* view = combo->view();
-    if (!QTest::qWaitFor([view] { return view->isVisible(); }))
-        qFatal("the project list did not open");
+    if (row < 0 || !QTest::qWaitFor([view] { return view->isVisible(); }))
+        qFatal("cannot pick %s", qPrintable(name));
     const QRect entry = view->visualRect(view->model()->index(row, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
     if (!QTest::qWaitFor([view] { return !view->isVisible(); }))
@@ -105,7 +67,6 @@ void WindowDriver::typeProjectName(const QString& name)
     typeText(edit, name);
 }
 
-// Types the lines at the end of the menu text, each after a new line.
 void WindowDriver::typeMenuText(const QStringList& lines)
 {
     QPlainTextEdit* box = menuText();
@@ -130,8 +91,7 @@ void WindowDriver::choose(const char* menuItemName)
 
 void WindowDriver::clickTab(int n)
 {
-    QTabBar* bar = tabs();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(n - 1).center());
+    QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(n - 1).center());
 }
 
 void WindowDriver::clickFileListEntry(int row)
@@ -141,18 +101,6 @@ void WindowDriver::clickFileListEntry(int row)
                       list->visualItemRect(list->item(row)).center());
 }
 
-namespace {
-
-QStringList entriesOf(const QListWidget* list)
-{
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i)->text());
-    return entries;
-}
-
-} // namespace
-
 QStringList WindowDriver::fileListEntries() const
 {
     return entriesOf(fileList());
@@ -160,7 +108,7 @@ QStringList WindowDriver::fileListEntries() const
 
 QStringList WindowDriver::logLines() const
 {
-    return entriesOf(log());
+    return entriesOf(control<QListWidget>("LstLog"));
 }
 
 QStringList WindowDriver::projectNames() const

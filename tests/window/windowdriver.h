@@ -3,17 +3,12 @@
 #include "scripteddialogs.h"
 #include "window/fommain.h"
 
-#include <QStringList>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
 #include <memory>
-
-class QAction;
-class QComboBox;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
-class QPushButton;
-class QTabBar;
-class QWidget;
 
 // Drives the main window the way a user does: clicks, typing and menu commands, finding
 // every control by its name.
@@ -22,31 +17,28 @@ class WindowDriver
 public:
     // Opens the window on the project file and waits for the start-up reload.
     explicit WindowDriver(const QString& projectFile);
-    ~WindowDriver();
 
     ScriptedDialogs dialogs;
     quillet::FomMain& window() { return *m_window; }
 
-    template <typename T> T* control(const char* name) const
+    template <typename T = QWidget> T* control(const char* name) const
     {
         T* found = m_window->findChild<T*>(QLatin1String(name));
         if (!found)
             qFatal("no control %s", name);
         return found;
     }
-
-    QComboBox* names() const;
-    QLineEdit* tag() const;
-    QListWidget* fileList() const;
-    QPlainTextEdit* menuText() const;
-    QPlainTextEdit* sourceView() const;
-    QListWidget* log() const;
-    QTabBar* tabs() const;
+    QComboBox* names() const { return control<QComboBox>("CmbName"); }
+    QLineEdit* tag() const { return control<QLineEdit>("TxtTag"); }
+    QListWidget* fileList() const { return control<QListWidget>("LstFile"); }
+    QPlainTextEdit* menuText() const { return control<QPlainTextEdit>("TxtOrg"); }
+    QPlainTextEdit* sourceView() const { return control<QPlainTextEdit>("RTB1"); }
+    QTabBar* tabs() const { return control<QTabBar>("TabStrip1"); }
 
     bool waitForReload() const;
     void pickProject(const QString& name);
     void typeProjectName(const QString& name);
-    void typeMenuText(const QStringList& lines);
+    void typeMenuText(const QStringList& lines); // each line after a new line
     void click(const char* buttonName);
     void choose(const char* menuItemName);
     void clickTab(int n);

@@ -1,0 +1,117 @@
+#include "window/qtdialogs.h"
+#include "window/runprogressdialog.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+// The real dialogs: message boxes with the application's title and Japanese buttons, and the
+// progress shown during long runs.
+class TestWindowDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageBoxTitles_data();
+    void messageBoxTitles();
+    void questionIsYesOnlyForYes_data();
+    void questionIsYesOnlyForYes();
+    void progressAppearsOnlyForSlowRuns();
+
+private:
+    // Presses the button in the next message box that opens, noting its title and buttons.
+    void pressInNextBox(QWidget& parent, QMessageBox::StandardButton button);
+
+    QString m_title;
+    QStringList m_buttons;
+};
+
+void TestWindowDialogs::pressInNextBox(QWidget& parent, QMessageBox::StandardButton button)
+{
+    auto* poll = new QTimer(&parent);
+    connect(poll, &QTimer::timeout, poll, [this, poll, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->stop();
+        m_title = box->windowTitle();
+        m_buttons.clear();
+        for (QAbstractButton* b : box->buttons())
+            m_buttons.append(b->text());
+        box->button(button)->click();
+    });
+    poll->start(10);
+}
+
+void TestWindowDialogs::messageBoxTitles_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no title of its own") << QString() << u"クイレット"_s;
+    QTest::newRow("own title") << u"選択エラー"_s << u"選択エラー"_s;
+}
+
+void TestWindowDialogs::messageBoxTitles()
+{
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    pressInNextBox(parent, QMessageBox::Ok);
+
+    dialogs.showMessage({title, u"本文"_s});
+
+    QCOMPARE(m_title, shown);
+    QCOMPARE(m_buttons, QStringList{u"OK"_s});
+}
+
+void TestWindowDialogs::questionIsYesOnlyForYes_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("button");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("yes") << QMessageBox::Yes << true;
+    QTest::newRow("no") << QMessageBox::No << false;
+    QTest::newRow("cancel") << QMessageBox::Cancel << false;
+}
+
+void TestWindowDialogs::questionIsYesOnlyForYes()
+{
+    QFETCH(QMessageBox::StandardButton, button);
+    QFETCH(bool, yes);
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    pressInNextBox(parent, button);
+
+    QCOMPARE(dialogs.askYesNoCancel({QString(), u"削除しますか?"_s}), yes);
+    m_buttons.sort();
+    QCOMPARE(m_buttons, QStringList({u"いいえ(&N)"_s, u"はい(&Y)"_s, u"キャンセル"_s}));
+}
+
+void TestWindowDialogs::progressAppearsOnlyForSlowRuns()
+{
+    QWidget parent;
+    parent.show();
+    quillet::RunProgressDialog progress(&parent, u"変換"_s);
+    const quillet::RunProgress report = progress.callback();
+    auto* dialog = parent.findChild<QProgressDialog*>(u"RunProgress"_s);
+    QVERIFY(dialog);
+
+    report(1, 4);
+    QVERIFY(!dialog->isVisible());
+    QTest::qSleep(600); // a slow page
+    report(2, 4);
+
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->labelText(), u"2 / 4 ページ"_s);
+    QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
+    report(4, 4);
+    QVERIFY(!dialog->isVisible());
+}
+
+QTEST_MAIN(TestWindowDialogs)
+#include "test_windowdialogs.moc"
