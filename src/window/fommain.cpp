@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
