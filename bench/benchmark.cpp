@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <vector>
 
+#include <unistd.h>
+
 namespace quillet::bench {
 
 namespace {
@@ -70,9 +72,17 @@ int pagesNotOriginal(const QStringList& paths)
     return differing;
 }
 
+// Each phase starts with no dirty pages left by the one before: on ext4 an fsync would
+// otherwise also wait for sed's unsynced writes.
+void settleDisk()
+{
+    ::sync();
+}
+
 EngineFigures engineOrDie(const QString& phase, const QString& list, const QString& menu,
                           qsizetype expected, const QString& preload = {})
 {
+    settleDisk();
     const EngineFigures figures = runEnginePhase(phase, list, menu, preload);
     if (!figures.ok)
         qFatal("%s", qPrintable(figures.error));
@@ -84,6 +94,7 @@ EngineFigures engineOrDie(const QString& phase, const QString& list, const QStri
 
 double sedOrDie(const QString& script, const QStringList& paths)
 {
+    settleDisk();
     const double seconds = runSed(script, paths);
     if (seconds < 0)
         qFatal("sed failed on %s", qPrintable(script));
@@ -103,6 +114,14 @@ double megabytes(qint64 kb)
     return kb / 1024.0;
 }
 
+void printMemory(int pages, const char* phase, const EngineFigures& figures)
+{
+    const qint64 growth = figures.peakKb - figures.baseKb;
+    std::printf("  %6d  %-8s %8.1f %8.1f %8.1f %8.1f %10.1f\n", pages, phase,
+                megabytes(figures.baseKb), megabytes(figures.peakKb), megabytes(growth),
+                megabytes(figures.logKb), megabytes(growth - figures.logKb));
+}
+
 } // namespace
 
 int runBenchmark(const BenchmarkConfig& config)
@@ -111,6 +130,7 @@ int runBenchmark(const BenchmarkConfig& config)
     QTemporaryDir work(base + QStringLiteral("/quillet-bench-XXXXXX"));
     if (!work.isValid())
         qFatal("cannot create a folder in %s", qPrintable(base));
+    work.setAutoRemove(!config.keep);
     const QString engineRoot = work.filePath(QStringLiteral("engine"));
     const QString sedRoot = work.filePath(QStringLiteral("sed"));
 
@@ -132,23 +152,17 @@ int runBenchmark(const BenchmarkConfig& config)
 
     Timings convert;
     Timings restore;
-    qint64 convertPeakKb = 0;
-    qint64 restorePeakKb = 0;
-    qint64 baseKb = 0;
+    EngineFigures lastConvert;
+    EngineFigures lastRestore;
     for (int r = 1; r <= config.repetitions; ++r) {
-        const EngineFigures engineConvert =
-            engineOrDie(QStringLiteral("convert"), list, menu, config.pages);
-        convert.engine.push_back(engineConvert.seconds);
+        lastConvert = engineOrDie(QStringLiteral("convert"), list, menu, config.pages);
+        convert.engine.push_back(lastConvert.seconds);
         convert.sed.push_back(sedOrDie(scripts.convert, sedPaths));
         if (r == 1 && differingPages(enginePaths, sedPaths) != 0)
             qFatal("engine and sed conversions differ");
-        const EngineFigures engineRestore =
-            engineOrDie(QStringLiteral("restore"), list, menu, config.pages);
-        restore.engine.push_back(engineRestore.seconds);
+        lastRestore = engineOrDie(QStringLiteral("restore"), list, menu, config.pages);
+        restore.engine.push_back(lastRestore.seconds);
         restore.sed.push_back(sedOrDie(scripts.restore, sedPaths));
-        convertPeakKb = std::max(convertPeakKb, engineConvert.peakKb);
-        restorePeakKb = std::max(restorePeakKb, engineRestore.peakKb);
-        baseKb = std::max({baseKb, engineConvert.baseKb, engineRestore.baseKb});
         std::printf(
             "Round %d: convert engine %.2f s, sed %.2f s; restore engine %.2f s, sed %.2f s\n", r,
             convert.engine.back(), convert.sed.back(), restore.engine.back(), restore.sed.back());
@@ -180,12 +194,15 @@ int runBenchmark(const BenchmarkConfig& config)
         engineOrDie(QStringLiteral("convert"), smallList, menu, config.smallPages);
     const EngineFigures smallRestore =
         engineOrDie(QStringLiteral("restore"), smallList, menu, config.smallPages);
-    std::printf("\nEngine peak memory (VmHWM of the run's own process; before the run %.1f MB):\n",
-                megabytes(baseKb));
-    std::printf("  %6d pages: convert %.1f MB, restore %.1f MB\n", config.smallPages,
-                megabytes(smallConvert.peakKb), megabytes(smallRestore.peakKb));
-    std::printf("  %6d pages: convert %.1f MB, restore %.1f MB\n", config.pages,
-                megabytes(convertPeakKb), megabytes(restorePeakKb));
+    std::printf("\nEngine memory in MB (VmHWM of each run's own process; growth = peak - before;\n"
+                "the log is the run's result, one line per page):\n");
+    std::printf("  %6s  %-8s %8s %8s %8s %8s %10s\n", "pages", "phase", "before", "peak", "growth",
+                "log", "growth-log");
+    printMemory(config.smallPages, "convert", smallConvert);
+    printMemory(config.smallPages, "restore", smallRestore);
+    printMemory(config.pages, "convert", lastConvert);
+    printMemory(config.pages, "restore", lastRestore);
+    std::printf("  largest page %.1f KB\n", size.largestPage / 1024.0);
     return notOriginal == 0 ? 0 : 1;
 }
 

@@ -14,6 +14,7 @@ struct EngineFigures
     double seconds = 0;    // the run itself, without start-up and reading the list
     qint64 baseKb = 0;     // peak resident memory before the run
     qint64 peakKb = 0;     // peak resident memory after it
+    qint64 logKb = 0;      // about what the returned log lines take, one per page
     qsizetype changed = 0; // pages the run wrote
 };
 

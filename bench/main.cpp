@@ -23,11 +23,13 @@ int main(int argc, char** argv)
                                    QStringLiteral("Pages of the second memory run."),
                                    QStringLiteral("n"), QStringLiteral("2500"));
     const QCommandLineOption rounds(QStringLiteral("rounds"), QStringLiteral("Repetitions."),
-                                    QStringLiteral("n"), QStringLiteral("3"));
+                                    QStringLiteral("n"), QStringLiteral("5"));
     const QCommandLineOption folder(QStringLiteral("dir"),
                                     QStringLiteral("Folder for the temporary pages."),
                                     QStringLiteral("path"));
-    parser.addOptions({pages, small, rounds, folder});
+    const QCommandLineOption keep(QStringLiteral("keep"),
+                                  QStringLiteral("Keep the generated pages (for profiling)."));
+    parser.addOptions({pages, small, rounds, folder, keep});
     parser.process(app);
 
     BenchmarkConfig config;
@@ -35,6 +37,7 @@ int main(int argc, char** argv)
     config.smallPages = std::clamp(parser.value(small).toInt(), 1, config.pages);
     config.repetitions = std::max(1, parser.value(rounds).toInt());
     config.folder = parser.value(folder);
+    config.keep = parser.isSet(keep);
 #ifdef QUILLET_BENCH_NOFSYNC
     config.noFsyncLibrary = QStringLiteral(QUILLET_BENCH_NOFSYNC);
 #endif
