@@ -1,0 +1,374 @@
+#include "fuzzcheck.h"
+
+#include "engine/pagefile.h"
+#include "engine/unhighlight.h"
+#include "filelist/filelistorder.h"
+#include "project/projectstore.h"
+#include "project/projecttext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+// The project store: an arbitrary "mprj.xml", then reads, saves and deletions in an order the
+// input chooses. A save or deletion must never change another project, a refused one must
+// leave the file alone, and the file must always hold the text the store works on.
+
+using namespace quillet;
+using quillet::fuzz::consumeText;
+using quillet::fuzz::require;
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+// Replaying a finding with QUILLET_FUZZ_TRACE set prints every step and the text after it.
+void trace(const QString& step, const QString& text)
+{
+    static const bool enabled = qEnvironmentVariableIsSet("QUILLET_FUZZ_TRACE");
+    if (enabled)
+        std::fprintf(stderr, "--- %s\n%s\n", qPrintable(step),
+                     text.toUtf8().toPercentEncoding(" <>/\"=!?&;").constData());
+}
+
+void trace(const QString& step, const ProjectStore& store)
+{
+    trace(step, store.text());
+}
+
+class AnsweringDialogs : public StoreDialogs
+{
+public:
+    explicit AnsweringDialogs(FuzzedDataProvider& data) : m_data(data) {}
+    void showMessage(const UserMessage&) override {}
+    bool askYesNoCancel(const UserMessage&) override { return m_data.ConsumeBool(); }
+
+private:
+    FuzzedDataProvider& m_data;
+};
+
+// Every save syncs the file to disk; in memory that costs nothing and the fuzzer stays fast.
+QString memoryFolder()
+{
+    return QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
+                                                     : QDir::tempPath();
+}
+
+// One folder for the whole fuzzing session; each input starts it afresh.
+struct Workspace
+{
+    QTemporaryDir dir{memoryFolder() + QStringLiteral("/quillet-fuzz-XXXXXX")};
+    QString projectFile = dir.filePath(QStringLiteral("mprj.xml"));
+    QStringList pages{dir.filePath(QStringLiteral("p1.html")),
+                      dir.filePath(QStringLiteral("P2.html")),
+                      dir.filePath(QStringLiteral("missing.html"))};
+
+    // A path of any characters that still stays inside the folder: the save rewrites pages.
+    QString strayPath(QString name) const
+    {
+        return dir.filePath(QStringLiteral("f-") + name.replace(u'/', u'_').remove(QChar()));
+    }
+
+    void writePages() const
+    {
+        for (const QString& page : pages.mid(0, 2)) {
+            const QString name = page.mid(page.lastIndexOf(u'/') + 1);
+            writePage(page, QStringLiteral("<a href=\"") + name + QStringLiteral("\">me</a>"),
+                      PageFormat{});
+        }
+    }
+};
+
+Workspace& workspace()
+{
+    static Workspace space;
+    return space;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+template <typename T> T pick(FuzzedDataProvider& data, const QList<T>& choices)
+{
+    return choices[data.ConsumeIntegralInRange<qsizetype>(0, choices.size() - 1)];
+}
+
+QString consumeName(FuzzedDataProvider& data)
+{
+    static const QStringList names{
+        QStringLiteral("A"),    QStringLiteral("AB"),  QString(),
+        QStringLiteral("A\"B"), QStringLiteral(" A "), QStringLiteral("サイト"),
+    };
+    return data.ConsumeBool() ? pick(data, names) : consumeText(data, 12);
+}
+
+// Pieces a hand-edited project file is made of, so that inputs reach every rule quickly.
+QString consumeProjectText(FuzzedDataProvider& data)
+{
+    static const QStringList pieces{
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>"),
+        QStringLiteral("<root>"),
+        QStringLiteral("</root>"),
+        QStringLiteral("<lastfile>"),
+        QStringLiteral("</lastfile>"),
+        QStringLiteral("<projectname name=\"A\">"),
+        QStringLiteral("<projectname name=\"AB\">"),
+        QStringLiteral("<projectname name=\"\">"),
+        QStringLiteral("<projectname"),
+        QStringLiteral("</projectname>"),
+        QStringLiteral("<files>"),
+        QStringLiteral("</files>"),
+        QStringLiteral("<orgstring>"),
+        QStringLiteral("</orgstring>"),
+        QStringLiteral("/site/p1.html"),
+        QStringLiteral("&lt;a href=\"p1.html\"&gt;me&lt;/a&gt;"),
+        QStringLiteral("\""),
+        crlf,
+    };
+    QString text;
+    const int count = data.ConsumeIntegralInRange<int>(0, 48);
+    for (int i = 0; i < count; ++i) {
+        text += data.ConsumeBool() ? pick(data, pieces) : consumeText(data, 16);
+        if (data.ConsumeBool())
+            text += crlf;
+    }
+    return text;
+}
+
+void writeProjectFile(FuzzedDataProvider& data, const QString& path)
+{
+    QFile::remove(path);
+    switch (data.ConsumeIntegralInRange<int>(0, 3)) {
+    case 0:
+        return; // no project file yet
+    case 1: {
+        const std::string bytes = data.ConsumeRandomLengthString(4000);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes.data(), qsizetype(bytes.size()));
+        return;
+    }
+    default: {
+        const QString text = consumeProjectText(data);
+        const PageFormat format{data.ConsumeBool() ? PageEncoding::ShiftJis : PageEncoding::Utf8,
+                                data.ConsumeBool()};
+        if (!writePage(path, text, format).ok)
+            writePage(path, text, PageFormat{PageEncoding::Utf8, false});
+    }
+    }
+}
+
+// What a reader sees of one project.
+struct StoredProject
+{
+    QString name;
+    QStringList files;
+    std::optional<QString> menuText;
+
+    friend bool operator==(const StoredProject&, const StoredProject&) = default;
+};
+
+StoredProject storedProject(const ProjectStore& store, const QString& name)
+{
+    return {name, store.LoadFileList(name).files, store.LoadMenuText(name)};
+}
+
+// Every whole project but the one named. A project without its own "</projectname>" reaches
+// to the next key line, so what belongs to it moves with its neighbours.
+QList<StoredProject> otherProjects(const ProjectStore& store, const QString& name)
+{
+    QList<StoredProject> others;
+    for (const QString& other : store.GetProjectNames()) {
+        if (other != name && hasOwnProjectEnd(store.text(), store.FindProjectKey(other)))
+            others.append(storedProject(store, other));
+    }
+    return others;
+}
+
+void checkOthersKept(const ProjectStore& store, const QList<StoredProject>& before)
+{
+    for (const StoredProject& project : before) {
+        require(store.FindProjectKey(project.name) != 0, "no other project is lost");
+        require(storedProject(store, project.name) == project, "no other project is changed");
+    }
+}
+
+bool hasLoneLineBreak(const QString& text)
+{
+    const QString withoutPairs = QString(text).remove(crlf);
+    return withoutPairs.contains(u'\r') || withoutPairs.contains(u'\n');
+}
+
+void checkFileHoldsText(const ProjectStore& store)
+{
+    // An LF file keeps its form on writing, so a lone LF comes back as CR LF, and a lone CR
+    // makes the whole file read back in CR LF form: a page encoding matter, not the store's.
+    if (hasLoneLineBreak(store.text()))
+        return;
+    const PageRead read = readPage(store.filePath());
+    if (read.page.text != store.text())
+        trace(QStringLiteral("the file reads back as (ok %1, LF %2)")
+                  .arg(read.ok)
+                  .arg(read.page.format.lfLineEnds),
+              read.page.text);
+    require(read.ok && read.page.text == store.text(), "the file holds the project text");
+}
+
+// The project text is markup read by plain search, so a name or path holding a tag or a line
+// break can break it. Such saves are run for crashes and hangs only.
+bool fitsTheFormat(const SaveRequest& request)
+{
+    const auto plain = [](const QString& text) {
+        return !text.contains(u'<') && !text.contains(u'>') && !text.contains(u'\r') &&
+               !text.contains(u'\n');
+    };
+    return plain(request.name) && std::all_of(request.files.begin(), request.files.end(), plain);
+}
+
+// The root and lastfile tags stand once each, outside every project, as the writers put them.
+// A save puts a new project before every "</root>" and the last project after every "<root>"
+// or across the lastfile element, so a hand-edited file with these tags elsewhere can have
+// another project changed by a save.
+bool framedAsWritten(const QString& text)
+{
+    for (const QString& tag : {QStringLiteral("<root>"), QStringLiteral("</root>"),
+                               QStringLiteral("<lastfile>"), QStringLiteral("</lastfile>")}) {
+        if (text.count(tag) > 1)
+            return false;
+    }
+    const qsizetype firstProject = text.indexOf(QStringLiteral("<projectname"));
+    const qsizetype lastProject = text.lastIndexOf(QStringLiteral("projectname"));
+    const qsizetype root = text.indexOf(QStringLiteral("<root>"));
+    const qsizetype rootEnd = text.indexOf(QStringLiteral("</root>"));
+    const qsizetype last = text.indexOf(QStringLiteral("<lastfile>"));
+    const qsizetype lastEnd = text.indexOf(QStringLiteral("</lastfile>"));
+    if (firstProject < 0)
+        return true;
+    const bool before = root < firstProject && last < firstProject && lastEnd < firstProject;
+    const bool after = rootEnd < 0 || rootEnd > lastProject;
+    const bool lastIsOneLine =
+        last < 0 || lastEnd < last || !text.mid(last + 1, lastEnd - last - 1).contains(u'<');
+    return before && after && lastIsOneLine;
+}
+
+// The saved project reads back as saved (the request fits the format).
+void checkSavedProject(const ProjectStore& store, const SaveRequest& request)
+{
+    require(store.FindProjectKey(request.name) != 0, "a saved project is found");
+    const bool blankEntry =
+        std::any_of(request.files.begin(), request.files.end(), [](const QString& file) {
+            return std::all_of(file.begin(), file.end(), [](QChar c) { return c == u' '; });
+        });
+    if (!blankEntry)
+        require(store.LoadFileList(request.name).files == sortFileList(request.files),
+                "the saved file list reads back");
+    // The stored form cannot tell "&lt;" typed in the menu from an escaped "<".
+    const PreparedMenuText menu = PrepareMenuText(request.menuText);
+    const bool storable = !menu.cleaned.contains(QStringLiteral("&lt;")) &&
+                          !menu.cleaned.contains(QStringLiteral("&gt;")) &&
+                          !hasLoneLineBreak(request.menuText);
+    if (!menu.escaped.isEmpty() && storable)
+        require(store.LoadMenuText(request.name) == menu.cleaned, "the saved menu reads back");
+}
+
+void save(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialogs)
+{
+    SaveRequest request;
+    request.name = consumeName(data);
+    const Workspace& space = workspace();
+    const int files = data.ConsumeIntegralInRange<int>(0, 3);
+    for (int i = 0; i < files; ++i)
+        request.files.append(data.ConsumeBool() ? pick(data, space.pages)
+                                                : space.strayPath(consumeText(data, 24)));
+    request.files = sortFileList(request.files);
+    request.menuText = data.ConsumeBool()
+                           ? QStringLiteral("<a href=\"p1.html\">me</a>\r\n<a href=\"P2.html\">")
+                           : consumeText(data, 200);
+    request.isConverting = data.ConsumeBool();
+
+    const QByteArray before = fileBytes(store.filePath());
+    const QList<StoredProject> others = otherProjects(store, request.name);
+    const bool framed = framedAsWritten(store.text());
+    const SaveOutcome outcome = store.SaveProject(request, dialogs);
+    trace(QStringLiteral("save [%1] files [%2] menu [%3]: %4")
+              .arg(request.name, request.files.join(u'|'), request.menuText)
+              .arg(int(outcome.result)),
+          store);
+    if (outcome.result != SaveOutcome::Result::Saved) {
+        require(fileBytes(store.filePath()) == before, "a save that did not happen writes nothing");
+        return;
+    }
+    checkFileHoldsText(store);
+    if (!framed || !fitsTheFormat(request))
+        return;
+    checkOthersKept(store, others);
+    checkSavedProject(store, request);
+}
+
+void remove(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialogs)
+{
+    const QString name = consumeName(data);
+    const QByteArray before = fileBytes(store.filePath());
+    const QList<StoredProject> others = otherProjects(store, name);
+    const DeleteOutcome outcome = store.DeleteProject(name, dialogs);
+    trace(QStringLiteral("delete [%1]: %2").arg(name).arg(int(outcome.result)), store);
+    if (outcome.result != DeleteOutcome::Result::Deleted) {
+        require(fileBytes(store.filePath()) == before, "a refused deletion writes nothing");
+        return;
+    }
+    checkFileHoldsText(store);
+    checkOthersKept(store, others);
+}
+
+void read(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialogs)
+{
+    if (data.ConsumeBool()) {
+        store.LoadProjectList(dialogs);
+        trace(QStringLiteral("reload"), store);
+        return;
+    }
+    const QString name = consumeName(data);
+    const FileListLoad files = store.LoadFileList(name);
+    require(sortFileList(files.files) == files.files, "a loaded file list is sorted");
+    store.LoadMenuText(name);
+    store.GetLastProject();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    // Odd paths make QFile warn; the checks, not the warnings, tell what went wrong.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
+{
+    FuzzedDataProvider data(bytes, size);
+    const Workspace& space = workspace();
+    space.writePages();
+    writeProjectFile(data, space.projectFile);
+
+    ProjectStore store(space.projectFile);
+    AnsweringDialogs dialogs(data);
+    store.LoadProjectList(dialogs);
+    trace(QStringLiteral("load"), store);
+    for (int step = 0; step < 8 && data.remaining_bytes() > 0; ++step) {
+        switch (data.ConsumeIntegralInRange<int>(0, 2)) {
+        case 0:
+            read(store, data, dialogs);
+            break;
+        case 1:
+            save(store, data, dialogs);
+            break;
+        default:
+            remove(store, data, dialogs);
+            break;
+        }
+    }
+    return 0;
+}
