@@ -54,6 +54,7 @@ private slots:
     void unreadablePaths();
     void writeKeepsPermissionsAndLeavesNoTemporaryFile_data();
     void writeKeepsPermissionsAndLeavesNoTemporaryFile();
+    void writeThroughALinkKeepsTheLink();
     void unrepresentableCharacterIsNotWritten();
     void writeToAFolderOrUnderAFileFails();
     void writeIntoAReadOnlyFolderLeavesThePage();
@@ -220,6 +221,19 @@ void TestPageFile::writeKeepsPermissionsAndLeavesNoTemporaryFile()
     QCOMPARE(readBytes(path), shiftJis(u"新しい"_s));
     QCOMPARE(QFile::permissions(path), before);
     QCOMPARE(folderEntries(dir.path()), QStringList{u"page.html"_s});
+}
+
+// A page kept as a link to a file elsewhere stays a link; the file it points to changes.
+void TestPageFile::writeThroughALinkKeepsTheLink()
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"shared.html"_s);
+    const QString link = dir.filePath(u"page.html"_s);
+    writeBytes(target, shiftJis(u"古い"_s));
+    QVERIFY(QFile::link(target, link));
+    QVERIFY(writePage(link, u"新しい"_s, {}).ok);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(target), shiftJis(u"新しい"_s));
 }
 
 void TestPageFile::expectFailedWriteKeepsPage(const QString& path, const QString& text,
