@@ -39,8 +39,8 @@ LinkState GetLinkState(const QString& text, const QString& name)
 QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour)
 {
     const QString target = name + QStringLiteral("\">");
-    const QString span = QStringLiteral("--><span style=\"font-weight:550;color:") + colour +
-                         QStringLiteral("\">");
+    const QString span =
+        QStringLiteral("--><span style=\"font-weight:550;color:") + colour + QStringLiteral("\">");
     QString result = replaceAll(line, QStringLiteral("<a"), QStringLiteral("<!--<a"));
     result = replaceAll(result, target, target + span);
     return replaceAll(result, QStringLiteral("</a>"), QStringLiteral("</span><!--</a>-->"));

@@ -13,7 +13,8 @@ const QString crlf = QStringLiteral("\r\n");
 
 bool startsWithPairAt(const QString& text, qsizetype index)
 {
-    return index >= 0 && index + 1 < text.size() && text[index] == u'\r' && text[index + 1] == u'\n';
+    return index >= 0 && index + 1 < text.size() && text[index] == u'\r' &&
+           text[index + 1] == u'\n';
 }
 
 // Leaves exactly one CR LF on either side of the first tag, and wraps every tag in CR LF.
@@ -49,43 +50,31 @@ bool isOnlyLineBreakPairs(const QString& text)
     return trimLineBreakPairs(text).isEmpty();
 }
 
-template <typename PageStep>
 RunResult runOverPages(const QStringList& paths, const RunSettings& settings,
-                       const RunProgress& progress, PageStep step)
+                       const RunProgress& progress,
+                       PageOutcome (*step)(const QString&, const RunSettings&))
 {
     RunResult result;
     result.refusal = checkRunSettings(settings);
     if (result.refusal)
         return result;
     result.log.append(logHeadLine);
-    const qsizetype total = paths.size();
-    for (qsizetype i = 0; i < total; ++i) {
-        PageOutcome outcome = step(paths[i], settings);
-        result.log.append(outcome.logLine);
-        result.pageFailed = result.pageFailed || outcome.failed;
-        if (outcome.read)
-            result.lastPageText = std::move(outcome.text);
-        if (progress)
-            progress(i + 1, total);
-    }
+    runPageSteps(
+        paths, [&](const QString& path) { return step(path, settings); }, progress, result);
     return result;
 }
 
-PageOutcome unreadable(const QString& path)
+QString restoreLogLine(const QString& path, RestoreKind kind)
 {
-    PageOutcome outcome;
-    outcome.logLine = unreadableLogLine(path);
-    outcome.failed = true;
-    return outcome;
-}
-
-// Writes the outcome's text over the page, turning the log line into a failure on error.
-void writeOutcome(const QString& path, const PageFormat& format, PageOutcome& outcome)
-{
-    if (!writePage(path, outcome.text, format).ok) {
-        outcome.logLine = unwritableLogLine(path);
-        outcome.failed = true;
+    switch (kind) {
+    case RestoreKind::Restored:
+        return GetFileName(path) + QStringLiteral("を戻しました。");
+    case RestoreKind::LinkCorrected:
+        return GetFileName(path) + QStringLiteral("のリンクを修正しました。");
+    case RestoreKind::NotRestored:
+        break;
     }
+    return GetFileName(path) + QStringLiteral("は戻しませんでした。");
 }
 
 } // namespace
@@ -101,8 +90,7 @@ std::optional<UserMessage> checkRunSettings(const RunSettings& settings)
     return std::nullopt;
 }
 
-ConvertedText convertPageText(const QString& text, const QString& path,
-                              const RunSettings& settings)
+ConvertedText convertPageText(const QString& text, const QString& path, const RunSettings& settings)
 {
     const QString work = RemoveSelfHighlight(path, text);
     if (find(work, settings.menuText, 1) == 0)
@@ -111,8 +99,7 @@ ConvertedText convertPageText(const QString& text, const QString& path,
     return {true, tidyAroundReplacement(replaced, settings.replacement)};
 }
 
-RestoredText restorePageText(const QString& text, const QString& path,
-                             const RunSettings& settings)
+RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings)
 {
     const QString name = GetFileName(path);
     const QString colour = effectiveLinkColour(settings.linkColour);
@@ -134,16 +121,13 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings)
 {
     const PageRead read = readPage(path);
     if (!read.ok)
-        return unreadable(path);
+        return unreadablePage(path);
     const ConvertedText converted = convertPageText(read.page.text, path, settings);
-    PageOutcome outcome;
-    outcome.read = true;
-    outcome.text = converted.text;
-    if (!converted.converted) {
-        outcome.logLine = GetFileName(path) + QStringLiteral("は変換しませんでした。");
-        return outcome;
-    }
-    outcome.logLine = GetFileName(path) + QStringLiteral("の変換を行ないました。");
+    if (!converted.converted)
+        return pageOutcome(GetFileName(path) + QStringLiteral("は変換しませんでした。"),
+                           converted.text);
+    PageOutcome outcome =
+        pageOutcome(GetFileName(path) + QStringLiteral("の変換を行ないました。"), converted.text);
     writeOutcome(path, read.page.format, outcome);
     return outcome;
 }
@@ -152,22 +136,11 @@ PageOutcome RestoreFile(const QString& path, const RunSettings& settings)
 {
     const PageRead read = readPage(path);
     if (!read.ok)
-        return unreadable(path);
+        return unreadablePage(path);
     const RestoredText restored = restorePageText(read.page.text, path, settings);
-    PageOutcome outcome;
-    outcome.read = true;
-    outcome.text = restored.text;
-    switch (restored.kind) {
-    case RestoreKind::NotRestored:
-        outcome.logLine = GetFileName(path) + QStringLiteral("は戻しませんでした。");
+    PageOutcome outcome = pageOutcome(restoreLogLine(path, restored.kind), restored.text);
+    if (restored.kind == RestoreKind::NotRestored)
         return outcome;
-    case RestoreKind::Restored:
-        outcome.logLine = GetFileName(path) + QStringLiteral("を戻しました。");
-        break;
-    case RestoreKind::LinkCorrected:
-        outcome.logLine = GetFileName(path) + QStringLiteral("のリンクを修正しました。");
-        break;
-    }
     writeOutcome(path, read.page.format, outcome);
     return outcome;
 }
@@ -182,16 +155,6 @@ RunResult runRestore(const QStringList& paths, const RunSettings& settings,
                      const RunProgress& progress)
 {
     return runOverPages(paths, settings, progress, RestoreFile);
-}
-
-QString unreadableLogLine(const QString& path)
-{
-    return GetFileName(path) + QStringLiteral("を読み込めませんでした。");
-}
-
-QString unwritableLogLine(const QString& path)
-{
-    return GetFileName(path) + QStringLiteral("を書き込めませんでした。");
 }
 
 } // namespace quillet

@@ -23,28 +23,19 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName)
 
 PageOutcome convertTemporaryComments(const QString& path, const QString& projectName)
 {
-    PageOutcome outcome;
     const PageRead read = readPage(path);
-    if (!read.ok) {
-        outcome.logLine = unreadableLogLine(path);
-        outcome.failed = true;
-        return outcome;
-    }
-    outcome.read = true;
-    outcome.text = read.page.text;
-    if (find(read.page.text, temporaryComment, 1) == 0) {
-        outcome.logLine = GetFileName(path) + untouchedSuffix;
-        return outcome;
-    }
+    if (!read.ok)
+        return unreadablePage(path);
+    if (find(read.page.text, temporaryComment, 1) == 0)
+        return {
+            .logLine = GetFileName(path) + untouchedSuffix, .text = read.page.text, .read = true};
     const QString tag = QStringLiteral("<!--") + projectName + QStringLiteral("-->");
-    const QString converted = replaceAll(read.page.text, temporaryComment, tag);
-    if (!writePage(path, converted, read.page.format).ok) {
-        outcome.logLine = unwritableLogLine(path);
-        outcome.failed = true;
-        return outcome;
-    }
-    outcome.text = converted;
-    outcome.logLine = GetFileName(path) + convertedSuffix;
+    PageOutcome outcome = pageOutcome(GetFileName(path) + convertedSuffix,
+                                      replaceAll(read.page.text, temporaryComment, tag));
+    writeOutcome(path, read.page.format, outcome);
+    // The source view shows what is on disk: the page as read when the write failed.
+    if (outcome.failed)
+        outcome.text = read.page.text;
     return outcome;
 }
 
@@ -55,16 +46,9 @@ RunResult runTemporaryComments(const QStringList& paths, const QString& projectN
     result.refusal = checkCommentProjectName(projectName);
     if (result.refusal)
         return result;
-    const qsizetype total = paths.size();
-    for (qsizetype i = 0; i < total; ++i) {
-        PageOutcome outcome = convertTemporaryComments(paths[i], projectName);
-        result.log.append(outcome.logLine);
-        result.pageFailed = result.pageFailed || outcome.failed;
-        if (outcome.read)
-            result.lastPageText = std::move(outcome.text);
-        if (progress)
-            progress(i + 1, total);
-    }
+    runPageSteps(
+        paths, [&](const QString& path) { return convertTemporaryComments(path, projectName); },
+        progress, result);
     return result;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/runs.h"
+#include "engine/pagerun.h"
 #include "engine/usermessage.h"
 
 #include <QString>

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/pagefile.h"
+#include "engine/usermessage.h"
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// What every command that rewrites the listed pages one by one shares: the outcome of one
+// page, the walk over the list, and the log lines of pages that fail.
+namespace quillet {
+
+struct PageOutcome
+{
+    QString logLine;
+    QString text;        // the page text the command ends with (empty when unreadable)
+    bool read = false;   // the page could be read
+    bool failed = false; // the page could not be read or written
+};
+
+using RunProgress = std::function<void(qsizetype done, qsizetype total)>;
+
+struct RunResult
+{
+    std::optional<UserMessage> refusal; // set when the run did not start
+    QStringList log;                    // one line per page, after any head line
+    QString lastPageText;               // the text of the last page read
+    bool pageFailed = false;            // a page could not be read or written
+};
+
+// Runs step on every path in list order and appends each page's log line to result.
+void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
+                  const RunProgress& progress, RunResult& result);
+
+// The outcome of a page that could not be read.
+PageOutcome unreadablePage(const QString& path);
+
+// The outcome of a page read, ending with text, logged with logLine unless a write fails.
+PageOutcome pageOutcome(const QString& logLine, const QString& text);
+
+// Writes the outcome's text over the page; on failure its log line says so instead.
+void writeOutcome(const QString& path, const PageFormat& format, PageOutcome& outcome);
+
+QString unreadableLogLine(const QString& path);
+QString unwritableLogLine(const QString& path);
+
+} // namespace quillet
