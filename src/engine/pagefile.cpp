@@ -1,4 +1,5 @@
 #include "engine/pagefile.h"
+#include "engine/shiftjis.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +13,6 @@ namespace quillet {
 namespace {
 
 const QByteArray utf8Bom("\xEF\xBB\xBF");
-constexpr const char* shiftJisName = "Shift_JIS";
 
 QString undecodableError()
 {
@@ -56,10 +56,11 @@ struct Decoded
 
 Decoded decodeAs(const QByteArray& body, PageEncoding encoding)
 {
-    QStringDecoder decoder = encoding == PageEncoding::ShiftJis
-                                 ? QStringDecoder(shiftJisName)
-                                 : QStringDecoder(QStringDecoder::Utf8,
-                                                  QStringDecoder::Flag::ConvertInitialBom);
+    if (encoding == PageEncoding::ShiftJis) {
+        std::optional<QString> text = decodeShiftJis(body);
+        return {text.has_value(), std::move(text).value_or(QString())};
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(body);
     return {decoder.isValid() && !decoder.hasError(), text};
 }
@@ -72,9 +73,11 @@ struct Encoded
 
 Encoded encodeAs(const QString& text, PageEncoding encoding)
 {
-    QStringEncoder encoder = encoding == PageEncoding::ShiftJis
-                                 ? QStringEncoder(shiftJisName)
-                                 : QStringEncoder(QStringEncoder::Utf8);
+    if (encoding == PageEncoding::ShiftJis) {
+        std::optional<QByteArray> bytes = encodeShiftJis(text);
+        return {bytes.has_value(), std::move(bytes).value_or(QByteArray())};
+    }
+    QStringEncoder encoder(QStringEncoder::Utf8);
     QByteArray bytes = encoder.encode(text);
     return {encoder.isValid() && !encoder.hasError(), bytes};
 }
@@ -120,9 +123,9 @@ PageRead decodePage(const QByteArray& bytes)
 
 PageBytes encodePage(const QString& text, const PageFormat& format)
 {
-    const QString onDisk =
-        format.lfLineEnds ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                          : text;
+    const QString onDisk = format.lfLineEnds
+                               ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                               : text;
     Encoded encoded = encodeAs(onDisk, format.encoding);
     if (format.encoding == PageEncoding::Utf8WithBom)
         encoded.bytes.prepend(utf8Bom);
