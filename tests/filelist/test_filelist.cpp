@@ -47,9 +47,9 @@ void TestFileList::temporaryComments()
     const QString none = dir.filePath(u"none.html"_s);
     const QString wide = dir.filePath(u"wide.html"_s);
     const QString missing = dir.filePath(u"missing.html"_s);
-    writeFileBytes(three, "<!--??\?-->\r\n<p><!--??\?--></p>\n<!--??\?-->");
-    writeFileBytes(none, "<p>no comment</p>");
-    writeFileBytes(wide, QStringLiteral("<!--？？？-->").toUtf8());
+    writeBytes(three, "<!--??\?-->\r\n<p><!--??\?--></p>\n<!--??\?-->");
+    writeBytes(none, "<p>no comment</p>");
+    writeBytes(wide, QStringLiteral("<!--？？？-->").toUtf8());
     const QDateTime untouched = QFileInfo(none).lastModified();
 
     const RunResult first = runTemporaryComments({three, missing, none, wide}, u"SiteA"_s);
@@ -59,7 +59,7 @@ void TestFileList::temporaryComments()
                           u"none.htmlのファイルには仮コメントは有りませんでした。"_s,
                           u"wide.htmlのファイルには仮コメントは有りませんでした。"_s}));
     QVERIFY(first.pageFailed);
-    QCOMPARE(fileBytes(three), "<!--SiteA-->\r\n<p><!--SiteA--></p>\n<!--SiteA-->");
+    QCOMPARE(readBytes(three), "<!--SiteA-->\r\n<p><!--SiteA--></p>\n<!--SiteA-->");
     QCOMPARE(QFileInfo(none).lastModified(), untouched);
     QCOMPARE(first.lastPageText, u"<!--？？？-->"_s);
 
@@ -73,12 +73,12 @@ void TestFileList::temporaryCommentsNeedAName()
 {
     QTemporaryDir dir;
     const QString page = dir.filePath(u"p.html"_s);
-    writeFileBytes(page, "<!--??\?-->");
+    writeBytes(page, "<!--??\?-->");
     const RunResult run = runTemporaryComments({page}, {});
     QCOMPARE(run.refusal,
              (UserMessage{u"プロジェクト名エラー"_s, u"プロジェクト名を入力してください。"_s}));
     QVERIFY(run.log.isEmpty());
-    QCOMPARE(fileBytes(page), "<!--??\?-->");
+    QCOMPARE(readBytes(page), "<!--??\?-->");
 }
 
 void TestFileList::colourFromTheDialog_data()

@@ -33,7 +33,7 @@ QByteArray savedBytes(const QString& last, const QList<QPair<QString, QStringLis
                              u"</orgstring>"_s,
                              u"</projectname>"_s};
     lines.append(u"</root>"_s);
-    return shiftJisBytes(crlfLines(lines));
+    return shiftJis(crlfLines(lines));
 }
 
 class StoreTest
@@ -81,11 +81,11 @@ void TestProjectStore::firstSaveAndASecondProjectWriteExactBytes()
     const QStringList files{t.dir.filePath(u"a.html"_s), t.dir.filePath(u"b.html"_s)};
     const SaveOutcome first = t.save(store, u"サイト"_s);
     QCOMPARE(first.result, Result::Saved);
-    QCOMPARE(fileBytes(t.file), savedBytes(u"サイト"_s, {{u"サイト"_s, files}}));
+    QCOMPARE(readBytes(t.file), savedBytes(u"サイト"_s, {{u"サイト"_s, files}}));
     QCOMPARE(first.menuText, u"<ul>\r\n<li><a href=\"a.html\">ホーム</a></li>\r\n</ul>"_s);
 
     QCOMPARE(t.save(store, u"two"_s).result, Result::Saved);
-    QCOMPARE(fileBytes(t.file), savedBytes(u"two"_s, {{u"サイト"_s, files}, {u"two"_s, files}}));
+    QCOMPARE(readBytes(t.file), savedBytes(u"two"_s, {{u"サイト"_s, files}, {u"two"_s, files}}));
     QVERIFY(t.dialogs.questions.isEmpty());
     QVERIFY(t.dialogs.messages.isEmpty());
 }
@@ -134,7 +134,7 @@ void TestProjectStore::overwriteAsksUnlessConverting()
     ProjectStore store(t.file);
     store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs);
     store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
-    const QByteArray before = fileBytes(t.file);
+    const QByteArray before = readBytes(t.file);
     t.dialogs.answers = answers;
 
     const SaveOutcome outcome =
@@ -144,7 +144,7 @@ void TestProjectStore::overwriteAsksUnlessConverting()
     if (questions > 0)
         QCOMPARE(t.dialogs.questions.first(), overwriteQuestion());
     if (result == Result::Declined) {
-        QCOMPARE(fileBytes(t.file), before);
+        QCOMPARE(readBytes(t.file), before);
         QCOMPARE(outcome.menuText, std::nullopt);
         QVERIFY(outcome.log.isEmpty());
         return;
@@ -206,21 +206,21 @@ void TestProjectStore::refusals()
     QFETCH(UserMessage, message);
     QFETCH(Result, result);
     StoreTest t;
-    writeFileBytes(t.file, shiftJisBytes(text));
+    writeBytes(t.file, shiftJis(text));
     ProjectStore store(t.file);
     store.LoadProjectList(t.dialogs);
     t.dialogs.answers = {true};
     QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs).result, result);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{message});
     QVERIFY(t.dialogs.questions.isEmpty());
-    QCOMPARE(fileBytes(t.file), shiftJisBytes(text));
+    QCOMPARE(readBytes(t.file), shiftJis(text));
     QCOMPARE(store.text(), text);
 }
 
 void TestProjectStore::unclosedLastfileIsReportedAndTheSaveGoesOn()
 {
     StoreTest t;
-    writeFileBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
+    writeBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
     ProjectStore store(t.file);
     QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs).result,
              Result::Saved);
@@ -234,7 +234,7 @@ void TestProjectStore::unreadableFileIsNeverOverwritten()
 {
     StoreTest t;
     const QByteArray garbage("<root>\xFF\xFF</root>");
-    writeFileBytes(t.file, garbage);
+    writeBytes(t.file, garbage);
     ProjectStore store(t.file);
     QVERIFY(store.LoadProjectList(t.dialogs).readFailed);
     QCOMPARE(t.dialogs.messages.size(), 1);
@@ -245,9 +245,9 @@ void TestProjectStore::unreadableFileIsNeverOverwritten()
     QCOMPARE(t.save(store, u"A"_s).result, Result::Refused);
     QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
     QCOMPARE(t.dialogs.messages, (QList<UserMessage>{unreadable, unreadable, unreadable}));
-    QCOMPARE(fileBytes(t.file), garbage);
+    QCOMPARE(readBytes(t.file), garbage);
 
-    writeFileBytes(t.file, savedBytes(u"A"_s, {{u"A"_s, {u"/a"_s}}}));
+    writeBytes(t.file, savedBytes(u"A"_s, {{u"A"_s, {u"/a"_s}}}));
     t.dialogs.answers = {true};
     QCOMPARE(t.save(store, u"B"_s).result, Result::Saved);
     QCOMPARE(store.GetProjectNames(), (QStringList{u"A"_s, u"B"_s}));
@@ -258,7 +258,7 @@ void TestProjectStore::failedWriteLeavesThePreviousFileWhole()
     StoreTest t;
     ProjectStore store(t.file);
     t.save(store, u"A"_s);
-    const QByteArray before = fileBytes(t.file);
+    const QByteArray before = readBytes(t.file);
     const QString textBefore = store.text();
 
     // Shift_JIS has no emoji: writing it would have to put "?" in the file.
@@ -268,7 +268,7 @@ void TestProjectStore::failedWriteLeavesThePreviousFileWhole()
     QCOMPARE(t.dialogs.messages.first().title, u"XML書き込みエラー"_s);
     QVERIFY(t.dialogs.messages.first().text.startsWith(
         u"プロジェクトファイルを書き込めませんでした。\r\n"_s));
-    QCOMPARE(fileBytes(t.file), before);
+    QCOMPARE(readBytes(t.file), before);
     QCOMPARE(store.text(), textBefore);
     QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList{u"mprj.xml"_s});
 }
@@ -276,12 +276,12 @@ void TestProjectStore::failedWriteLeavesThePreviousFileWhole()
 void TestProjectStore::handEditedUtf8LfFileKeepsItsForm()
 {
     StoreTest t;
-    writeFileBytes(t.file, "<root>\n<projectname name=\"\xE6\x97\xA5\">\n<files>\n/x\n</files>\n"
+    writeBytes(t.file, "<root>\n<projectname name=\"\xE6\x97\xA5\">\n<files>\n/x\n</files>\n"
                            "</projectname>\n</root>");
     ProjectStore store(t.file);
     QCOMPARE(store.LoadProjectList(t.dialogs).names, QStringList{u"日"_s});
     t.save(store, u"本"_s);
-    const QByteArray bytes = fileBytes(t.file);
+    const QByteArray bytes = readBytes(t.file);
     QVERIFY(!bytes.contains('\r'));
     QVERIFY(bytes.startsWith("<root>\n<lastfile>\n\xE6\x9C\xAC\n</lastfile>\n<projectname "));
 }
@@ -292,9 +292,9 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
     const QString plain = t.dir.filePath(u"plain.html"_s);
     const QString marked = t.dir.filePath(u"marked.html"_s);
     const QString missing = t.dir.filePath(u"missing.html"_s);
-    writeFileBytes(plain, "<p>\r\n<li><a href=\"plain.html\">P</a></li>\r\n");
+    writeBytes(plain, "<p>\r\n<li><a href=\"plain.html\">P</a></li>\r\n");
     const QByteArray markedBytes("<p>\r\n<li><!--<a href=\"marked.html\">--><span>M</span>\r\n");
-    writeFileBytes(marked, markedBytes);
+    writeBytes(marked, markedBytes);
     ProjectStore store(t.file);
     const SaveOutcome outcome =
         store.SaveProject({u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs);
@@ -302,10 +302,10 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
                                        u"missing.htmlを読み込めませんでした。"_s,
                                        u"plain.htmlのリンクを修正しました。"_s}));
     QVERIFY(outcome.pageFailed);
-    QCOMPARE(fileBytes(plain),
+    QCOMPARE(readBytes(plain),
              "<p>\r\n<li><!--<a href=\"plain.html\">--><span "
              "style=\"font-weight:550;color:#0080FF\">P</span><!--</a>--></li>\r\n");
-    QCOMPARE(fileBytes(marked), markedBytes);
+    QCOMPARE(readBytes(marked), markedBytes);
 }
 
 void TestProjectStore::deletion()
@@ -315,18 +315,18 @@ void TestProjectStore::deletion()
     for (const QString& name : {u"A"_s, u"B"_s})
         store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs);
     QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
-    QCOMPARE(fileBytes(t.file), shiftJisBytes(store.text()));
+    QCOMPARE(readBytes(t.file), shiftJis(store.text()));
     QCOMPARE(store.GetProjectNames(), QStringList{u"B"_s});
     QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::NotFound);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{projectNotFoundMessage()});
 
     const QByteArray open("<root>\r\n<projectname name=\"X\">\r\n<projectname name=\"Y\">\r\n"
                           "</projectname>\r\n</root>");
-    writeFileBytes(t.file, open);
+    writeBytes(t.file, open);
     ProjectStore malformed(t.file);
     QCOMPARE(malformed.DeleteProject(u"X"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
     QCOMPARE(t.dialogs.messages.last(), malformedForDeletionMessage());
-    QCOMPARE(fileBytes(t.file), open);
+    QCOMPARE(readBytes(t.file), open);
 }
 
 void TestProjectStore::fallsBackToTheUserFolder()

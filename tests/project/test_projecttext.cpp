@@ -9,26 +9,9 @@ using namespace quillet::fixtures;
 
 namespace {
 
-QStringList projectLines(const QString& name, const QStringList& files, const QString& menu)
-{
-    return QStringList{projectKeyLine(name), u"<files>"_s} + files +
-           QStringList{u"</files>"_s, u"<orgstring>"_s, menu, u"</orgstring>"_s,
-                       u"</projectname>"_s};
-}
-
-// A project text as the writers leave it: lastfile naming last, then the projects.
-QString projectText(const QString& last, const QList<QStringList>& projects)
-{
-    QStringList lines{projectDeclarationLine, u"<root>"_s, u"<lastfile>"_s, last, u"</lastfile>"_s};
-    for (const QStringList& project : projects)
-        lines += project;
-    lines.append(u"</root>"_s);
-    return crlfLines(lines);
-}
-
-const QStringList projectA = projectLines(u"A"_s, {u"/s/a.html"_s}, u"menu A"_s);
-const QStringList projectB = projectLines(u"B"_s, {u"/s/b.html"_s}, u"menu B"_s);
-const QStringList projectC = projectLines(u"C"_s, {u"/s/c.html"_s}, u"menu C"_s);
+const QStringList projectA = projectLines(u"A"_s, QStringList{u"/s/a.html"_s}, u"menu A"_s);
+const QStringList projectB = projectLines(u"B"_s, QStringList{u"/s/b.html"_s}, u"menu B"_s);
+const QStringList projectC = projectLines(u"C"_s, QStringList{u"/s/c.html"_s}, u"menu C"_s);
 
 } // namespace
 
@@ -58,7 +41,8 @@ void TestProjectText::listsNames_data()
     QTest::addColumn<QStringList>("names");
 
     QTest::newRow("file order, duplicates and an empty name")
-        << crlfLines(projectB + projectA + projectLines({}, {}, {}) + projectB)
+        << crlfLines(projectB + projectA + projectLines(QString(), QStringList(), QString()) +
+                     projectB)
         << QStringList{u"B"_s, u"A"_s, QString(), u"B"_s};
     QTest::newRow("a name with a double quote is cut there")
         << projectKeyLine(u"say \"hi\""_s) << QStringList{u"say "_s};
@@ -76,7 +60,8 @@ void TestProjectText::listsNames()
 
 void TestProjectText::keyMatchesTheWholeName()
 {
-    const QString text = crlfLines(projectLines(u"AB"_s, {u"ab"_s}, {}) + projectA);
+    const QString text =
+        crlfLines(projectLines(u"AB"_s, QStringList{u"ab"_s}, QString()) + projectA);
     QCOMPARE(projectElementIn(text, projectKeyIn(text, u"A"_s), u"files"_s),
              u"\r\n/s/a.html\r\n"_s);
     QCOMPARE(projectKeyIn(text, u"AB"_s), 1);
@@ -127,7 +112,7 @@ void TestProjectText::readsLastProject_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("last");
 
-    QTest::newRow("written form") << projectText(u"B"_s, {projectA}) << u"B"_s;
+    QTest::newRow("written form") << projectText(u"B"_s, projectA) << u"B"_s;
     QTest::newRow("on one line") << u"<root><lastfile>B</lastfile>"_s << u"B"_s;
     QTest::newRow("none") << crlfLines(projectA) << QString();
     QTest::newRow("not closed") << u"<lastfile>\r\nB\r\n"_s << QString();
@@ -160,7 +145,7 @@ void TestProjectText::replacesElements_data()
     const QString key = projectKeyLine(u"A"_s);
     QTest::newRow("existing element, the next project untouched")
         << crlfLines(projectA + projectB) << u"files"_s << true
-        << crlfLines(projectLines(u"A"_s, {u"N1"_s, u"N2"_s}, u"menu A"_s) + projectB);
+        << crlfLines(projectLines(u"A"_s, QStringList{u"N1"_s, u"N2"_s}, u"menu A"_s) + projectB);
     QTest::newRow("missing element added before its own end, not taken from the next")
         << crlfLines(QStringList{key, u"</projectname>"_s} + projectB) << u"files"_s << true
         << crlfLines(QStringList{key, u"<files>"_s, u"N1"_s, u"N2"_s, u"</files>"_s,
@@ -195,14 +180,15 @@ void TestProjectText::removesProjects_data()
     QTest::addColumn<bool>("removed");
     QTest::addColumn<QString>("after");
 
-    const QStringList blankLineMenu = projectLines(u"M"_s, {u"/m"_s}, u"one\r\n\r\ntwo"_s);
-    QTest::newRow("middle of three") << projectText(u"B"_s, {projectA, projectB, projectC})
-                                     << u"B"_s << true << projectText(u"B"_s, {projectA, projectC});
-    QTest::newRow("the only one") << projectText(u"A"_s, {projectA}) << u"A"_s << true
-                                  << projectText(u"A"_s, {});
+    const QStringList blankLineMenu =
+        projectLines(u"M"_s, QStringList{u"/m"_s}, u"one\r\n\r\ntwo"_s);
+    QTest::newRow("middle of three") << projectText(u"B"_s, projectA + projectB + projectC)
+                                     << u"B"_s << true << projectText(u"B"_s, projectA + projectC);
+    QTest::newRow("the only one") << projectText(u"A"_s, projectA) << u"A"_s << true
+                                  << projectText(u"A"_s, QStringList());
     QTest::newRow("blank lines of other menus stay")
-        << projectText(u"A"_s, {blankLineMenu, projectA}) << u"A"_s << true
-        << projectText(u"A"_s, {blankLineMenu});
+        << projectText(u"A"_s, blankLineMenu + projectA) << u"A"_s << true
+        << projectText(u"A"_s, blankLineMenu);
     QTest::newRow("no end of its own, the next project would go too")
         << crlfLines(QStringList{projectKeyLine(u"A"_s), u"<files>"_s} + projectB) << u"A"_s
         << false << QString();

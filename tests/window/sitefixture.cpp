@@ -1,5 +1,6 @@
 #include "sitefixture.h"
 
+#include "common/testfiles.h"
 #include "engine/pagefile.h"
 
 #include <QFile>
@@ -19,18 +20,10 @@ QString escaped(QString menu)
 
 QString projectFileText(const QList<Project>& projects, const QString& lastProject)
 {
-    QStringList lines{QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>"),
-                      QStringLiteral("<root>")};
-    if (!lastProject.isEmpty())
-        lines << QStringLiteral("<lastfile>") << lastProject << QStringLiteral("</lastfile>");
-    for (const Project& p : projects) {
-        lines << QStringLiteral("<projectname name=\"") + p.name + QStringLiteral("\">")
-              << QStringLiteral("<files>") << p.files << QStringLiteral("</files>")
-              << QStringLiteral("<orgstring>") << escaped(p.menuText)
-              << QStringLiteral("</orgstring>") << QStringLiteral("</projectname>");
-    }
-    lines << QStringLiteral("</root>");
-    return lines.join(crlf);
+    QStringList lines;
+    for (const Project& p : projects)
+        lines << quillet::fixtures::projectLines(p.name, p.files, escaped(p.menuText));
+    return quillet::fixtures::projectText(lastProject, lines);
 }
 
 QString pageText(const QString& title, const QString& menu)
