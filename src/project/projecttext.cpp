@@ -38,10 +38,18 @@ bool isPosition(const QString& text, qsizetype key)
     return key >= 1 && key <= text.size();
 }
 
+// The first position after the key line at key: a name may itself hold "<files>" and the like.
+qsizetype projectBody(const QString& text, qsizetype key)
+{
+    const qsizetype keyEnd = find(text, QStringLiteral("\">"), key);
+    return keyEnd != 0 ? keyEnd + 2 : key + 1;
+}
+
 ProjectExtent projectExtent(const QString& text, qsizetype key)
 {
-    const qsizetype next = find(text, projectOpening, key + 1);
-    const qsizetype end = find(text, projectClosing, key + 1);
+    const qsizetype body = projectBody(text, key);
+    const qsizetype next = find(text, projectOpening, body);
+    const qsizetype end = find(text, projectClosing, body);
     ProjectExtent extent;
     if (end != 0 && (next == 0 || end < next))
         extent.ownEnd = end;
@@ -64,9 +72,10 @@ ElementSpan elementSpan(const QString& text, qsizetype key, const QString& tag)
     const ProjectExtent extent = projectExtent(text, key);
     const QString open = openingTag(tag);
     const QString close = closingTag(tag);
-    const qsizetype o = find(text, open, key);
+    const qsizetype body = projectBody(text, key);
+    const qsizetype o = find(text, open, body);
     const bool opened = o != 0 && o < extent.limit;
-    const qsizetype c = opened ? find(text, close, o + open.size()) : find(text, close, key);
+    const qsizetype c = opened ? find(text, close, o + open.size()) : find(text, close, body);
     const bool closed = c != 0 && c < extent.limit;
     if (opened && closed)
         return {ElementSpan::Kind::Whole, o, c};
@@ -170,15 +179,17 @@ QString emptyProjectText()
     return projectDeclarationLine + crlf + rootOpening + crlf + rootClosing;
 }
 
+// Only the last "</root>" closes the root: one in a stored path must not receive the project.
 bool addProject(QString& text, const QString& name)
 {
-    if (!text.contains(rootClosing))
+    const qsizetype root = text.lastIndexOf(rootClosing);
+    if (root < 0)
         return false;
-    const QString project =
-        projectKeyLine(name) + crlf + openingTag(QStringLiteral("files")) + crlf +
-        closingTag(QStringLiteral("files")) + crlf + openingTag(QStringLiteral("orgstring")) +
-        crlf + closingTag(QStringLiteral("orgstring")) + crlf + projectClosing + crlf + rootClosing;
-    text = replaceAll(text, rootClosing, project);
+    const QString project = projectKeyLine(name) + crlf + openingTag(QStringLiteral("files")) +
+                            crlf + closingTag(QStringLiteral("files")) + crlf +
+                            openingTag(QStringLiteral("orgstring")) + crlf +
+                            closingTag(QStringLiteral("orgstring")) + crlf + projectClosing + crlf;
+    text.insert(root, project);
     return true;
 }
 
@@ -219,13 +230,18 @@ bool SetLastProject(QString& text, const QString& name)
 {
     const qsizetype s = find(text, lastOpening, 1);
     if (s == 0) {
-        text = replaceAll(text, rootOpening,
-                          rootOpening + crlf + lastOpening + crlf + name + crlf + lastClosing);
+        // Only the first "<root>" opens the root; a later one stands in a stored path.
+        const qsizetype root = find(text, rootOpening, 1);
+        if (root != 0)
+            text.insert(root - 1 + rootOpening.size(),
+                        crlf + lastOpening + crlf + name + crlf + lastClosing);
         return true;
     }
     const qsizetype start = s + lastOpening.size();
     const qsizetype e = find(text, lastClosing, start);
-    if (e == 0)
+    // A lastfile element around a project (hand-edited) would take the project with it.
+    const qsizetype project = find(text, projectOpening, start);
+    if (e == 0 || (project != 0 && project < e))
         return false;
     text.replace(start - 1, e - start, crlf + name + crlf);
     return true;

@@ -48,7 +48,7 @@ QStringList fileListFromStored(const QString& content);
 // The text of a file without projects: the declaration line, "<root>" and "</root>".
 QString emptyProjectText();
 
-// A new project with empty files and orgstring elements put before every "</root>";
+// A new project with empty files and orgstring elements put before the last "</root>";
 // false when the text holds no "</root>".
 bool addProject(QString& text, const QString& name);
 
@@ -65,9 +65,9 @@ bool SaveFileList(QString& text, qsizetype key, const QStringList& files);
 // the stored one as it was.
 bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText);
 
-// Records name as the last project: in the lastfile element, or in a new one after every
+// Records name as the last project: in the lastfile element, or in a new one after the first
 // "<root>" when there is none (a text with neither stays unchanged and that is no failure).
-// False only for a "<lastfile>" without a "</lastfile>" after it.
+// False for a "<lastfile>" without a "</lastfile>" after it, or with a project inside.
 bool SetLastProject(QString& text, const QString& name);
 
 // Removes the project at key, from its key line through its own "</projectname>", with the

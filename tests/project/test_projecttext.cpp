@@ -31,6 +31,8 @@ private slots:
     void replacesElements_data();
     void replacesElements();
     void lastProjectNeedsAPlace();
+    void writersKeepToTheRoot_data();
+    void writersKeepToTheRoot();
     void removesProjects_data();
     void removesProjects();
 };
@@ -90,6 +92,10 @@ void TestProjectText::readsElements_data()
         << crlfLines({key, u"<orgstring>"_s, u"m"_s}) << u"orgstring"_s << false << QString();
     QTest::newRow("closing tag before the opening one")
         << crlfLines({key, u"</files>"_s, u"<files>"_s}) << u"files"_s << false << QString();
+    QTest::newRow("a name holding the tag")
+        << crlfLines({projectKeyLine(u"x<files>y"_s), u"<files>"_s, u"f"_s, u"</files>"_s,
+                      u"</projectname>"_s})
+        << u"files"_s << true << u"\r\nf\r\n"_s;
     QTest::newRow("capitals are another element")
         << crlfLines({key, u"<Files>"_s, u"f"_s, u"</Files>"_s}) << u"files"_s << false
         << QString();
@@ -171,6 +177,39 @@ void TestProjectText::lastProjectNeedsAPlace()
     QString text = u"no root here"_s;
     QVERIFY(SetLastProject(text, u"A"_s));
     QCOMPARE(text, u"no root here"_s);
+}
+
+// Tags that stand in a stored path or around a project by hand must not move the writers.
+void TestProjectText::writersKeepToTheRoot_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("addsProject"); // else records the last project
+    QTest::addColumn<bool>("written");
+    QTest::addColumn<QString>("after");
+
+    const QStringList rootInPath = projectLines(u"A"_s, QStringList{u"/s/</root>.html"_s}, u"m"_s);
+    const QStringList emptyB{projectKeyLine(u"B"_s), u"<files>"_s,      u"</files>"_s,
+                             u"<orgstring>"_s,       u"</orgstring>"_s, u"</projectname>"_s};
+    QTest::newRow("new project after a path holding </root>")
+        << projectText(u"A"_s, rootInPath) << true << true
+        << projectText(u"A"_s, rootInPath + emptyB);
+    const QStringList openInPath = projectLines(u"A"_s, QStringList{u"/s/<root>.html"_s}, u"m"_s);
+    QTest::newRow("last project after the first <root> only")
+        << projectText(QString(), openInPath) << false << true << projectText(u"B"_s, openInPath);
+    const QString aroundA = crlfLines(QStringList{u"<root>"_s, u"<lastfile>"_s, u"A"_s} + projectA +
+                                      QStringList{u"</lastfile>"_s, u"</root>"_s});
+    QTest::newRow("lastfile element around a project") << aroundA << false << false << aroundA;
+}
+
+void TestProjectText::writersKeepToTheRoot()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, addsProject);
+    QFETCH(bool, written);
+    QFETCH(QString, after);
+    QString text = before;
+    QCOMPARE(addsProject ? addProject(text, u"B"_s) : SetLastProject(text, u"B"_s), written);
+    QCOMPARE(text, after);
 }
 
 void TestProjectText::removesProjects_data()
