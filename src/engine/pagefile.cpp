@@ -93,6 +93,15 @@ bool keepPermissions(const QString& path, QSaveFile& file)
     return file.setPermissions(QFile::permissions(path) & ~userBits);
 }
 
+bool hasLoneCr(const QString& text)
+{
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', i + 1)) {
+        if (i + 1 == text.size() || text[i + 1] != u'\n')
+            return true;
+    }
+    return false;
+}
+
 bool isLfFile(const QString& text)
 {
     return !text.contains(u'\r') && text.contains(u'\n');
@@ -123,9 +132,11 @@ PageRead decodePage(const QByteArray& bytes)
 
 PageBytes encodePage(const QString& text, const PageFormat& format)
 {
-    const QString onDisk = format.lfLineEnds
-                               ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-                               : text;
+    // A lone CR would stop the file reading as LF-only next time, and every line break would
+    // then come back different: such a text is written in its CR LF form.
+    const bool asLf = format.lfLineEnds && !hasLoneCr(text);
+    const QString onDisk =
+        asLf ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : text;
     Encoded encoded = encodeAs(onDisk, format.encoding);
     if (format.encoding == PageEncoding::Utf8WithBom)
         encoded.bytes.prepend(utf8Bom);

@@ -72,7 +72,10 @@ PreparedMenuText PrepareMenuText(const QString& menuText)
         }
     }
     PreparedMenuText prepared;
-    prepared.cleaned = lines.join(crlf);
+    // Cleaning can bring a line break to an end ("\r<!--\n..."), which reading back would drop.
+    prepared.cleaned = trimLineBreakPairs(lines.join(crlf));
+    if (prepared.cleaned.isEmpty())
+        return {};
     prepared.escaped = replaceAll(prepared.cleaned, QStringLiteral("<"), QStringLiteral("&lt;"));
     prepared.escaped = replaceAll(prepared.escaped, QStringLiteral(">"), QStringLiteral("&gt;"));
     return prepared;

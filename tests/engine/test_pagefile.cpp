@@ -160,6 +160,11 @@ void TestPageFile::lfFileIsCrLfInMemoryAndLfOnDisk()
     const QString edited = read.page.text + u"<!--tag-->\r\n"_s;
     QVERIFY(writePage(path, edited, read.page.format).ok);
     QCOMPARE(readBytes(path), shiftJis(u"<ul>\n<li>案内</li>\n</ul>\n<!--tag-->\n"_s));
+
+    // A lone CR in what is written keeps the CR LF form, so the page reads back the same.
+    const QString loneCr = read.page.text + u"x\ry"_s;
+    QVERIFY(writePage(path, loneCr, read.page.format).ok);
+    QCOMPARE(readPage(path).page.text, loneCr);
 }
 
 void TestPageFile::refusesBytesThatDoNotSurvive_data()

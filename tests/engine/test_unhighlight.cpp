@@ -119,6 +119,8 @@ void TestUnhighlight::prepareMenuText_data()
     QTest::newRow("a lone LF stops the trimming") << u"\n\r\nx\r\n\n"_s << u"\n\r\nx\r\n\n"_s;
     QTest::newRow("highlighted line cleaned") << u"\r\n<ul>\r\n"_s + litLink(a) + u"\r\n</ul>\r\n"_s
                                               << u"<ul>\r\n"_s + plainLink(a) + u"\r\n</ul>"_s;
+    QTest::newRow("cleaning brings a line break to the front")
+        << u"\r<!--\n<!--<a href=\"x.html\">x</a>"_s << u"<a href=\"x.html\">x</a>"_s;
     QTest::newRow("two highlighted lines: only the upper cleaned")
         << litLink(a) + u"\r\n"_s + litLink(b) << plainLink(a) + u"\r\n"_s + litLink(b);
 }
