@@ -194,6 +194,7 @@ QString helpText()
                           "<!--NAME--> に変換します。\n"
                           "  restore   各ページのプロジェクトタグをメニューに戻し、"
                           "ページ自身へのリンクを強調します。\n"
+                          "            --menu-file がなければプロジェクトは保存しません。\n"
                           "  comments  各ページの仮のコメント ") +
            temporaryComment +
            QStringLiteral(" をプロジェクトタグに直します。\n"
@@ -202,8 +203,8 @@ QString helpText()
                           "  --project-file FILE  プロジェクトファイル (既定: ウィンドウと同じ "
                           "mprj.xml)\n"
                           "  --color #RRGGBB      強調するリンクの色 (既定: tomato)\n"
-                          "  --menu-file FILE     このファイルの内容をメニューとして戻します "
-                          "(restore のみ)\n"
+                          "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
+                          "保存してから戻します (restore のみ)\n"
                           "  -h, --help           この説明を表示します。\n"
                           "\n"
                           "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"

@@ -95,25 +95,36 @@ private:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        RunSettings settings = settingsFor(*project);
+        return saveThenRun(*project, runConversion);
+    }
+
+    using PageRun = RunResult (*)(const QStringList&, const RunSettings&, const RunProgress&);
+
+    // The conversion button's order: the project saved without the overwrite question, then
+    // the run over the pages with the menu text as the save cleaned it, so the pages get
+    // exactly the stored menu.
+    int saveThenRun(const LoadedProject& project, PageRun run)
+    {
+        RunSettings settings = settingsFor(project);
         if (const std::optional<UserMessage> refusal = checkRunSettings(settings)) {
             m_dialogs.showMessage(*refusal);
             return status(false);
         }
-        const SaveRequest request{m_invocation.name, project->files, settings.menuText, true,
+        const SaveRequest request{m_invocation.name, project.files, settings.menuText, true,
                                   m_invocation.linkColour};
         const SaveOutcome saved = m_store.SaveProject(request, m_dialogs);
         if (saved.menuText)
             settings.menuText = applyAnchorCaseRule(*saved.menuText);
-        // Pages that lose their menu while the menu text is not stored could not get it back.
+        // Pages changed while the project file does not hold their menu could not be
+        // converted or restored again from it.
         if (saved.result == SaveOutcome::Result::WriteFailed ||
             saved.result == SaveOutcome::Result::Refused) {
-            reportSavePageFailures(saved, project->files, {});
+            reportSavePageFailures(saved, project.files, {});
             return status(saved.pageFailed);
         }
-        const RunResult converted = runConversion(project->files, settings);
-        reportSavePageFailures(saved, project->files, converted.log);
-        return finishRun(converted, saved.pageFailed);
+        const RunResult result = run(project.files, settings, {});
+        reportSavePageFailures(saved, project.files, result.log);
+        return finishRun(result, saved.pageFailed);
     }
 
     // The conversion clears the save's log lines, as in the window. A page failure of the save
@@ -132,14 +143,18 @@ private:
         }
     }
 
+    // Without a menu file the stored menu goes back into the pages and nothing is saved. A
+    // menu file is stored first, as a conversion stores it, so the next conversion finds it.
     int restore()
     {
         std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        if (m_invocation.menuFile && !readMenuFile(*m_invocation.menuFile, *project))
+        if (!m_invocation.menuFile)
+            return finishRun(runRestore(project->files, settingsFor(*project)), false);
+        if (!readMenuFile(*m_invocation.menuFile, *project))
             return status(false);
-        return finishRun(runRestore(project->files, settingsFor(*project)), false);
+        return saveThenRun(*project, runRestore);
     }
 
     bool readMenuFile(const QString& path, LoadedProject& project)

@@ -56,11 +56,13 @@ private slots:
     void unknownProject();
     void convertWithoutMenuTextSavesNothing();
     void convertWithEmptyFileListReportsTheSave();
-    void malformedProjectTextStopsTheConversion();
+    void malformedProjectTextStopsTheRun_data();
+    void malformedProjectTextStopsTheRun();
     void unreadablePageExitsWithOne();
     void commentsLogWithoutHeadLine();
     void commentsNeedAName();
-    void restoreTakesTheMenuFileWithLowerCaseAnchors();
+    void restoreStoresTheMenuFileWithLowerCaseAnchors();
+    void restoreWithoutMenuFileSavesNothing();
     void unreadableMenuFileTouchesNoPage();
     void findsTheWindowProgramFolder();
 };
@@ -156,21 +158,32 @@ void TestCliCommands::convertWithEmptyFileListReportsTheSave()
     QCOMPARE(readBytes(site.projectFile()), before);
 }
 
-void TestCliCommands::malformedProjectTextStopsTheConversion()
+void TestCliCommands::malformedProjectTextStopsTheRun_data()
 {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("convert") << QStringList{u"convert"_s, u"A"_s};
+    QTest::newRow("restore with a menu file")
+        << QStringList{u"restore"_s, u"A"_s, u"--menu-file"_s, u"menu.txt"_s};
+}
+
+void TestCliCommands::malformedProjectTextStopsTheRun()
+{
+    QFETCH(QStringList, arguments);
     Site site;
-    site.writePage(u"page.html"_s, menu);
+    site.writePage(u"page.html"_s, u"<!--A-->"_s);
+    site.writePage(u"menu.txt"_s, menu);
+    arguments.replaceInStrings(u"menu.txt"_s, site.path(u"menu.txt"_s));
     QStringList ownEndMissing =
         projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored);
     ownEndMissing.removeLast();
     site.writeProject(QString(), ownEndMissing + projectLines(u"B"_s, QStringList{u"/b"_s}, {}));
     const QByteArray before = readBytes(site.projectFile());
-    QCOMPARE(site.run({u"convert"_s, u"A"_s}), 2);
+    QCOMPARE(site.run(arguments), 2);
     QCOMPARE(site.console.errors,
              QStringList{u"XML書き込みエラー: プロジェクトファイルの形式が正しくありません。"_s});
     QVERIFY(site.console.out.isEmpty());
     QCOMPARE(readBytes(site.projectFile()), before);
-    QCOMPARE(readBytes(site.path(u"page.html"_s)), shiftJis(menu));
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), QByteArray("<!--A-->"));
 }
 
 void TestCliCommands::unreadablePageExitsWithOne()
@@ -215,21 +228,44 @@ void TestCliCommands::commentsNeedAName()
     QCOMPARE(readBytes(site.path(u"a.html"_s)), QByteArray("<!--??\?-->"));
 }
 
-void TestCliCommands::restoreTakesTheMenuFileWithLowerCaseAnchors()
+void TestCliCommands::restoreStoresTheMenuFileWithLowerCaseAnchors()
 {
     Site site;
     site.writePage(u"page.html"_s, u"<p>\r\n<!--A-->\r\n</p>"_s);
-    site.writeProject(QString(),
-                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    const QStringList other = projectLines(u"B"_s, QStringList{u"/b"_s}, menuStored);
+    site.writeProject(
+        u"B"_s, projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored) + other);
     // A UTF-8 menu file with LF line ends goes into the Shift_JIS page with CR LF.
     writeBytes(site.path(u"menu.txt"_s),
-               u"<A HREF=\"page.html\">新しい</A>\n<A HREF=\"x.html\">x</A>"_s.toUtf8());
+               u"\n<A HREF=\"page.html\">新しい</A>\n<A HREF=\"x.html\">x</A>\n"_s.toUtf8());
     QCOMPARE(site.run({u"restore"_s, u"A"_s, u"--menu-file"_s, site.path(u"menu.txt"_s)}), 0);
     QCOMPARE(site.console.out, (QStringList{u"ログです"_s, u"page.htmlを戻しました。"_s}));
+    QVERIFY(site.console.errors.isEmpty());
     QCOMPARE(readBytes(site.path(u"page.html"_s)),
              shiftJis(u"<p>\r\n<!--<a HREF=\"page.html\">--><span "
                       u"style=\"font-weight:550;color:tomato\">新しい</span><!--</a>-->\r\n"
                       u"<a HREF=\"x.html\">x</a>\r\n</p>"_s));
+    // Stored as a conversion stores it, without the line breaks at its ends.
+    QCOMPARE(readBytes(site.projectFile()),
+             shiftJis(projectText(u"A"_s,
+                                  projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)},
+                                               u"&lt;a HREF=\"page.html\"&gt;新しい&lt;/a&gt;\r\n"
+                                               u"&lt;a HREF=\"x.html\"&gt;x&lt;/a&gt;"_s) +
+                                      other)));
+}
+
+void TestCliCommands::restoreWithoutMenuFileSavesNothing()
+{
+    Site site;
+    site.writePage(u"page.html"_s, u"<!--A-->"_s);
+    site.writeProject(u"B"_s,
+                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    const QByteArray before = readBytes(site.projectFile());
+    QCOMPARE(site.run({u"restore"_s, u"A"_s}), 0);
+    QCOMPARE(readBytes(site.path(u"page.html"_s)),
+             shiftJis(u"<!--<a href=\"page.html\">--><span style=\"font-weight:550;color:"
+                      u"tomato\">ページ</span><!--</a>-->"_s));
+    QCOMPARE(readBytes(site.projectFile()), before);
 }
 
 void TestCliCommands::unreadableMenuFileTouchesNoPage()

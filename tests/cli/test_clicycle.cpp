@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 using namespace quillet::fixtures;
 
 // The whole working cycle through the real quillet-cli program, on a small Shift_JIS site
-// with CR LF line ends: convert, then restore an edited menu from a file.
+// with CR LF line ends: convert, restore an edited menu from a file, then round again.
 
 namespace {
 
@@ -63,6 +63,27 @@ QString outputLines(const QStringList& lines)
     return lines.join(u'\n') + u'\n';
 }
 
+const QStringList convertedLog{u"ログです"_s, u"about.htmlの変換を行ないました。"_s,
+                               u"index.htmlの変換を行ないました。"_s,
+                               u"Notes.htmlは変換しませんでした。"_s};
+const QStringList restoredLog{u"ログです"_s, u"about.htmlを戻しました。"_s,
+                              u"index.htmlを戻しました。"_s, u"Notes.htmlは戻しませんでした。"_s};
+
+void expectClean(const Finished& finished, const QStringList& log)
+{
+    QCOMPARE(finished.errors, QString());
+    QCOMPARE(finished.out, outputLines(log));
+    QCOMPARE(finished.exitCode, 0);
+}
+
+// Every file of the site holds exactly the bytes given, in the order index, about, notes,
+// mprj.xml.
+void expectFiles(const QStringList& paths, const QList<QByteArray>& bytes)
+{
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        QCOMPARE(readBytes(paths[i]), bytes[i]);
+}
+
 } // namespace
 
 class TestCliCycle : public QObject
@@ -70,10 +91,10 @@ class TestCliCycle : public QObject
     Q_OBJECT
 
 private slots:
-    void convertsThenRestoresAnEditedMenu();
+    void goesRoundTheCycleTwice();
 };
 
-void TestCliCycle::convertsThenRestoresAnEditedMenu()
+void TestCliCycle::goesRoundTheCycleTwice()
 {
     QTemporaryDir dir;
     const QString index = dir.filePath(u"index.html"_s);
@@ -81,6 +102,7 @@ void TestCliCycle::convertsThenRestoresAnEditedMenu()
     const QString notes = dir.filePath(u"Notes.html"_s);
     const QString projectFile = dir.filePath(u"mprj.xml"_s);
     const QString menuFile = dir.filePath(u"menu.html"_s);
+    const QStringList site{index, about, notes, projectFile};
 
     // The stored menu has upper-case anchors; the pages, as the window writes them, do not.
     const QString storedMenu =
@@ -107,50 +129,50 @@ void TestCliCycle::convertsThenRestoresAnEditedMenu()
                shiftJis(projectText(
                    u"Other"_s, other + projectLines(projectName, QStringList{index, notes, about},
                                                     escaped(storedMenu)))));
+    const QStringList project{u"--project-file"_s, projectFile};
+    const auto savedProject = [&](const QString& menu) {
+        return shiftJis(projectText(
+            projectName,
+            other + projectLines(projectName, QStringList{about, index, notes}, escaped(menu))));
+    };
 
-    const Finished converted =
-        runCli(dir.path(), {u"--project-file"_s, projectFile, u"convert"_s, projectName});
-    QCOMPARE(converted.errors, QString());
-    QCOMPARE(converted.out, outputLines({u"ログです"_s, u"about.htmlの変換を行ないました。"_s,
-                                         u"index.htmlの変換を行ないました。"_s,
-                                         u"Notes.htmlは変換しませんでした。"_s}));
-    QCOMPARE(converted.exitCode, 0);
-    QCOMPARE(readBytes(index), shiftJis(page(home, {tag}, indexBody)));
-    QCOMPARE(readBytes(about), shiftJis(page(company, {tag}, aboutBody)));
-    QCOMPARE(readBytes(notes), notesBytes);
-    const QString savedMenu =
-        QString(storedMenu).replace(u"<A"_s, u"<a"_s).replace(u"</A"_s, u"</a"_s);
-    const QByteArray savedProject = shiftJis(
-        projectText(projectName, other + projectLines(projectName, QStringList{about, index, notes},
-                                                      escaped(savedMenu))));
-    QCOMPARE(readBytes(projectFile), savedProject);
+    expectClean(runCli(dir.path(), project + QStringList{u"convert"_s, projectName}), convertedLog);
+    const QList<QByteArray> convertedPages{shiftJis(page(home, {tag}, indexBody)),
+                                           shiftJis(page(company, {tag}, aboutBody)), notesBytes};
+    expectFiles(
+        site, convertedPages +
+                  QList{savedProject(
+                      QString(storedMenu).replace(u"<A"_s, u"<a"_s).replace(u"</A"_s, u"</a"_s))});
 
+    // The edited menu ends in a line break, as a file from an editor does.
     const QString newsItem = u"<li><A HREF=\"news.html\">お知らせ</A></li>"_s;
-    writeBytes(menuFile,
-               shiftJis(crlfLines({u"<ul>"_s, plainItem(u"index.html"_s, home),
-                                   plainItem(u"about.html"_s, company), newsItem, u"</ul>"_s})));
-    const Finished restored =
-        runCli(dir.path(), {u"--project-file"_s, projectFile, u"--color"_s, u"#ff8000"_s,
-                            u"restore"_s, projectName, u"--menu-file"_s, menuFile});
-    QCOMPARE(restored.errors, QString());
-    QCOMPARE(restored.out,
-             outputLines({u"ログです"_s, u"about.htmlを戻しました。"_s,
-                          u"index.htmlを戻しました。"_s, u"Notes.htmlは戻しませんでした。"_s}));
-    QCOMPARE(restored.exitCode, 0);
+    writeBytes(menuFile, shiftJis(crlfLines({u"<ul>"_s, plainItem(u"index.html"_s, home),
+                                             plainItem(u"about.html"_s, company), newsItem,
+                                             u"</ul>"_s, QString()})));
+    const QStringList restore =
+        project + QStringList{u"--color"_s, u"#ff8000"_s, u"restore"_s, projectName};
+    expectClean(runCli(dir.path(), restore + QStringList{u"--menu-file"_s, menuFile}), restoredLog);
     const QString lowerNews = u"<li><a HREF=\"news.html\">お知らせ</a></li>"_s;
-    QCOMPARE(readBytes(index),
-             shiftJis(page(home,
-                           {u"<ul>"_s, highlightedItem(u"index.html"_s, home, u"#FF8000"_s),
-                            plainItem(u"about.html"_s, company), lowerNews, u"</ul>"_s},
-                           indexBody)));
-    QCOMPARE(readBytes(about),
-             shiftJis(page(company,
-                           {u"<ul>"_s, plainItem(u"index.html"_s, home),
-                            highlightedItem(u"about.html"_s, company, u"#FF8000"_s), lowerNews,
-                            u"</ul>"_s},
-                           aboutBody)));
-    QCOMPARE(readBytes(notes), notesBytes);
-    QCOMPARE(readBytes(projectFile), savedProject); // a restore does not save the project
+    const QList<QByteArray> restoredSite{
+        shiftJis(page(home,
+                      {u"<ul>"_s, highlightedItem(u"index.html"_s, home, u"#FF8000"_s),
+                       plainItem(u"about.html"_s, company), lowerNews, u"</ul>"_s},
+                      indexBody)),
+        shiftJis(
+            page(company,
+                 {u"<ul>"_s, plainItem(u"index.html"_s, home),
+                  highlightedItem(u"about.html"_s, company, u"#FF8000"_s), lowerNews, u"</ul>"_s},
+                 aboutBody)),
+        notesBytes,
+        savedProject(crlfLines({u"<ul>"_s, plainItem(u"index.html"_s, home),
+                                plainItem(u"about.html"_s, company), lowerNews, u"</ul>"_s}))};
+    expectFiles(site, restoredSite);
+
+    // Round again with the stored menu: the pages come back to the same bytes each time.
+    expectClean(runCli(dir.path(), project + QStringList{u"convert"_s, projectName}), convertedLog);
+    expectFiles(site, convertedPages + QList{restoredSite.last()});
+    expectClean(runCli(dir.path(), restore), restoredLog);
+    expectFiles(site, restoredSite);
 }
 
 QTEST_GUILESS_MAIN(TestCliCycle)
