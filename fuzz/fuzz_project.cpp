@@ -230,6 +230,13 @@ void checkFileHoldsText(const ProjectStore& store)
     // as CR LF. Skipped until such a text is written in its CR LF form, as one with a lone CR.
     if (read.ok && read.page.format.lfLineEnds && hasLoneLf(store.text()))
         return;
+    // A UTF-8 file left with ASCII only reads as Shift_JIS next time, and ICU's Shift_JIS swaps
+    // three control codes (0x1A, 0x1C, 0x7F): the bytes stay, the text differs.
+    static const QString swappedControls = QStringLiteral("\x1A\x1C\x7F");
+    if (read.ok && read.page.format.encoding == PageEncoding::ShiftJis &&
+        std::any_of(swappedControls.begin(), swappedControls.end(),
+                    [&](QChar c) { return store.text().contains(c); }))
+        return;
     if (read.page.text != store.text())
         trace(QStringLiteral("the file reads back as (ok %1, LF %2)")
                   .arg(read.ok)
