@@ -1,7 +1,7 @@
 #include "cli/clicommands.h"
 
 #include "cli/clidialogs.h"
-#include "engine/anchorcase.h"
+#include "cli/menutext.h"
 #include "engine/pagefile.h"
 #include "engine/runs.h"
 #include "filelist/tempcomments.h"
@@ -16,7 +16,7 @@ namespace {
 struct LoadedProject
 {
     QStringList files; // in the file list's sorted order
-    QString menuText;  // after the anchor case rule, as the menu text box holds it
+    QString menuText;  // as the menu text box holds it (asMenuText)
     QString tag;
 };
 
@@ -70,7 +70,7 @@ private:
         }
         LoadedProject project;
         project.files = m_store.LoadFileList(name).files;
-        project.menuText = applyAnchorCaseRule(m_store.LoadMenuText(name).value_or(QString()));
+        project.menuText = asMenuText(m_store.LoadMenuText(name).value_or(QString()));
         project.tag = QStringLiteral("<!--") + name + QStringLiteral("-->");
         return project;
     }
@@ -114,7 +114,7 @@ private:
                                   m_invocation.linkColour};
         const SaveOutcome saved = m_store.SaveProject(request, m_dialogs);
         if (saved.menuText)
-            settings.menuText = applyAnchorCaseRule(*saved.menuText);
+            settings.menuText = asMenuText(*saved.menuText);
         // Pages changed while the project file does not hold their menu could not be
         // converted or restored again from it.
         if (saved.result == SaveOutcome::Result::WriteFailed ||
@@ -165,7 +165,7 @@ private:
                 {QString(), path + QStringLiteral("を読み込めませんでした。\r\n") + read.error});
             return false;
         }
-        project.menuText = applyAnchorCaseRule(read.page.text);
+        project.menuText = asMenuText(read.page.text);
         return true;
     }
 
