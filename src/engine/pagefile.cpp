@@ -93,13 +93,16 @@ bool keepPermissions(const QString& path, QSaveFile& file)
     return file.setPermissions(QFile::permissions(path) & ~userBits);
 }
 
-bool hasLoneCr(const QString& text)
+// Whether every CR and LF of the text stands in a CR LF pair.
+bool hasOnlyLineBreakPairs(const QString& text)
 {
+    qsizetype pairs = 0;
     for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', i + 1)) {
         if (i + 1 == text.size() || text[i + 1] != u'\n')
-            return true;
+            return false;
+        ++pairs;
     }
-    return false;
+    return text.count(u'\n') == pairs;
 }
 
 bool isLfFile(const QString& text)
@@ -132,9 +135,9 @@ PageRead decodePage(const QByteArray& bytes)
 
 PageBytes encodePage(const QString& text, const PageFormat& format)
 {
-    // A lone CR would stop the file reading as LF-only next time, and every line break would
-    // then come back different: such a text is written in its CR LF form.
-    const bool asLf = format.lfLineEnds && !hasLoneCr(text);
+    // A lone CR or LF would not read back as written in LF form (a lone CR stops the file
+    // reading as LF-only, a lone LF comes back as CR LF): such a text keeps its CR LF form.
+    const bool asLf = format.lfLineEnds && hasOnlyLineBreakPairs(text);
     const QString onDisk =
         asLf ? QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : text;
     Encoded encoded = encodeAs(onDisk, format.encoding);

@@ -66,7 +66,8 @@ DecodeTable buildDecodeTable()
     table.pair.fill(noUnit);
     for (int byte = 0; byte < 0x100; ++byte) {
         const char lead = char(byte);
-        table.single[byte] = icuDecodeOne(QByteArrayView(&lead, 1));
+        // ICU swaps the control codes 0x1A, 0x1C and 0x7F; pages mean them as ASCII.
+        table.single[byte] = byte < 0x80 ? char16_t(byte) : icuDecodeOne(QByteArrayView(&lead, 1));
         if (table.single[byte] != noUnit || !icuTakesAsLead(lead))
             continue;
         for (int trail = 0; trail < 0x100; ++trail) {
@@ -77,11 +78,20 @@ DecodeTable buildDecodeTable()
     return table;
 }
 
-EncodeTable buildEncodeTable()
+char16_t decodeCode(const DecodeTable& decode, quint16 code)
+{
+    return code > 0xFF ? decode.pair[code] : decode.single[code];
+}
+
+// Only codes that read back as the same character: a one-way fallback (a private-use
+// character written as another one) would change the page silently.
+EncodeTable buildEncodeTable(const DecodeTable& decode)
 {
     EncodeTable table;
-    for (int unit = 0; unit < 0x10000; ++unit)
-        table[unit] = icuEncodeOne(char16_t(unit));
+    for (int unit = 0; unit < 0x10000; ++unit) {
+        const quint16 code = unit < 0x80 ? quint16(unit) : icuEncodeOne(char16_t(unit));
+        table[unit] = code != noCode && decodeCode(decode, code) == unit ? code : noCode;
+    }
     return table;
 }
 
@@ -93,7 +103,7 @@ const DecodeTable& decodeTable()
 
 const EncodeTable& encodeTable()
 {
-    static const EncodeTable table = buildEncodeTable();
+    static const EncodeTable table = buildEncodeTable(decodeTable());
     return table;
 }
 

@@ -41,8 +41,39 @@ bool isPosition(const QString& text, qsizetype key)
 // The first position after the key line at key: a name may itself hold "<files>" and the like.
 qsizetype projectBody(const QString& text, qsizetype key)
 {
-    const qsizetype keyEnd = find(text, QStringLiteral("\">"), key);
-    return keyEnd != 0 ? keyEnd + 2 : key + 1;
+    const qsizetype q1 = find(text, QStringLiteral("\""), key);
+    const qsizetype q2 = q1 != 0 ? find(text, QStringLiteral("\""), q1 + 1) : 0;
+    return q2 != 0 ? q2 + 2 : key + 1;
+}
+
+// The frame tags ("<root>", "<lastfile>") count only before the first project: later ones
+// stand in a stored path or name.
+qsizetype frameTag(const QString& text, const QString& tag)
+{
+    const qsizetype position = find(text, tag, 1);
+    const qsizetype firstProject = find(text, projectOpening, 1);
+    return firstProject != 0 && position > firstProject ? 0 : position;
+}
+
+// The content of the lastfile element as a 1-based start and an end (the closing tag's
+// position), or nothing when there is none before the first project or it holds a project.
+struct LastSpan
+{
+    qsizetype start = 0;
+    qsizetype end = 0;
+};
+
+std::optional<LastSpan> lastSpan(const QString& text)
+{
+    const qsizetype s = frameTag(text, lastOpening);
+    if (s == 0)
+        return std::nullopt;
+    const qsizetype start = s + lastOpening.size();
+    const qsizetype e = find(text, lastClosing, start);
+    const qsizetype project = find(text, projectOpening, start);
+    if (e == 0 || (project != 0 && project < e))
+        return std::nullopt;
+    return LastSpan{start, e};
 }
 
 ProjectExtent projectExtent(const QString& text, qsizetype key)
@@ -134,14 +165,10 @@ std::optional<QString> projectElementIn(const QString& text, qsizetype key, cons
 
 QString lastProjectIn(const QString& text)
 {
-    const qsizetype s = find(text, lastOpening, 1);
-    if (s == 0)
+    const std::optional<LastSpan> span = lastSpan(text);
+    if (!span)
         return {};
-    const qsizetype start = s + lastOpening.size();
-    const qsizetype e = find(text, lastClosing, start);
-    if (e == 0)
-        return {};
-    QString name = text.mid(start - 1, e - start);
+    QString name = text.mid(span->start - 1, span->end - span->start);
     if (name.startsWith(crlf))
         name.remove(0, crlf.size());
     if (name.endsWith(crlf))
@@ -228,22 +255,19 @@ bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText)
 
 bool SetLastProject(QString& text, const QString& name)
 {
-    const qsizetype s = find(text, lastOpening, 1);
-    if (s == 0) {
-        // Only the first "<root>" opens the root; a later one stands in a stored path.
-        const qsizetype root = find(text, rootOpening, 1);
+    if (frameTag(text, lastOpening) == 0) {
+        const qsizetype root = frameTag(text, rootOpening);
         if (root != 0)
             text.insert(root - 1 + rootOpening.size(),
                         crlf + lastOpening + crlf + name + crlf + lastClosing);
         return true;
     }
-    const qsizetype start = s + lastOpening.size();
-    const qsizetype e = find(text, lastClosing, start);
-    // A lastfile element around a project (hand-edited) would take the project with it.
-    const qsizetype project = find(text, projectOpening, start);
-    if (e == 0 || (project != 0 && project < e))
+    // Not closed, or closed only after a project (hand-edited): replacing it would take the
+    // project with it.
+    const std::optional<LastSpan> span = lastSpan(text);
+    if (!span)
         return false;
-    text.replace(start - 1, e - start, crlf + name + crlf);
+    text.replace(span->start - 1, span->end - span->start, crlf + name + crlf);
     return true;
 }
 

@@ -161,10 +161,12 @@ void TestPageFile::lfFileIsCrLfInMemoryAndLfOnDisk()
     QVERIFY(writePage(path, edited, read.page.format).ok);
     QCOMPARE(readBytes(path), shiftJis(u"<ul>\n<li>案内</li>\n</ul>\n<!--tag-->\n"_s));
 
-    // A lone CR in what is written keeps the CR LF form, so the page reads back the same.
-    const QString loneCr = read.page.text + u"x\ry"_s;
-    QVERIFY(writePage(path, loneCr, read.page.format).ok);
-    QCOMPARE(readPage(path).page.text, loneCr);
+    // A lone CR or LF in what is written keeps the CR LF form, so the page reads back the same.
+    for (const QString& lone : {u"x\ry"_s, u"x\ny"_s}) {
+        const QString text = read.page.text + lone;
+        QVERIFY(writePage(path, text, read.page.format).ok);
+        QCOMPARE(readPage(path).page.text, text);
+    }
 }
 
 void TestPageFile::refusesBytesThatDoNotSurvive_data()

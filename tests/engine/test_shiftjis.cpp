@@ -11,22 +11,57 @@ using namespace quillet;
 
 namespace {
 
-// ICU through Qt, the converter the tables must match. Stateless: a cut-off sequence at
-// the end is an error instead of being held back for more input.
+// ICU swaps three control codes that pages mean as ASCII: U+001C for 0x1A, U+007F for 0x1C
+// and U+001A for 0x7F. The reference undoes the swap.
+char16_t fromIcuControl(char16_t unit)
+{
+    switch (unit) {
+    case 0x1C:
+        return 0x1A;
+    case 0x7F:
+        return 0x1C;
+    case 0x1A:
+        return 0x7F;
+    }
+    return unit;
+}
+
+char16_t toIcuControl(char16_t unit)
+{
+    switch (unit) {
+    case 0x1A:
+        return 0x1C;
+    case 0x1C:
+        return 0x7F;
+    case 0x7F:
+        return 0x1A;
+    }
+    return unit;
+}
+
+// ICU through Qt, the converter the tables must match, with ASCII kept as ASCII. Stateless: a
+// cut-off sequence at the end is an error instead of being held back for more input.
 std::optional<QString> icuDecode(QByteArrayView bytes)
 {
     QStringDecoder decoder("Shift_JIS", QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (!decoder.isValid() || decoder.hasError())
         return std::nullopt;
+    for (QChar& c : text)
+        c = QChar(fromIcuControl(c.unicode()));
     return text;
 }
 
+// ICU's encoding, with ASCII kept as ASCII and without one-way fallbacks: only what reads
+// back as the same text.
 std::optional<QByteArray> icuEncode(QStringView text)
 {
+    QString icuText = text.toString();
+    for (QChar& c : icuText)
+        c = QChar(toIcuControl(c.unicode()));
     QStringEncoder encoder("Shift_JIS", QStringEncoder::Flag::Stateless);
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.isValid() || encoder.hasError())
+    QByteArray bytes = encoder.encode(icuText);
+    if (!encoder.isValid() || encoder.hasError() || icuDecode(bytes) != text.toString())
         return std::nullopt;
     return bytes;
 }

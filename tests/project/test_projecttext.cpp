@@ -92,6 +92,10 @@ void TestProjectText::readsElements_data()
         << crlfLines({key, u"<orgstring>"_s, u"m"_s}) << u"orgstring"_s << false << QString();
     QTest::newRow("closing tag before the opening one")
         << crlfLines({key, u"</files>"_s, u"<files>"_s}) << u"files"_s << false << QString();
+    QTest::newRow("a name starting with a bracket")
+        << crlfLines({projectKeyLine(u"><files>"_s), u"<files>"_s, u"f"_s, u"</files>"_s,
+                      u"</projectname>"_s})
+        << u"files"_s << true << u"\r\nf\r\n"_s;
     QTest::newRow("a name holding the tag")
         << crlfLines({projectKeyLine(u"x<files>y"_s), u"<files>"_s, u"f"_s, u"</files>"_s,
                       u"</projectname>"_s})
@@ -123,6 +127,9 @@ void TestProjectText::readsLastProject_data()
     QTest::newRow("none") << crlfLines(projectA) << QString();
     QTest::newRow("not closed") << u"<lastfile>\r\nB\r\n"_s << QString();
     QTest::newRow("closing tag first") << u"</lastfile><lastfile>\r\nB"_s << QString();
+    QTest::newRow("only in a stored path")
+        << crlfLines(projectLines(u"A"_s, QStringList{u"/<lastfile>B</lastfile>"_s}, u"m"_s))
+        << QString();
 }
 
 void TestProjectText::readsLastProject()
@@ -196,6 +203,10 @@ void TestProjectText::writersKeepToTheRoot_data()
     const QStringList openInPath = projectLines(u"A"_s, QStringList{u"/s/<root>.html"_s}, u"m"_s);
     QTest::newRow("last project after the first <root> only")
         << projectText(QString(), openInPath) << false << true << projectText(u"B"_s, openInPath);
+    const QStringList lastInPath =
+        projectLines(u"A"_s, QStringList{u"/s/<lastfile>x</lastfile>.html"_s}, u"m"_s);
+    QTest::newRow("last project not into a path holding a lastfile element")
+        << projectText(QString(), lastInPath) << false << true << projectText(u"B"_s, lastInPath);
     const QString aroundA = crlfLines(QStringList{u"<root>"_s, u"<lastfile>"_s, u"A"_s} + projectA +
                                       QStringList{u"</lastfile>"_s, u"</root>"_s});
     QTest::newRow("lastfile element around a project") << aroundA << false << false << aroundA;
