@@ -1,7 +1,7 @@
 #include "window/crlftextedit.h"
 
 #include "engine/anchorcase.h"
-#include "window/linebreaks.h"
+#include "engine/linebreaks.h"
 
 #include <QFontDatabase>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #include "sitefixture.h"
 #include "window/crlftextedit.h"
-#include "window/linebreaks.h"
+#include "engine/linebreaks.h"
 #include "windowdriver.h"
 
 #include <QTemporaryDir>

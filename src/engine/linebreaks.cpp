@@ -1,4 +1,4 @@
-#include "window/linebreaks.h"
+#include "engine/linebreaks.h"
 
 namespace quillet {
 
