@@ -98,7 +98,7 @@ struct ElementSpan
     qsizetype closing = 0; // position of the closing tag when whole
 };
 
-ElementSpan elementSpan(const QString& text, qsizetype key, const QString& tag)
+ElementSpan tagSpan(const QString& text, qsizetype key, const QString& tag)
 {
     const ProjectExtent extent = projectExtent(text, key);
     const QString open = openingTag(tag);
@@ -113,6 +113,24 @@ ElementSpan elementSpan(const QString& text, qsizetype key, const QString& tag)
     if (!opened && !closed)
         return {ElementSpan::Kind::Missing, 0, 0};
     return {ElementSpan::Kind::Broken, 0, 0};
+}
+
+QString otherElement(const QString& tag)
+{
+    return tag == QStringLiteral("files") ? QStringLiteral("orgstring") : QStringLiteral("files");
+}
+
+// An element that overlaps the project's other element (one inside the other, by hand) is
+// broken: writing either would overwrite part of the other.
+ElementSpan elementSpan(const QString& text, qsizetype key, const QString& tag)
+{
+    const ElementSpan span = tagSpan(text, key, tag);
+    const ElementSpan other = tagSpan(text, key, otherElement(tag));
+    if (span.kind != ElementSpan::Kind::Whole || other.kind != ElementSpan::Kind::Whole)
+        return span;
+    if (span.opening < other.closing && other.opening < span.closing)
+        return {ElementSpan::Kind::Broken, 0, 0};
+    return span;
 }
 
 QString elementText(const QString& tag, const QString& content)

@@ -164,6 +164,10 @@ void TestProjectText::replacesElements_data()
         << crlfLines(QStringList{key, u"<files>"_s, u"N1"_s, u"N2"_s, u"</files>"_s,
                                  u"</projectname>"_s} +
                      projectB);
+    QTest::newRow("files element inside the orgstring element")
+        << crlfLines({key, u"<orgstring>"_s, u"<files>"_s, u"f"_s, u"</files>"_s, u"</orgstring>"_s,
+                      u"</projectname>"_s})
+        << u"files"_s << false << QString();
     QTest::newRow("closing tag without opening tag")
         << crlfLines({key, u"</files>"_s, u"</projectname>"_s}) << u"files"_s << false << QString();
 }
