@@ -277,7 +277,7 @@ void TestProjectStore::handEditedUtf8LfFileKeepsItsForm()
 {
     StoreTest t;
     writeBytes(t.file, "<root>\n<projectname name=\"\xE6\x97\xA5\">\n<files>\n/x\n</files>\n"
-                           "</projectname>\n</root>");
+                       "</projectname>\n</root>");
     ProjectStore store(t.file);
     QCOMPARE(store.LoadProjectList(t.dialogs).names, QStringList{u"日"_s});
     t.save(store, u"本"_s);

@@ -1,6 +1,6 @@
+#include "engine/linebreaks.h"
 #include "sitefixture.h"
 #include "window/crlftextedit.h"
-#include "engine/linebreaks.h"
 #include "windowdriver.h"
 
 #include <QTemporaryDir>
