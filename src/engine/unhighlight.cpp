@@ -39,6 +39,15 @@ QString UnhighlightLine(const QString& line)
     return replaceAll(result, result.mid(t - 1, u - t + 1), {});
 }
 
+QString CleanHighlight(const QString& text)
+{
+    // Split at LF only: a cleaned line never gains or loses a line break.
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines)
+        line = UnhighlightLine(line);
+    return lines.join(u'\n');
+}
+
 QString RemoveSelfHighlight(const QString& path, const QString& text)
 {
     const QString key = path.isEmpty() ? QStringLiteral("<!--<a") : GetFileName(path);

@@ -7,6 +7,9 @@ namespace quillet {
 
 QString UnhighlightLine(const QString& line);
 
+// The text with every line cleaned; the number of lines never changes.
+QString CleanHighlight(const QString& text);
+
 // The text with the line of the first mention of the page's name cleaned (the first
 // highlighted link line when path is empty); unchanged when there is no such line.
 QString RemoveSelfHighlight(const QString& path, const QString& text);
