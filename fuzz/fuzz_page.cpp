@@ -3,6 +3,7 @@
 #include "engine/anchorcase.h"
 #include "engine/highlight.h"
 #include "engine/menublock.h"
+#include "engine/ownentry.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
 #include "engine/runs.h"
@@ -89,29 +90,34 @@ void checkPreparedMenu(const QString& menu)
                 "the stored menu reads back as the prepared one");
 }
 
-void checkHighlight(const QString& page, const QString& name, const QString& colour)
+void checkHighlight(const QString& page, const QString& menu, const QString& name,
+                    const QString& colour)
 {
-    const LinkState state = GetLinkState(page, name);
-    const QString highlighted = HighlightFileLink(page, name, colour);
-    if (state != LinkState::Plain) {
-        require(highlighted.isEmpty(), "only a plain self-link is highlighted");
+    const OwnEntry entry = FindOwnEntry(page, menu, name);
+    const std::optional<QString> highlighted = HighlightFileLink(page, menu, name, colour);
+    if (entry.state != LinkState::Plain) {
+        require(!highlighted, "only a plain own entry is highlighted");
         return;
     }
-    require(FindSelfLink(page, name) > 0, "a plain self-link is found");
-    require(highlighted.size() > page.size(), "highlighting a plain self-link adds to the page");
+    if (!highlighted)
+        return; // a link the highlight would hide the text of
+    require(highlighted->size() > page.size(), "highlighting a plain own entry adds to the page");
+    require(CleanHighlight(*highlighted) == CleanHighlight(page),
+            "the highlight comes off exactly");
+    require(!HighlightFileLink(*highlighted, menu, name, colour),
+            "a highlighted entry is never highlighted again");
 }
 
 void checkRuns(const QString& page, const QString& path, const RunSettings& settings)
 {
-    require(RemoveSelfHighlight(path, page).size() <= page.size(),
+    require(CleanHighlight(page).size() <= page.size(),
             "removing a highlight never adds to the page");
-    const ConvertedText converted = convertPageText(page, path, settings);
+    const ConvertedText converted = convertPageText(page, settings);
     const RestoredText restored = restorePageText(page, path, settings);
     if (checkRunSettings(settings))
         return; // the runs refuse these settings before touching a page
     if (!converted.converted) {
-        require(converted.text == RemoveSelfHighlight(path, page),
-                "a page not converted is only cleaned");
+        require(converted.text == CleanHighlight(page), "a page not converted is only cleaned");
     } else {
         require(converted.text.contains(settings.replacement), "a converted page holds the tag");
         const RestoredText plain = restorePageText(converted.text, QString(), settings);
@@ -164,7 +170,7 @@ void checkArbitraryTexts(FuzzedDataProvider& data)
     checkWrittenTextReadsBack(page);
     checkMenuBlock(page);
     checkPreparedMenu(menu);
-    checkHighlight(page, GetFileName(path), effectiveLinkColour(colour));
+    checkHighlight(page, menu, GetFileName(path), effectiveLinkColour(colour));
     checkRuns(page, path, RunSettings{menu, tag, colour});
 }
 
@@ -260,7 +266,7 @@ void checkWorkingCycle(FuzzedDataProvider& data)
     const RunSettings newSettings{newLines.join(crlf), tag, colour};
 
     const QString original = site.with(highlightedMenu(oldLines, name, colour));
-    const ConvertedText converted = convertPageText(original, path, oldSettings);
+    const ConvertedText converted = convertPageText(original, oldSettings);
     require(converted.converted, "a page with the menu converts");
     require(converted.text == site.converted(tag), "the tag stands alone between the markers");
 
@@ -272,7 +278,7 @@ void checkWorkingCycle(FuzzedDataProvider& data)
     const RestoredText again = restorePageText(restored.text, path, newSettings);
     require(again.kind == RestoreKind::NotRestored && again.text == restored.text,
             "restoring twice leaves the page alone");
-    const ConvertedText reconverted = convertPageText(restored.text, path, newSettings);
+    const ConvertedText reconverted = convertPageText(restored.text, newSettings);
     require(reconverted.converted && reconverted.text == converted.text,
             "converting a restored page gives the layout of the first conversion");
 

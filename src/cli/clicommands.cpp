@@ -71,7 +71,7 @@ private:
         LoadedProject project;
         project.files = m_store.LoadFileList(name).files;
         project.menuText = asMenuText(m_store.LoadMenuText(name).value_or(QString()));
-        project.tag = QStringLiteral("<!--") + name + QStringLiteral("-->");
+        project.tag = projectTag(name);
         return project;
     }
 
@@ -118,29 +118,11 @@ private:
         // Pages changed while the project file does not hold their menu could not be
         // converted or restored again from it.
         if (saved.result == SaveOutcome::Result::WriteFailed ||
-            saved.result == SaveOutcome::Result::Refused) {
-            reportSavePageFailures(saved, project.files, {});
+            saved.result == SaveOutcome::Result::Refused)
             return status(saved.pageFailed);
-        }
-        const RunResult result = run(project.files, settings, {});
-        reportSavePageFailures(saved, project.files, result.log);
+        RunResult result = run(project.files, settings, {});
+        insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);
-    }
-
-    // The conversion clears the save's log lines, as in the window. A page failure of the save
-    // still sets the exit status, so it is told on standard error unless the run logged it too.
-    void reportSavePageFailures(const SaveOutcome& saved, const QStringList& files,
-                                const QStringList& runLog)
-    {
-        if (!saved.pageFailed)
-            return;
-        QStringList failureLines;
-        for (const QString& path : files)
-            failureLines << unreadableLogLine(path) << unwritableLogLine(path);
-        for (const QString& line : saved.log) {
-            if (failureLines.contains(line) && !runLog.contains(line))
-                m_console.writeError(line);
-        }
     }
 
     // Without a menu file the stored menu goes back into the pages and nothing is saved. A

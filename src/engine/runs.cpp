@@ -1,5 +1,6 @@
 #include "engine/runs.h"
 
+#include "engine/ownentry.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
 #include "engine/textops.h"
@@ -79,6 +80,11 @@ QString restoreLogLine(const QString& path, RestoreKind kind)
 
 } // namespace
 
+QString projectTag(const QString& projectName)
+{
+    return QStringLiteral("<!--") + projectName + QStringLiteral("-->");
+}
+
 std::optional<UserMessage> checkRunSettings(const RunSettings& settings)
 {
     if (isOnlyLineBreakPairs(settings.menuText))
@@ -90,9 +96,9 @@ std::optional<UserMessage> checkRunSettings(const RunSettings& settings)
     return std::nullopt;
 }
 
-ConvertedText convertPageText(const QString& text, const QString& path, const RunSettings& settings)
+ConvertedText convertPageText(const QString& text, const RunSettings& settings)
 {
-    const QString work = RemoveSelfHighlight(path, text);
+    const QString work = CleanHighlight(text);
     if (find(work, settings.menuText, 1) == 0)
         return {false, work};
     const QString replaced = replaceAll(work, settings.menuText, settings.replacement);
@@ -105,15 +111,11 @@ RestoredText restorePageText(const QString& text, const QString& path, const Run
     const QString colour = effectiveLinkColour(settings.linkColour);
     if (find(text, settings.replacement, 1) != 0) {
         const QString restored = insertMenu(text, settings);
-        const qsizetype s = FindSelfLink(restored, name);
-        if (s == 0)
-            return {RestoreKind::Restored, restored};
-        return {RestoreKind::Restored, editLineAround(restored, s, [&](const QString& line) {
-                    return HighlightLinkLine(line, name, colour);
-                })};
+        return {RestoreKind::Restored,
+                HighlightFileLink(restored, settings.menuText, name, colour).value_or(restored)};
     }
-    if (GetLinkState(text, name) == LinkState::Plain)
-        return {RestoreKind::LinkCorrected, HighlightFileLink(text, name, colour)};
+    if (std::optional<QString> corrected = HighlightFileLink(text, settings.menuText, name, colour))
+        return {RestoreKind::LinkCorrected, std::move(*corrected)};
     return {RestoreKind::NotRestored, text};
 }
 
@@ -122,7 +124,7 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings)
     const PageRead read = readPage(path);
     if (!read.ok)
         return unreadablePage(path);
-    const ConvertedText converted = convertPageText(read.page.text, path, settings);
+    const ConvertedText converted = convertPageText(read.page.text, settings);
     if (!converted.converted)
         return pageOutcome(GetFileName(path) + QStringLiteral("は変換しませんでした。"),
                            converted.text);
@@ -155,6 +157,13 @@ RunResult runRestore(const QStringList& paths, const RunSettings& settings,
                      const RunProgress& progress)
 {
     return runOverPages(paths, settings, progress, RestoreFile);
+}
+
+void insertAfterHeadLine(RunResult& result, const QStringList& lines)
+{
+    const qsizetype at = result.log.isEmpty() ? 0 : 1;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        result.log.insert(at + i, lines[i]);
 }
 
 } // namespace quillet

@@ -13,6 +13,9 @@ namespace quillet {
 
 inline const QString logHeadLine = QStringLiteral("ログです");
 
+// The project tag that stands in a converted page where the menu was.
+QString projectTag(const QString& projectName);
+
 struct RunSettings
 {
     QString menuText;    // CR LF line breaks, used verbatim
@@ -24,14 +27,15 @@ struct RunSettings
 std::optional<UserMessage> checkRunSettings(const RunSettings& settings);
 
 // The page transformations on the text of the page at path, without reading or writing.
+// A converted page is written from its text cleaned of every highlight.
 struct ConvertedText
 {
     bool converted = false;
     QString text; // the highlight-free text when not converted
 };
-ConvertedText convertPageText(const QString& text, const QString& path,
-                              const RunSettings& settings);
+ConvertedText convertPageText(const QString& text, const RunSettings& settings);
 
+// The own entry is highlighted only when it is a plain link, so no line is highlighted twice.
 enum class RestoreKind { Restored, LinkCorrected, NotRestored };
 struct RestoredText
 {
@@ -47,5 +51,8 @@ RunResult runConversion(const QStringList& paths, const RunSettings& settings,
                         const RunProgress& progress = {});
 RunResult runRestore(const QStringList& paths, const RunSettings& settings,
                      const RunProgress& progress = {});
+
+// The run's log with lines written before it (the save's) put right after the head line.
+void insertAfterHeadLine(RunResult& result, const QStringList& lines);
 
 } // namespace quillet

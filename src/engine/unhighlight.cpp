@@ -1,62 +1,100 @@
 #include "engine/unhighlight.h"
 
-#include "engine/pathnames.h"
+#include "engine/highlight.h"
 #include "engine/textops.h"
-
-#include <QStringList>
 
 namespace quillet {
 
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
+const QString highlightedTagStart = QStringLiteral("<!--<a");
+const QString linkEnd = QStringLiteral("</a>");
 
-// An empty key (a path without a folder) would match the first line of every page and
-// strip its comments, so it cleans nothing.
-QString cleanLineOfFirst(const QString& text, const QString& key)
+// End (0-based, exclusive) of the span opener starting at pos, or -1 when none starts there.
+// The colour never holds a double quote.
+qsizetype spanOpenerEnd(QStringView line, qsizetype pos)
 {
-    if (key.isEmpty())
-        return text;
-    const qsizetype c = find(text, key, 1);
-    if (c == 0)
-        return text;
-    return editLineAround(text, c, UnhighlightLine);
+    if (!line.mid(pos).startsWith(spanOpenerHead))
+        return -1;
+    const qsizetype quote = line.indexOf(u'"', pos + spanOpenerHead.size());
+    if (quote < 0 || !line.mid(quote).startsWith(spanOpenerTail))
+        return -1;
+    return quote + spanOpenerTail.size();
+}
+
+// Whether the "<!--<a" at pos is a highlight's: its opening tag is followed by a span opener,
+// or its link ends in a closer (a line highlighted with every link commented out). A link
+// the author commented out ends in a plain "</a>" and stays as it is.
+bool isHighlightedTag(QStringView line, qsizetype pos)
+{
+    const qsizetype tagEnd = line.indexOf(u'>', pos + highlightTagPrefix.size());
+    if (tagEnd < 0)
+        return false;
+    if (spanOpenerEnd(line, tagEnd + 1) >= 0)
+        return true;
+    const qsizetype end = line.indexOf(linkEnd, tagEnd + 1);
+    const qsizetype closer = end - highlightCloser.indexOf(linkEnd);
+    return end >= 0 && closer > tagEnd && line.mid(closer).startsWith(highlightCloser) &&
+           line.mid(tagEnd + 1, closer - tagEnd - 1).indexOf(u"<a") < 0;
+}
+
+bool mayCarryHighlight(const QString& text)
+{
+    return text.contains(highlightCloser) || text.contains(spanOpenerHead) ||
+           text.contains(highlightedTagStart);
 }
 
 } // namespace
 
+bool carriesHighlight(const QString& line)
+{
+    return UnhighlightLine(line) != line;
+}
+
 QString UnhighlightLine(const QString& line)
 {
-    QString result = replaceAll(line, QStringLiteral("<!--"), {});
-    result = replaceAll(result, QStringLiteral("-->"), {});
-    result = replaceAll(result, QStringLiteral("</span>"), {});
-    const qsizetype t = find(result, QStringLiteral("<span"), 1);
-    if (t == 0)
-        return result;
-    const qsizetype u = find(result, QStringLiteral(">"), t);
-    if (u == 0)
-        return result;
-    return replaceAll(result, result.mid(t - 1, u - t + 1), {});
+    if (!mayCarryHighlight(line))
+        return line;
+    const QStringView view(line);
+    QString result;
+    result.reserve(line.size());
+    for (qsizetype i = 0; i < line.size();) {
+        if (view.mid(i).startsWith(highlightedTagStart) && isHighlightedTag(view, i)) {
+            i += highlightTagPrefix.size();
+            continue;
+        }
+        if (const qsizetype end = spanOpenerEnd(view, i); end >= 0) {
+            i = end;
+            continue;
+        }
+        if (view.mid(i).startsWith(highlightCloser)) {
+            result += linkEnd;
+            i += highlightCloser.size();
+            continue;
+        }
+        result += line[i++];
+    }
+    return result;
 }
 
 QString CleanHighlight(const QString& text)
 {
-    // Split at LF only: a cleaned line never gains or loses a line break.
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines)
-        line = UnhighlightLine(line);
-    return lines.join(u'\n');
-}
-
-QString RemoveSelfHighlight(const QString& path, const QString& text)
-{
-    const QString key = path.isEmpty() ? QStringLiteral("<!--<a") : GetFileName(path);
-    return cleanLineOfFirst(text, key);
-}
-
-QString RemoveBlockHighlight(const QString& path, const QString& block)
-{
-    return cleanLineOfFirst(block, GetFileName(path));
+    // Most pages hold no highlight, or one line of it.
+    if (!mayCarryHighlight(text))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0)
+            end = text.size();
+        result += UnhighlightLine(text.mid(start, end - start));
+        if (end < text.size())
+            result += u'\n';
+        start = end + 1;
+    }
+    return result;
 }
 
 QString trimLineBreakPairs(QString text)
@@ -70,19 +108,8 @@ QString trimLineBreakPairs(QString text)
 
 PreparedMenuText PrepareMenuText(const QString& menuText)
 {
-    const QString trimmed = trimLineBreakPairs(menuText);
-    if (trimmed.isEmpty())
-        return {};
-    QStringList lines = trimmed.split(crlf);
-    for (QString& line : lines) {
-        if (line.contains(QStringLiteral("<!--<a"))) {
-            line = UnhighlightLine(line);
-            break;
-        }
-    }
     PreparedMenuText prepared;
-    // Cleaning can bring a line break to an end ("\r<!--\n..."), which reading back would drop.
-    prepared.cleaned = trimLineBreakPairs(lines.join(crlf));
+    prepared.cleaned = trimLineBreakPairs(CleanHighlight(trimLineBreakPairs(menuText)));
     if (prepared.cleaned.isEmpty())
         return {};
     prepared.escaped = replaceAll(prepared.cleaned, QStringLiteral("<"), QStringLiteral("&lt;"));

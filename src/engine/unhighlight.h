@@ -2,20 +2,19 @@
 
 #include <QString>
 
-// Turning a highlighted self-link back into a plain link, one line at a time.
+// Turning a highlighted self-link back into a plain link: the exact inverse of the
+// highlight, touching no other comment, span or text.
 namespace quillet {
 
+// The line with every highlight taken off: each closer back to "</a>", each span opener
+// removed, and the "<!--" before each highlighted "<a" removed.
 QString UnhighlightLine(const QString& line);
+
+// Whether the line holds any highlight markup.
+bool carriesHighlight(const QString& line);
 
 // The text with every line cleaned; the number of lines never changes.
 QString CleanHighlight(const QString& text);
-
-// The text with the line of the first mention of the page's name cleaned (the first
-// highlighted link line when path is empty); unchanged when there is no such line.
-QString RemoveSelfHighlight(const QString& path, const QString& text);
-
-// The menu block with the line of the first mention of the page's name cleaned.
-QString RemoveBlockHighlight(const QString& path, const QString& block);
 
 struct PreparedMenuText
 {
@@ -23,8 +22,8 @@ struct PreparedMenuText
     QString escaped; // what the project file stores; empty when cleaned is empty
 };
 
-// Leading and trailing CR LF pairs trimmed, the first highlighted line cleaned, and
-// "<" and ">" escaped for storage.
+// Leading and trailing CR LF pairs trimmed, every highlighted line cleaned, and "<" and ">"
+// escaped for storage.
 PreparedMenuText PrepareMenuText(const QString& menuText);
 
 // The stored form back to the menu text (the inverse of the escaping above).

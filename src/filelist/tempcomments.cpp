@@ -2,6 +2,7 @@
 
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
+#include "engine/runs.h"
 #include "engine/textops.h"
 
 namespace quillet {
@@ -29,7 +30,7 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& project
     if (find(read.page.text, temporaryComment, 1) == 0)
         return {
             .logLine = GetFileName(path) + untouchedSuffix, .text = read.page.text, .read = true};
-    const QString tag = QStringLiteral("<!--") + projectName + QStringLiteral("-->");
+    const QString tag = projectTag(projectName);
     PageOutcome outcome = pageOutcome(GetFileName(path) + convertedSuffix,
                                       replaceAll(read.page.text, temporaryComment, tag));
     writeOutcome(path, read.page.format, outcome);

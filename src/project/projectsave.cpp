@@ -3,6 +3,7 @@
 #include "project/projecttext.h"
 
 #include "engine/highlight.h"
+#include "engine/ownentry.h"
 #include "engine/pathnames.h"
 #include "engine/runs.h"
 #include "engine/unhighlight.h"
@@ -14,11 +15,13 @@ namespace {
 const QString menuNotSavedLine = QStringLiteral("プロジェクトは保存されませんでした。");
 const QString linkCorrectedSuffix = QStringLiteral("のリンクを修正しました。");
 
-// The listed pages whose own menu entry is still a plain link get the highlight.
-void correctSelfLinks(const QStringList& paths, const QString& linkColour, SaveOutcome& outcome)
+// The listed pages whose own menu entry is still a plain link get the highlight. A converted
+// page is left to the restore run, which highlights the entry in the menu it writes back.
+void correctSelfLinks(const SaveRequest& request, const QString& menuText, SaveOutcome& outcome)
 {
-    const QString colour = effectiveLinkColour(linkColour);
-    for (const QString& path : paths) {
+    const QString colour = effectiveLinkColour(request.linkColour);
+    const QString tag = projectTag(request.name);
+    for (const QString& path : request.files) {
         if (path.isEmpty())
             continue;
         const PageRead read = readPage(path);
@@ -27,11 +30,14 @@ void correctSelfLinks(const QStringList& paths, const QString& linkColour, SaveO
             outcome.pageFailed = true;
             continue;
         }
-        const QString name = GetFileName(path);
-        if (GetLinkState(read.page.text, name) != LinkState::Plain)
+        if (read.page.text.contains(tag))
             continue;
-        const QString highlighted = HighlightFileLink(read.page.text, name, colour);
-        if (!writePage(path, highlighted, read.page.format).ok) {
+        const QString name = GetFileName(path);
+        const std::optional<QString> highlighted =
+            HighlightFileLink(read.page.text, menuText, name, colour);
+        if (!highlighted)
+            continue;
+        if (!writePage(path, *highlighted, read.page.format).ok) {
             outcome.log.append(unwritableLogLine(path));
             outcome.pageFailed = true;
             continue;
@@ -88,9 +94,13 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& 
         outcome.log.append(menuNotSavedLine);
     if (!SetLastProject(*text, request.name))
         dialogs.showMessage(lastProjectNotWrittenMessage());
-    outcome.result = writeProjectText(*text, dialogs) ? SaveOutcome::Result::Saved
-                                                      : SaveOutcome::Result::WriteFailed;
-    correctSelfLinks(request.files, request.linkColour, outcome);
+    if (!writeProjectText(*text, dialogs)) {
+        // Pages corrected against a menu the file does not hold would drift from it.
+        outcome.result = SaveOutcome::Result::WriteFailed;
+        return outcome;
+    }
+    outcome.result = SaveOutcome::Result::Saved;
+    correctSelfLinks(request, menu.cleaned, outcome);
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/pathnames.h"
 #include "filelist/filelistorder.h"
+#include "project/projectencoding.h"
 #include "project/projectmessages.h"
 #include "project/projecttext.h"
 
@@ -40,12 +41,14 @@ bool ProjectStore::writeProjectText(const QString& text, StoreDialogs& dialogs)
 {
     // The per-user data folder may not exist yet.
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    const PageWrite written = writePage(m_filePath, text, m_format);
+    const ProjectFileContent content = projectFileContent(text, m_format);
+    const PageWrite written = writePage(m_filePath, content.text, content.format);
     if (!written.ok) {
         dialogs.showMessage(projectFileUnwritableMessage(written.error));
         return false;
     }
-    m_text = text;
+    m_text = content.text;
+    m_format = content.format;
     return true;
 }
 

@@ -11,6 +11,8 @@ namespace quillet {
 
 inline const QString projectDeclarationLine =
     QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>");
+inline const QString utf8DeclarationLine =
+    QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>");
 
 // "<projectname name=" + quoted name + ">": the only way a project is found again.
 QString projectKeyLine(const QString& name);

@@ -136,7 +136,10 @@ void TestCliCycle::goesRoundTheCycleTwice()
             other + projectLines(projectName, QStringList{about, index, notes}, escaped(menu))));
     };
 
-    expectClean(runCli(dir.path(), project + QStringList{u"convert"_s, projectName}), convertedLog);
+    // The save marks the entry of the page added since, and its line stays in the log.
+    QStringList firstLog = convertedLog;
+    firstLog.insert(1, u"about.htmlのリンクを修正しました。"_s);
+    expectClean(runCli(dir.path(), project + QStringList{u"convert"_s, projectName}), firstLog);
     const QList<QByteArray> convertedPages{shiftJis(page(home, {tag}, indexBody)),
                                            shiftJis(page(company, {tag}, aboutBody)), notesBytes};
     expectFiles(

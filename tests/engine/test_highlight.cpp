@@ -1,4 +1,5 @@
 #include "engine/highlight.h"
+#include "engine/unhighlight.h"
 
 #include <QTest>
 
@@ -25,8 +26,6 @@ private slots:
     void linkState();
     void highlightLinkLine_data();
     void highlightLinkLine();
-    void highlightFileLink_data();
-    void highlightFileLink();
 };
 
 void TestHighlight::findSelfLink_data()
@@ -106,22 +105,44 @@ void TestHighlight::highlightLinkLine_data()
     QTest::newRow("chosen colour")
         << u"<a href=\"a.html\">A</a>"_s << u"a.html"_s << u"#0080FF"_s
         << u"<!--<a href=\"a.html\">--><span style=\"font-weight:550;color:#0080FF\">A</span><!--</a>-->"_s;
-    QTest::newRow("single quotes: no span")
+    QTest::newRow("spans inside the link text")
+        << u"<li id=\"nav-company\"><a href=\"company.html\"><span class=\"ja\">会社概要</span><span class=\"en\">COMPANY</span></a>"_s
+        << u"company.html"_s << tomato
+        << u"<li id=\"nav-company\"><!--<a href=\"company.html\">"_s + span +
+               u"<span class=\"ja\">会社概要</span><span class=\"en\">COMPANY</span>"_s + closing;
+    QTest::newRow("attribute after the target")
+        << u"<a href=\"access.html\" id=\"banner-access\">アクセス</a>"_s << u"access.html"_s
+        << tomato
+        << u"<!--<a href=\"access.html\" id=\"banner-access\">"_s + span + u"アクセス"_s + closing;
+    QTest::newRow("single-quoted target")
         << u"<li><a href='a.html'>A</a></li>"_s << u"a.html"_s << tomato
-        << u"<li><!--<a href='a.html'>A"_s + closing + u"</li>"_s;
-    QTest::newRow("attribute after the target: no span")
-        << u"<a href=\"a.html\" class=\"x\">A</a>"_s << u"a.html"_s << tomato
-        << u"<!--<a href=\"a.html\" class=\"x\">A"_s + closing;
-    QTest::newRow("abbr tag prefixed too")
+        << u"<li><!--<a href='a.html'>"_s + span + u"A"_s + closing + u"</li>"_s;
+    QTest::newRow("other link on the line stays a link")
+        << u"<a href=\"b.html\">B</a> | <a href=\"a.html\">A</a> | <a href=\"c.html\">C</a>"_s
+        << u"a.html"_s << tomato
+        << u"<a href=\"b.html\">B</a> | <!--<a href=\"a.html\">"_s + span + u"A"_s + closing +
+               u" | <a href=\"c.html\">C</a>"_s;
+    QTest::newRow("abbr tag left alone")
         << u"<a href=\"a.html\"><abbr>A</abbr></a>"_s << u"a.html"_s << tomato
-        << u"<!--<a href=\"a.html\">"_s + span + u"<!--<abbr>A</abbr>"_s + closing;
-    QTest::newRow("two links both commented out")
-        << u"<a href=\"a.html\">A</a> <a href=\"b.html\">B</a>"_s << u"a.html"_s << tomato
-        << u"<!--<a href=\"a.html\">"_s + span + u"A"_s + closing + u" <!--<a href=\"b.html\">B"_s +
-               closing;
+        << u"<!--<a href=\"a.html\">"_s + span + u"<abbr>A</abbr>"_s + closing;
     QTest::newRow("inside a longer name")
         << u"<li><a href=\"myindex.html\">自分</a></li>"_s << u"index.html"_s << tomato
         << u"<li><!--<a href=\"myindex.html\">"_s + span + u"自分"_s + closing + u"</li>"_s;
+    QTest::newRow("name only in the text after another link")
+        << u"<p><a href=\"#top\">top</a> news.html</p>"_s << u"news.html"_s << tomato
+        << u"<p><a href=\"#top\">top</a> news.html</p>"_s;
+    QTest::newRow("breadcrumb text")
+        << u"<a href=\"index.html\">Home</a> &gt; news.html"_s << u"news.html"_s << tomato
+        << u"<a href=\"index.html\">Home</a> &gt; news.html"_s;
+    QTest::newRow("opening tag not ended on the line")
+        << u"<li><a href=\"a.html\""_s << u"a.html"_s << tomato << u"<li><a href=\"a.html\""_s;
+    QTest::newRow("no closing tag on the line")
+        << u"<li><a href=\"a.html\">A"_s << u"a.html"_s << tomato << u"<li><a href=\"a.html\">A"_s;
+    QTest::newRow("capital A is no link")
+        << u"<A href=\"a.html\">A</A>"_s << u"a.html"_s << tomato << u"<A href=\"a.html\">A</A>"_s;
+    QTest::newRow("a link the author commented out is passed over")
+        << u"<!--<a href=\"a.html\">old</a>--><a href=\"a.html\">A</a>"_s << u"a.html"_s << tomato
+        << u"<!--<a href=\"a.html\">old</a>--><!--<a href=\"a.html\">"_s + span + u"A"_s + closing;
 }
 
 void TestHighlight::highlightLinkLine()
@@ -130,29 +151,12 @@ void TestHighlight::highlightLinkLine()
     QFETCH(QString, name);
     QFETCH(QString, colour);
     QFETCH(QString, expected);
-    QCOMPARE(HighlightLinkLine(line, name, colour), expected);
-}
-
-void TestHighlight::highlightFileLink_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-
-    const QString lit = u"<li><!--<a href=\"a.html\">"_s + span + u"A"_s + closing + u"</li>"_s;
-    QTest::newRow("plain link highlighted, rest untouched")
-        << u"<ul>\r\n<li><a href=\"a.html\">A</a></li>\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s
-        << u"<ul>\r\n"_s + lit + u"\r\n<li><a href=\"b.html\">B</a></li>\r\n"_s;
-    QTest::newRow("beyond 32767 characters")
-        << QString(40000, u'x') + u"\r\n<li><a href=\"a.html\">A</a></li>\r\n"_s
-        << QString(40000, u'x') + u"\r\n"_s + lit + u"\r\n"_s;
-    QTest::newRow("already highlighted") << u"<ul>\r\n"_s + lit << QString();
-}
-
-void TestHighlight::highlightFileLink()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(HighlightFileLink(text, u"a.html"_s, u"tomato"_s), expected);
+    const QString highlighted = HighlightLinkLine(line, name, colour);
+    QCOMPARE(highlighted, expected);
+    // The highlight always comes off exactly.
+    QCOMPARE(UnhighlightLine(highlighted), line);
+    QCOMPARE(CleanHighlight(u"<ul>\r\n"_s + highlighted + u"\r\n</ul>"_s),
+             u"<ul>\r\n"_s + line + u"\r\n</ul>"_s);
 }
 
 QTEST_APPLESS_MAIN(TestHighlight)

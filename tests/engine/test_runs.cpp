@@ -1,3 +1,4 @@
+#include "common/realsite.h"
 #include "engine/pagefile.h"
 #include "engine/pagefixtures.h"
 #include "engine/runs.h"
@@ -8,6 +9,7 @@
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::fixtures;
+namespace site = quillet::fixtures::realsite;
 
 Q_DECLARE_METATYPE(quillet::RestoreKind)
 Q_DECLARE_METATYPE(quillet::PageFormat)
@@ -77,6 +79,7 @@ private slots:
     void cycleKeepsEachPageFormat_data();
     void cycleKeepsEachPageFormat();
     void linkCorrectedThenLeftAlone();
+    void realSiteCycle();
     void unreadablePagesAreLoggedAndLeftAlone();
     void unrepresentableMenuIsNotWritten();
     void emptyAndLongLists();
@@ -84,51 +87,50 @@ private slots:
 
 void TestRuns::convertText_data()
 {
-    QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("converted");
     QTest::addColumn<QString>("expected");
 
-    const QString a = u"/site/a.html"_s;
     const QString m = menu(oldNames);
     const QString start = u"<!--MenuStart-->"_s;
     const QString end = u"<!--MenuEnd-->"_s;
     const QString converted = start + u"\r\n"_s + tag + u"\r\n"_s + end;
-    QTest::newRow("worked example")
-        << a << start + u"\r\n"_s + m + u"\r\n"_s + end << true << converted;
+    QTest::newRow("worked example") << start + u"\r\n"_s + m + u"\r\n"_s + end << true << converted;
     QTest::newRow("highlighted page converts")
-        << u"/site/about.html"_s
         << start + u"\r\n"_s + menu(oldNames, u"about.html"_s) + u"\r\n"_s + end << true
         << converted;
     QTest::newRow("blank lines around the menu disappear")
-        << a << start + u"\r\n\r\n\r\n"_s + m + u"\r\n\r\n"_s + end << true << converted;
+        << start + u"\r\n\r\n\r\n"_s + m + u"\r\n\r\n"_s + end << true << converted;
     QTest::newRow("menu twice: first tidied, every copy wrapped")
-        << a << u"S\r\n\r\n"_s + m + u"\r\n\r\nX\r\n"_s + m + u"\r\nE"_s << true
+        << u"S\r\n\r\n"_s + m + u"\r\n\r\nX\r\n"_s + m + u"\r\nE"_s << true
         << u"S\r\n"_s + tag + u"\r\nX\r\n\r\n"_s + tag + u"\r\n\r\nE"_s;
     QTest::newRow("menu at the very start")
-        << a << m + u"\r\n<p>"_s << true << u"\r\n"_s + tag + u"\r\n<p>"_s;
+        << m + u"\r\n<p>"_s << true << u"\r\n"_s + tag + u"\r\n<p>"_s;
     QTest::newRow("beyond 32767 characters")
-        << a << QString(40000, u'本') + u"\r\n"_s + m + u"\r\n"_s << true
+        << QString(40000, u'本') + u"\r\n"_s + m + u"\r\n"_s << true
         << QString(40000, u'本') + u"\r\n"_s + tag + u"\r\n"_s;
-    QTest::newRow("other comments on the page's first mention lose their markers")
-        << u"/site/index.html"_s << u"<!-- index.html top -->\r\n"_s + m << true
-        << u" index.html top \r\n"_s + tag + u"\r\n"_s;
+    QTest::newRow("other comments stay")
+        << u"<!-- index.html top -->\r\n<!--<a href=\"old.html\">old</a>-->\r\n"_s + m << true
+        << u"<!-- index.html top -->\r\n<!--<a href=\"old.html\">old</a>-->\r\n"_s + tag +
+               u"\r\n"_s;
+    QTest::newRow("every highlighted line cleaned")
+        << entry(u"index.html"_s, u"index.html"_s) + u"\r\n"_s + menu(oldNames, u"about.html"_s)
+        << true << u"<li><a href=\"index.html\">ホーム</a></li>\r\n"_s + tag + u"\r\n"_s;
     const QString oneCharOff = QString(m).replace(u"お知らせ"_s, u"お知らせ！"_s);
-    QTest::newRow("menu differs in one character") << a << oneCharOff << false << oneCharOff;
+    QTest::newRow("menu differs in one character") << oneCharOff << false << oneCharOff;
     const QString otherCase = QString(m).replace(u"<ul>"_s, u"<UL>"_s);
-    QTest::newRow("menu differs in letter case") << a << otherCase << false << otherCase;
+    QTest::newRow("menu differs in letter case") << otherCase << false << otherCase;
     const QString lfMenu = QString(m).replace(u"\r\n"_s, u"\n"_s) + u"\r\n"_s;
-    QTest::newRow("menu differs in its line ends") << a << lfMenu << false << lfMenu;
-    QTest::newRow("already converted") << a << converted << false << converted;
+    QTest::newRow("menu differs in its line ends") << lfMenu << false << lfMenu;
+    QTest::newRow("already converted") << converted << false << converted;
 }
 
 void TestRuns::convertText()
 {
-    QFETCH(QString, path);
     QFETCH(QString, text);
     QFETCH(bool, converted);
     QFETCH(QString, expected);
-    const ConvertedText result = convertPageText(text, path, settings(menu(oldNames)));
+    const ConvertedText result = convertPageText(text, settings(menu(oldNames)));
     QCOMPARE(result.converted, converted);
     QCOMPARE(result.text, expected);
 }
@@ -153,9 +155,9 @@ void TestRuns::restoreText_data()
         << u"<div>\r\n\t "_s + tag << restored << u"<div>\r\n\t "_s + lit;
     QTest::newRow("indented on the first line")
         << u"  "_s + tag + u"\r\n"_s << restored << lit + u"\r\n"_s;
-    QTest::newRow("name first outside a link line: no highlight")
+    QTest::newRow("name first outside a link line: the menu's entry is marked")
         << u"<title>about.html</title>\r\n"_s + tag << restored
-        << u"<title>about.html</title>\r\n"_s + plain;
+        << u"<title>about.html</title>\r\n"_s + lit;
     QTest::newRow("tag twice: first indentation only, first link only")
         << u"  "_s + tag + u"\r\n<p>\r\n  "_s + tag << restored << lit + u"\r\n<p>\r\n  "_s + plain;
     QTest::newRow("restored a second time")
@@ -305,6 +307,50 @@ void TestRuns::linkCorrectedThenLeftAlone()
     QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
     QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
+}
+
+// Convert and restore twice: every page comes back as it was, with only its own menu entry
+// highlighted; a first restore over the plain pages corrects each link once.
+void TestRuns::realSiteCycle()
+{
+    QTemporaryDir dir;
+    const QList<PageFormat> formats{{PageEncoding::ShiftJis, false},
+                                    {PageEncoding::Utf8, true},
+                                    {PageEncoding::Utf8WithBom, false},
+                                    {PageEncoding::Utf8, false},
+                                    {PageEncoding::ShiftJis, true}};
+    const RunSettings realSettings{site::menuText(), u"<!--会社-->"_s, {}};
+    QStringList paths;
+    QStringList corrected{u"ログです"_s}, convertedLog{u"ログです"_s}, restoredLog{u"ログです"_s};
+    const auto bytesOf = [&](qsizetype i, const QString& block) {
+        return encodePage(site::pageText(site::pageNames[i], block), formats[i]).bytes;
+    };
+    for (qsizetype i = 0; i < site::pageNames.size(); ++i) {
+        const QString& name = site::pageNames[i];
+        paths.append(dir.filePath(name));
+        writeBytes(paths.last(), bytesOf(i, site::menuText()));
+        corrected << name + u"のリンクを修正しました。"_s;
+        convertedLog << name + u"の変換を行ないました。"_s;
+        restoredLog << name + u"を戻しました。"_s;
+    }
+    const auto checkPages = [&](const std::function<QString(const QString&)>& block) {
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            QCOMPARE(readBytes(paths[i]), bytesOf(i, block(site::pageNames[i])));
+    };
+    const auto lit = [](const QString& name) {
+        return site::menuText(name);
+    };
+
+    QCOMPARE(runRestore(paths, realSettings).log, corrected);
+    checkPages(lit);
+    QCOMPARE(runRestore(paths, realSettings).log.count(), paths.size() + 1);
+    checkPages(lit);
+    for (int round = 0; round < 2; ++round) {
+        QCOMPARE(runConversion(paths, realSettings).log, convertedLog);
+        checkPages([&](const QString&) { return realSettings.replacement; });
+        QCOMPARE(runRestore(paths, realSettings).log, restoredLog);
+        checkPages(lit);
+    }
 }
 
 void TestRuns::unreadablePagesAreLoggedAndLeftAlone()

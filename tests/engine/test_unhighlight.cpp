@@ -27,9 +27,8 @@ class TestUnhighlight : public QObject
 private slots:
     void unhighlightLine_data();
     void unhighlightLine();
-    void removeSelfHighlight_data();
-    void removeSelfHighlight();
-    void removeBlockHighlight();
+    void cleanHighlight_data();
+    void cleanHighlight();
     void prepareMenuText_data();
     void prepareMenuText();
     void escapesOnlyAngleBrackets();
@@ -40,19 +39,34 @@ void TestUnhighlight::unhighlightLine_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("expected");
 
+    const QString opener = u"--><span style=\"font-weight:550;color:tomato\">"_s;
+    const QString closer = u"</span><!--</a>-->"_s;
     QTest::newRow("worked example")
         << u"<li><!--<a href=\"index.html\">--><span style=\"font-weight:550;color:tomato\">Home</span><!--</a>--></li>"_s
         << u"<li><a href=\"index.html\">Home</a></li>"_s;
-    QTest::newRow("other comments lose their markers")
-        << u"<!-- index.html start -->"_s << u" index.html start "_s;
-    QTest::newRow("<span without a closing bracket")
-        << u"<!--<a href=\"a.html\">--><span style=\"color:red"_s
-        << u"<a href=\"a.html\"><span style=\"color:red"_s;
-    QTest::newRow("only copies of the first span tag go")
-        << u"<span class=\"a\">x</span><span class=\"b\">y</span><span class=\"a\">z</span>"_s
-        << u"x<span class=\"b\">yz"_s;
-    QTest::newRow("no span") << u"<!--x-->"_s << u"x"_s;
-    QTest::newRow("capital SPAN stays") << u"<SPAN x>y</SPAN>"_s << u"<SPAN x>y</SPAN>"_s;
+    QTest::newRow("chosen colour")
+        << u"<!--<a href=\"a.html\">--><span style=\"font-weight:550;color:#0080FF\">A"_s + closer
+        << u"<a href=\"a.html\">A</a>"_s;
+    QTest::newRow("every link of a line highlighted by the older rule")
+        << u"<!--<a href=\"a.html\">"_s + opener + u"A"_s + closer +
+               u" <!--<a href=\"b.html\">B"_s + closer
+        << u"<a href=\"a.html\">A</a> <a href=\"b.html\">B</a>"_s;
+    QTest::newRow("older rule without a span opener")
+        << u"<li><!--<a href='a.html'>A"_s + closer + u"</li>"_s
+        << u"<li><a href='a.html'>A</a></li>"_s;
+    QTest::newRow("other comments stay")
+        << u"<!-- index.html start -->"_s << u"<!-- index.html start -->"_s;
+    QTest::newRow("a link the author commented out stays")
+        << u"<!--<a href=\"old.html\">old</a>--> <!--<a href=\"a.html\">"_s + opener + u"A"_s +
+               closer
+        << u"<!--<a href=\"old.html\">old</a>--> <a href=\"a.html\">A</a>"_s;
+    QTest::newRow("other spans stay")
+        << u"<!--<a href=\"a.html\">"_s + opener + u"<span class=\"ja\">会社</span>"_s + closer
+        << u"<a href=\"a.html\"><span class=\"ja\">会社</span></a>"_s;
+    QTest::newRow("unfinished opener stays") << u"x--><span style=\"font-weight:550;color:red"_s
+                                             << u"x--><span style=\"font-weight:550;color:red"_s;
+    QTest::newRow("no markup") << u"<span class=\"a\">x</span><!--y-->"_s
+                               << u"<span class=\"a\">x</span><!--y-->"_s;
 }
 
 void TestUnhighlight::unhighlightLine()
@@ -60,49 +74,31 @@ void TestUnhighlight::unhighlightLine()
     QFETCH(QString, line);
     QFETCH(QString, expected);
     QCOMPARE(UnhighlightLine(line), expected);
+    QCOMPARE(carriesHighlight(line), line != expected);
 }
 
-void TestUnhighlight::removeSelfHighlight_data()
+void TestUnhighlight::cleanHighlight_data()
 {
-    QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
     const QString a = u"a.html"_s;
     const QString b = u"b.html"_s;
-    QTest::newRow("line of the page's name cleaned, nothing else")
-        << u"/site/a.html"_s << u"<ul>\r\n"_s + litLink(a) + u"\r\n<!-- x -->"_s + litLink(b)
-        << u"<ul>\r\n"_s + plainLink(a) + u"\r\n<!-- x -->"_s + litLink(b);
-    QTest::newRow("first mention on a line with other comments")
-        << u"/site/index.html"_s << u"<!-- index.html start -->\r\n"_s + litLink(u"index.html"_s)
-        << u" index.html start \r\n"_s + litLink(u"index.html"_s);
-    QTest::newRow("empty path: first highlighted line")
-        << QString() << u"<!-- x -->\r\n"_s + litLink(b) + u"\r\n"_s + litLink(a)
-        << u"<!-- x -->\r\n"_s + plainLink(b) + u"\r\n"_s + litLink(a);
-    QTest::newRow("empty path, nothing highlighted")
-        << QString() << u"<!-- x -->\r\n<p>"_s << u"<!-- x -->\r\n<p>"_s;
-    QTest::newRow("name not mentioned") << u"/site/z.html"_s << litLink(a) << litLink(a);
-    QTest::newRow("path without a folder")
-        << u"a.html"_s << u"<!-- x -->\r\n"_s + litLink(a) << u"<!-- x -->\r\n"_s + litLink(a);
-    QTest::newRow("LF line ends") << u"/site/a.html"_s << u"<ul>\n"_s + litLink(a) + u"\n</ul>"_s
+    QTest::newRow("every line, CR LF")
+        << u"<ul>\r\n"_s + litLink(a) + u"\r\n<!-- x -->\r\n"_s + litLink(b) + u"\r\n"_s
+        << u"<ul>\r\n"_s + plainLink(a) + u"\r\n<!-- x -->\r\n"_s + plainLink(b) + u"\r\n"_s;
+    QTest::newRow("LF line ends") << u"<ul>\n"_s + litLink(a) + u"\n</ul>"_s
                                   << u"<ul>\n"_s + plainLink(a) + u"\n</ul>"_s;
+    QTest::newRow("nothing highlighted")
+        << u"<!-- x -->\r\n<p>\r\n"_s << u"<!-- x -->\r\n<p>\r\n"_s;
+    QTest::newRow("empty") << QString() << QString();
 }
 
-void TestUnhighlight::removeSelfHighlight()
+void TestUnhighlight::cleanHighlight()
 {
-    QFETCH(QString, path);
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(RemoveSelfHighlight(path, text), expected);
-}
-
-void TestUnhighlight::removeBlockHighlight()
-{
-    const QString block =
-        u"\r\n<ul>\r\n"_s + litLink(u"b.html"_s) + u"\r\n"_s + litLink(u"a.html"_s);
-    QCOMPARE(RemoveBlockHighlight(u"/site/a.html"_s, block),
-             u"\r\n<ul>\r\n"_s + litLink(u"b.html"_s) + u"\r\n"_s + plainLink(u"a.html"_s));
-    QCOMPARE(RemoveBlockHighlight(QString(), block), block); // no fallback key
+    QCOMPARE(CleanHighlight(text), expected);
 }
 
 void TestUnhighlight::prepareMenuText_data()
@@ -119,10 +115,10 @@ void TestUnhighlight::prepareMenuText_data()
     QTest::newRow("a lone LF stops the trimming") << u"\n\r\nx\r\n\n"_s << u"\n\r\nx\r\n\n"_s;
     QTest::newRow("highlighted line cleaned") << u"\r\n<ul>\r\n"_s + litLink(a) + u"\r\n</ul>\r\n"_s
                                               << u"<ul>\r\n"_s + plainLink(a) + u"\r\n</ul>"_s;
-    QTest::newRow("cleaning brings a line break to the front")
-        << u"\r<!--\n<!--<a href=\"x.html\">x</a>"_s << u"<a href=\"x.html\">x</a>"_s;
-    QTest::newRow("two highlighted lines: only the upper cleaned")
-        << litLink(a) + u"\r\n"_s + litLink(b) << plainLink(a) + u"\r\n"_s + litLink(b);
+    QTest::newRow("pasted with two highlighted lines: stored clean")
+        << litLink(a) + u"\r\n"_s + litLink(b) << plainLink(a) + u"\r\n"_s + plainLink(b);
+    QTest::newRow("the author's comments stay")
+        << u"<!-- nav -->\r\n"_s + litLink(a) << u"<!-- nav -->\r\n"_s + plainLink(a);
 }
 
 void TestUnhighlight::prepareMenuText()

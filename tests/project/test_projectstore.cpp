@@ -4,6 +4,8 @@
 #include "project/projecttext.h"
 #include "project/storefixtures.h"
 
+#include "common/realsite.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +13,7 @@
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::fixtures;
+namespace site = quillet::fixtures::realsite;
 
 using Result = SaveOutcome::Result;
 Q_DECLARE_METATYPE(quillet::SaveOutcome::Result)
@@ -68,7 +71,9 @@ private slots:
     void unreadableFileIsNeverOverwritten();
     void failedWriteLeavesThePreviousFileWhole();
     void handEditedUtf8LfFileKeepsItsForm();
+    void textShiftJisCannotHoldTurnsTheFileUtf8();
     void listedPagesGetTheirSelfLinkHighlighted();
+    void saveCorrectsOnlyTheMenuEntryOfUnconvertedPages();
     void deletion();
     void fallsBackToTheUserFolder();
 };
@@ -261,8 +266,8 @@ void TestProjectStore::failedWriteLeavesThePreviousFileWhole()
     const QByteArray before = readBytes(t.file);
     const QString textBefore = store.text();
 
-    // Shift_JIS has no emoji: writing it would have to put "?" in the file.
-    const SaveOutcome outcome = t.save(store, u"smile \U0001F600"_s);
+    // No encoding holds a lone surrogate: writing it would have to put "?" in the file.
+    const SaveOutcome outcome = t.save(store, u"broken "_s + QChar(0xD800) + u"x"_s);
     QCOMPARE(outcome.result, Result::WriteFailed);
     QCOMPARE(t.dialogs.messages.size(), 1);
     QCOMPARE(t.dialogs.messages.first().title, u"XML書き込みエラー"_s);
@@ -286,6 +291,30 @@ void TestProjectStore::handEditedUtf8LfFileKeepsItsForm()
     QVERIFY(bytes.startsWith("<root>\n<lastfile>\n\xE6\x9C\xAC\n</lastfile>\n<projectname "));
 }
 
+void TestProjectStore::textShiftJisCannotHoldTurnsTheFileUtf8()
+{
+    StoreTest t;
+    ProjectStore store(t.file);
+    t.save(store, u"サイト"_s);
+    const QString menu = u"<ul>\r\n<li><a href=\"a.html\">Café ©</a></li>\r\n</ul>"_s;
+    const QStringList files{t.dir.filePath(u"é.html"_s)};
+    QCOMPARE(store.SaveProject({u"한국"_s, files, menu, false, {}}, t.dialogs).result,
+             Result::Saved);
+    QVERIFY(t.dialogs.messages.isEmpty());
+    const QByteArray bytes = readBytes(t.file);
+    QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<root>"));
+    QCOMPARE(QString::fromUtf8(bytes), store.text());
+
+    ProjectStore reread(t.file);
+    QCOMPARE(reread.LoadProjectList(t.dialogs).names, (QStringList{u"サイト"_s, u"한국"_s}));
+    QCOMPARE(reread.LoadFileList(u"한국"_s).files, files);
+    QCOMPARE(reread.LoadMenuText(u"한국"_s), std::optional(menu));
+    // Saving again keeps the form it now has.
+    t.dialogs.answers = {true};
+    QCOMPARE(t.save(reread, u"サイト"_s).result, Result::Saved);
+    QVERIFY(readBytes(t.file).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>"));
+}
+
 void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
 {
     StoreTest t;
@@ -306,6 +335,33 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
              "<p>\r\n<li><!--<a href=\"plain.html\">--><span "
              "style=\"font-weight:550;color:#0080FF\">P</span><!--</a>--></li>\r\n");
     QCOMPARE(readBytes(marked), markedBytes);
+}
+
+// The menu's own entry is marked, not the logo above it; a converted page is left to the restore
+// run; and nothing is corrected when the project file could not be written.
+void TestProjectStore::saveCorrectsOnlyTheMenuEntryOfUnconvertedPages()
+{
+    StoreTest t;
+    const QString index = t.dir.filePath(u"index.html"_s);
+    const QString converted = t.dir.filePath(u"conv.html"_s);
+    const QString plainIndex = site::pageText(u"index.html"_s, site::menuText());
+    writeBytes(index, plainIndex.toUtf8());
+    const QByteArray convertedBytes("<p>\r\n<a href=\"conv.html\">banner</a>\r\n<!--A-->\r\n");
+    writeBytes(converted, convertedBytes);
+    const SaveRequest request{u"A"_s, {converted, index}, site::menuText(), false, {}};
+
+    // No encoding holds a lone surrogate, so this name cannot be written.
+    SaveRequest unwritable = request;
+    unwritable.name += QChar(0xD800);
+    QCOMPARE(ProjectStore(t.file).SaveProject(unwritable, t.dialogs).result, Result::WriteFailed);
+    QCOMPARE(readBytes(index), plainIndex.toUtf8());
+
+    ProjectStore store(t.file);
+    const SaveOutcome outcome = store.SaveProject(request, t.dialogs);
+    QCOMPARE(outcome.log, QStringList{u"index.htmlのリンクを修正しました。"_s});
+    QCOMPARE(readBytes(index),
+             site::pageText(u"index.html"_s, site::menuText(u"index.html"_s)).toUtf8());
+    QCOMPARE(readBytes(converted), convertedBytes);
 }
 
 void TestProjectStore::deletion()
