@@ -5,10 +5,13 @@
 #include "window/crlftextedit.h"
 #include "window/filelistpage.h"
 #include "window/pageframe.h"
+#include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
+#include "window/projectcommands.h"
 #include "window/projectpanel.h"
-#include "window/welcomepicture.h"
+#include "window/runcommands.h"
 #include "window/windowdialogs.h"
+#include "window/windowparts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quillet {
@@ -26,7 +28,6 @@ namespace {
 // Window and band sizes in pixels (15 twips each at 96 dots per inch).
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
-constexpr int startupDelayMs = 300;
 
 const QString filenameTag = QStringLiteral("filename");
 const QString menuTag = QStringLiteral("menu");
@@ -39,7 +40,7 @@ const QString initialLogLine = QStringLiteral(" \"ログです\"");
 } // namespace
 
 FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_store(projectFilePath)
+    : QMainWindow(parent), m_store(projectFilePath)
 {
     setObjectName(QStringLiteral("FomMain"));
     setWindowTitle(applicationTitle);
@@ -47,15 +48,19 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     setupControls();
     setupPages();
     setupCentralWidget();
-    connectProjectPanel();
-    connectMenus();
     connectEditors();
     resize(defaultClientSize);
     Form_Load();
-    setupTimer();
+    setupCommands(dialogs);
 }
 
-FomMain::~FomMain() = default;
+// The commands go before the controls, which may still signal while they are deleted.
+FomMain::~FomMain()
+{
+    delete m_runs;
+    delete m_project;
+    delete m_preview;
+}
 
 void FomMain::setupControls()
 {
@@ -137,37 +142,31 @@ void FomMain::setupCentralWidget()
     setCentralWidget(central);
 }
 
-void FomMain::setupTimer()
+void FomMain::setupCommands(WindowDialogs& dialogs)
 {
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(startupDelayMs);
-    connect(Timer1, &QTimer::timeout, this, &FomMain::Timer1_Timer);
-    Timer1->start();
-}
-
-void FomMain::connectProjectPanel()
-{
-    connect(FrmProject->CmbName, &QComboBox::editTextChanged, this, &FomMain::CmbName_Change);
-    connect(FrmProject->CmbName, &QComboBox::activated, this, &FomMain::CmbName_Click);
-    connect(FrmProject->CmdClear, &QPushButton::clicked, this, &FomMain::CmdClear_Click);
-    connect(FrmProject->CodEncode, &QPushButton::clicked, this, &FomMain::CodEncode_Click);
-    connect(FrmProject->CmdDecode, &QPushButton::clicked, this, &FomMain::CmdDecode_Click);
-}
-
-void FomMain::connectMenus()
-{
-    connect(m_menu.mpsave, &QAction::triggered, this, &FomMain::mpsave_Click);
-    connect(m_menu.mperase, &QAction::triggered, this, &FomMain::mperase_Click);
+    m_parts.reset(new WindowParts{.dialogs = dialogs,
+                                  .store = m_store,
+                                  .state = m_state,
+                                  .window = this,
+                                  .FrmProject = FrmProject,
+                                  .FrmHtml = FrmHtml,
+                                  .fileListPage = m_fileListPage,
+                                  .LstFile = LstFile,
+                                  .TxtOrg = TxtOrg,
+                                  .RTB1 = RTB1,
+                                  .LstLog = LstLog,
+                                  .selectTab = [this](int n) {
+                                      selectTab(n);
+                                  }});
+    m_preview = new PreviewCommands(*m_parts, this);
+    m_project = new ProjectCommands(*m_parts, m_menu, this);
+    m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
 }
 
 void FomMain::connectEditors()
 {
     connect(TabStrip1, &QTabBar::currentChanged, this, &FomMain::TabStrip1_Click);
     connect(TxtOrg, &QPlainTextEdit::textChanged, this, &FomMain::TxtOrg_Change);
-    connect(FrmHtml->Combo1, &QComboBox::editTextChanged, this, &FomMain::ShowPreview);
-    connect(FrmHtml->Combo1, &QComboBox::activated, this, &FomMain::ShowPreview);
 }
 
 void FomMain::Form_Load()
@@ -202,13 +201,13 @@ void FomMain::TabStrip1_Click()
         fillMenuTextFromOnlyFile();
     } else if (tag == htmlTag || tag == webTag) {
         if (FrmHtml->Combo1->currentText().isEmpty())
-            FillPreviewList();
+            m_preview->FillPreviewList();
         // With nothing to preview the panel that was shown stays.
         if (FrmHtml->Combo1->currentText().isEmpty())
             return;
         showPanels(false, true);
         FrmHtml->CmdComInsert->setEnabled(tag == htmlTag);
-        ShowPreview();
+        m_preview->ShowPreview();
     } else if (tag == logTag) {
         showPanels(false, false);
         FrmHtml->CmdComInsert->setEnabled(false);

@@ -1,28 +1,32 @@
 #pragma once
 
-#include "engine/runs.h"
 #include "project/projectstore.h"
 #include "window/mainmenu.h"
+#include "window/windowstate.h"
 
 #include <QList>
 #include <QMainWindow>
+#include <memory>
 
 class QListWidget;
 class QTabBar;
-class QTimer;
 
 namespace quillet {
 
 class CrLfTextEdit;
 class FileListPage;
 class PageFrame;
+class PreviewCommands;
 class PreviewToolbar;
+class ProjectCommands;
 class ProjectPanel;
+class RunCommands;
 class WindowDialogs;
+struct WindowParts;
 
-// The main window: the tab strip with its pages, the project panel and the preview
-// toolbar, and the commands that tie them to the engine and the project store. The
-// controls hold the project the window works on.
+// The main window's shell: the menus, the tab strip with its pages, the project panel and
+// the preview toolbar, their layout and the tab switch. The commands live in one class per
+// concern, which share the controls and the window's state through WindowParts.
 class FomMain : public QMainWindow
 {
     Q_OBJECT
@@ -34,13 +38,10 @@ public:
     void selectTab(int n);
 
 private:
-    // The shell: controls, menus, pages and the tab switch (fommain.cpp).
     void setupControls();
     void setupPages();
     void setupCentralWidget();
-    void setupTimer();
-    void connectProjectPanel();
-    void connectMenus();
+    void setupCommands(WindowDialogs& dialogs);
     void connectEditors();
     void Form_Load();
     void TabStrip1_Click();
@@ -48,37 +49,13 @@ private:
     void fillMenuTextFromOnlyFile();
     void TxtOrg_Change();
 
-    // The preview chooser and the source view (fommain_preview.cpp).
-    void FillPreviewList();
-    void ShowPreview();
-
-    // Project selection, saving and deletion (fommain_project.cpp).
-    void Timer1_Timer();
-    void CmbName_Change();
-    void CmbName_Click();
-    void SelectProject();
-    void CmdClear_Click();
-    void mpsave_Click();
-    void mperase_Click();
-    void showProjectList(const ProjectList& list);
-    void LoadFileList(const QString& name);
-    void LoadMenuText(const QString& name);
-    void setProjectTag();
-    bool saveProject();
-    void appendLog(const QStringList& lines);
-    QString currentName() const;
-
-    // The conversion and restore runs (fommain_runs.cpp).
-    void CodEncode_Click();
-    void CmdDecode_Click();
-    RunSettings runSettings() const;
-    bool refuseRun(const RunSettings& settings);
-    void showRunResult(const QStringList& paths, const RunResult& result);
-
-    WindowDialogs& m_dialogs;
+    WindowState m_state;
     ProjectStore m_store;
     MainMenu m_menu;
-    bool m_running = false; // a run is under way; the reload waits for it
+    std::unique_ptr<WindowParts> m_parts;
+    ProjectCommands* m_project = nullptr;
+    RunCommands* m_runs = nullptr;
+    PreviewCommands* m_preview = nullptr;
 
     QTabBar* TabStrip1 = nullptr;
     ProjectPanel* FrmProject = nullptr;
@@ -90,12 +67,6 @@ private:
     QListWidget* LstLog = nullptr;
     QWidget* WB2 = nullptr;
     QList<PageFrame*> Frm;
-    QTimer* Timer1 = nullptr;
-
-    bool IsConverting = false;
-    QString LinkColor; // "#RRGGBB", empty for the default colour
-    QString SearchFolder;
-    QString LoadedProjectName;
 };
 
 } // namespace quillet

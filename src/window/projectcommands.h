@@ -1,0 +1,48 @@
+#pragma once
+
+#include "project/projectstore.h"
+
+#include <QObject>
+
+class QTimer;
+
+namespace quillet {
+
+struct MainMenu;
+struct WindowParts;
+
+// The project commands: the start-up reload, typing and picking a name, the clear button,
+// saving and deleting the project.
+class ProjectCommands : public QObject
+{
+    Q_OBJECT
+public:
+    ProjectCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
+
+    // Saves the project shown in the window; false when the project text could not be stored.
+    bool saveProject();
+
+    // The project tag of the current name.
+    QString projectTag() const;
+
+private:
+    void setupTimer();
+    void connectControls(const MainMenu& menu);
+
+    void Timer1_Timer();
+    void CmbName_Change(const QString& text);
+    void CmbName_Click();
+    void SelectProject();
+    void CmdClear_Click();
+    void mpsave_Click();
+    void mperase_Click();
+    void showProjectList(const ProjectList& list);
+    void LoadFileList(const QString& name);
+    void LoadMenuText(const QString& name);
+    void setProjectTag();
+
+    WindowParts& m_parts;
+    QTimer* Timer1 = nullptr;
+};
+
+} // namespace quillet

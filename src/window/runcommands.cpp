@@ -1,0 +1,95 @@
+#include "window/runcommands.h"
+
+#include "window/crlftextedit.h"
+#include "window/filelistpage.h"
+#include "window/mainmenu.h"
+#include "window/projectcommands.h"
+#include "window/projectpanel.h"
+#include "window/runprogressdialog.h"
+#include "window/windowdialogs.h"
+#include "window/windowparts.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace quillet {
+
+namespace {
+
+constexpr int logTab = 5;
+
+} // namespace
+
+RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const MainMenu& menu,
+                         QObject* parent)
+    : QObject(parent), m_parts(parts), m_project(project)
+{
+    connectControls(menu);
+}
+
+void RunCommands::connectControls(const MainMenu&)
+{
+    ProjectPanel* panel = m_parts.FrmProject;
+    connect(panel->CodEncode, &QPushButton::clicked, this, &RunCommands::CodEncode_Click);
+    connect(panel->CmdDecode, &QPushButton::clicked, this, &RunCommands::CmdDecode_Click);
+}
+
+RunSettings RunCommands::runSettings() const
+{
+    return {m_parts.TxtOrg->text(), m_parts.FrmProject->TxtTag->text(), m_parts.state.LinkColor};
+}
+
+bool RunCommands::refuseRun(const RunSettings& settings)
+{
+    const std::optional<UserMessage> refusal = checkRunSettings(settings);
+    if (refusal)
+        m_parts.dialogs.showMessage(*refusal);
+    return refusal.has_value();
+}
+
+void RunCommands::CodEncode_Click()
+{
+    if (refuseRun(runSettings()))
+        return;
+    m_parts.state.IsConverting = true;
+    const bool saved = m_project.saveProject();
+    m_parts.state.IsConverting = false;
+    // Pages that lose their menu while the menu text is not stored could not get it back.
+    if (!saved)
+        return;
+
+    const RunSettings settings = runSettings(); // the save may have cleaned the menu text
+    const QStringList paths = m_parts.fileListPage->paths();
+    BusyGuard busy(m_parts.state);
+    RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
+    showRunResult(paths, runConversion(paths, settings, progress.callback()));
+}
+
+void RunCommands::CmdDecode_Click()
+{
+    const RunSettings settings = runSettings();
+    if (refuseRun(settings))
+        return;
+    m_parts.fileListPage->deselectAll();
+    const QStringList paths = m_parts.fileListPage->paths();
+    BusyGuard busy(m_parts.state);
+    RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
+    showRunResult(paths, runRestore(paths, settings, progress.callback()));
+}
+
+void RunCommands::showRunResult(const QStringList& paths, const RunResult& result)
+{
+    if (result.refusal) {
+        m_parts.dialogs.showMessage(*result.refusal);
+        return;
+    }
+    m_parts.LstLog->clear();
+    m_parts.appendLog(result.log);
+    // The source view shows the last page the run read, as the work buffer did.
+    if (!paths.isEmpty())
+        m_parts.RTB1->setText(result.lastPageText);
+    m_parts.selectTab(logTab);
+}
+
+} // namespace quillet

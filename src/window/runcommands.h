@@ -1,0 +1,34 @@
+#pragma once
+
+#include "engine/runs.h"
+
+#include <QObject>
+
+namespace quillet {
+
+class ProjectCommands;
+struct MainMenu;
+struct WindowParts;
+
+// The commands that rewrite the listed pages: the conversion and restore runs.
+class RunCommands : public QObject
+{
+    Q_OBJECT
+public:
+    RunCommands(WindowParts& parts, ProjectCommands& project, const MainMenu& menu,
+                QObject* parent);
+
+private:
+    void connectControls(const MainMenu& menu);
+
+    void CodEncode_Click();
+    void CmdDecode_Click();
+    RunSettings runSettings() const;
+    bool refuseRun(const RunSettings& settings);
+    void showRunResult(const QStringList& paths, const RunResult& result);
+
+    WindowParts& m_parts;
+    ProjectCommands& m_project;
+};
+
+} // namespace quillet

@@ -1,0 +1,12 @@
+#include "window/windowparts.h"
+
+#include <QListWidget>
+
+namespace quillet {
+
+void WindowParts::appendLog(const QStringList& lines) const
+{
+    LstLog->addItems(lines);
+}
+
+} // namespace quillet

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "window/windowstate.h"
+
+#include <QStringList>
+#include <functional>
+
+class QListWidget;
+class QWidget;
+
+namespace quillet {
+
+class CrLfTextEdit;
+class FileListPage;
+class PreviewToolbar;
+class ProjectPanel;
+class ProjectStore;
+class WindowDialogs;
+
+// The parts of the window that the command classes work on. The window builds them and
+// outlives every command class.
+struct WindowParts
+{
+    WindowDialogs& dialogs;
+    ProjectStore& store;
+    WindowState& state;
+    QWidget* window = nullptr; // parent of progress dialogs
+    ProjectPanel* FrmProject = nullptr;
+    PreviewToolbar* FrmHtml = nullptr;
+    FileListPage* fileListPage = nullptr;
+    QListWidget* LstFile = nullptr;
+    CrLfTextEdit* TxtOrg = nullptr;
+    CrLfTextEdit* RTB1 = nullptr;
+    QListWidget* LstLog = nullptr;
+    std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
+
+    void appendLog(const QStringList& lines) const;
+};
+
+} // namespace quillet
