@@ -115,10 +115,7 @@ private:
         const SaveOutcome saved = m_store.SaveProject(request, m_dialogs);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
-        // Pages changed while the project file does not hold their menu could not be
-        // converted or restored again from it.
-        if (saved.result == SaveOutcome::Result::WriteFailed ||
-            saved.result == SaveOutcome::Result::Refused)
+        if (saved.stopsTheRun())
             return status(saved.pageFailed);
         RunResult result = run(project.files, settings, {});
         insertAfterHeadLine(result, saved.log);

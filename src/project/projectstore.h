@@ -51,6 +51,10 @@ struct SaveOutcome
     std::optional<QString> menuText; // the cleaned menu text for the menu text box, when set
     QStringList log;                 // lines to append to the log list
     bool pageFailed = false;         // a listed page could not be read or written
+
+    // Pages changed while the project file does not hold their menu could not be converted
+    // or restored again from it, so the run after the save must not start.
+    bool stopsTheRun() const { return result == Result::WriteFailed || result == Result::Refused; }
 };
 
 struct DeleteOutcome

@@ -1,5 +1,6 @@
 #include "window/projectcommands.h"
 
+#include "engine/runs.h"
 #include "project/projectmessages.h"
 #include "window/crlftextedit.h"
 #include "window/filelistpage.h"
@@ -55,7 +56,7 @@ void ProjectCommands::connectControls(const MainMenu& menu)
 
 QString ProjectCommands::projectTag() const
 {
-    return QStringLiteral("<!--") + m_parts.state.currentName + QStringLiteral("-->");
+    return quillet::projectTag(m_parts.state.currentName);
 }
 
 // The reload: at start-up and after a deletion. It leaves LoadedProjectName alone, so
@@ -155,7 +156,7 @@ void ProjectCommands::mpsave_Click()
     saveProject();
 }
 
-bool ProjectCommands::saveProject()
+SaveOutcome ProjectCommands::saveProject()
 {
     SaveRequest request;
     request.name = m_parts.state.currentName;
@@ -167,8 +168,7 @@ bool ProjectCommands::saveProject()
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
     m_parts.appendLog(outcome.log);
-    return outcome.result != SaveOutcome::Result::WriteFailed &&
-           outcome.result != SaveOutcome::Result::Refused;
+    return outcome;
 }
 
 void ProjectCommands::mperase_Click()

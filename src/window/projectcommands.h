@@ -20,7 +20,7 @@ public:
     ProjectCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
 
     // Saves the project shown in the window; false when the project text could not be stored.
-    bool saveProject();
+    SaveOutcome saveProject();
 
     // The project tag of the current name.
     QString projectTag() const;

@@ -53,17 +53,19 @@ void RunCommands::CodEncode_Click()
     if (refuseRun(runSettings()))
         return;
     m_parts.state.IsConverting = true;
-    const bool saved = m_project.saveProject();
+    const SaveOutcome saved = m_project.saveProject();
     m_parts.state.IsConverting = false;
-    // Pages that lose their menu while the menu text is not stored could not get it back.
-    if (!saved)
+    if (saved.stopsTheRun())
         return;
 
     const RunSettings settings = runSettings(); // the save may have cleaned the menu text
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
-    showRunResult(paths, runConversion(paths, settings, progress.callback()));
+    RunResult result = runConversion(paths, settings, progress.callback());
+    // What the save did to the pages stays in the log, before the run's own lines.
+    insertAfterHeadLine(result, saved.log);
+    showRunResult(paths, result);
 }
 
 void RunCommands::CmdDecode_Click()
