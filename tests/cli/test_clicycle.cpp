@@ -1,4 +1,5 @@
 #include "cli/clifixtures.h"
+#include "common/realsite.h"
 
 #include <QDir>
 #include <QProcess>
@@ -7,6 +8,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet::fixtures;
+namespace site = quillet::fixtures::realsite;
 
 // The whole working cycle through the real quillet-cli program, on a small Shift_JIS site
 // with CR LF line ends: convert, restore an edited menu from a file, then round again.
@@ -92,6 +94,7 @@ class TestCliCycle : public QObject
 
 private slots:
     void goesRoundTheCycleTwice();
+    void realSiteWithAMenuShiftJisCannotHold();
 };
 
 void TestCliCycle::goesRoundTheCycleTwice()
@@ -176,6 +179,57 @@ void TestCliCycle::goesRoundTheCycleTwice()
     expectFiles(site, convertedPages + QList{restoredSite.last()});
     expectClean(runCli(dir.path(), restore), restoredLog);
     expectFiles(site, restoredSite);
+}
+
+// UTF-8 pages of a hand-kept site whose menu holds "é": the project file becomes UTF-8, and
+// every page comes back with only its own entry marked, round after round.
+void TestCliCycle::realSiteWithAMenuShiftJisCannotHold()
+{
+    QTemporaryDir dir;
+    const QString projectFile = dir.filePath(u"mprj.xml"_s);
+    const QString menuFile = dir.filePath(u"menu.html"_s);
+    const auto withCafe = [](QString menu) {
+        return menu.replace(u"</ul>"_s, u"<li>Café ©</li>\r\n</ul>"_s);
+    };
+    QStringList pages;
+    for (const QString& name : site::pageNames) {
+        pages.append(dir.filePath(name));
+        writeBytes(pages.last(), site::pageText(name, withCafe(site::menuText())).toUtf8());
+    }
+    writeBytes(projectFile,
+               shiftJis(projectText(QString(), projectLines(u"会社"_s, pages, std::nullopt))));
+    writeBytes(menuFile, withCafe(site::menuText()).toUtf8());
+    const QStringList project{u"--project-file"_s, projectFile};
+    const auto expectPages = [&](const std::function<QString(const QString&)>& block) {
+        for (qsizetype i = 0; i < pages.size(); ++i)
+            QCOMPARE(readBytes(pages[i]),
+                     site::pageText(site::pageNames[i], block(site::pageNames[i])).toUtf8());
+    };
+    const auto lit = [&](const QString& name) {
+        return withCafe(site::menuText(name));
+    };
+    const auto logOf = [&](const QString& suffix) {
+        QStringList log{u"ログです"_s};
+        QStringList listOrder = site::pageNames;
+        listOrder.sort(Qt::CaseInsensitive);
+        for (const QString& name : listOrder)
+            log << name + suffix;
+        return log;
+    };
+
+    expectClean(runCli(dir.path(),
+                       project + QStringList{u"restore"_s, u"会社"_s, u"--menu-file"_s, menuFile}),
+                logOf(u"のリンクを修正しました。"_s) + logOf(u"は戻しませんでした。"_s).mid(1));
+    expectPages(lit);
+    QVERIFY(readBytes(projectFile).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>"));
+    for (int round = 0; round < 2; ++round) {
+        expectClean(runCli(dir.path(), project + QStringList{u"convert"_s, u"会社"_s}),
+                    logOf(u"の変換を行ないました。"_s));
+        expectPages([](const QString&) { return u"<!--会社-->"_s; });
+        expectClean(runCli(dir.path(), project + QStringList{u"restore"_s, u"会社"_s}),
+                    logOf(u"を戻しました。"_s));
+        expectPages(lit);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliCycle)
