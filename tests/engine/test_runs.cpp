@@ -113,6 +113,11 @@ void TestRuns::convertText_data()
         << u"<!-- index.html top -->\r\n<!--<a href=\"old.html\">old</a>-->\r\n"_s + m << true
         << u"<!-- index.html top -->\r\n<!--<a href=\"old.html\">old</a>-->\r\n"_s + tag +
                u"\r\n"_s;
+    QTest::newRow("logo highlighted by the older rule comes back plain")
+        << u"<!--<a href=\"index.html\">--><span style=\"font-weight:550;color:tomato\"><img "
+           u"src=\"logo.png\"></span><!--</a>-->\r\n"_s +
+               m
+        << true << u"<a href=\"index.html\"><img src=\"logo.png\"></a>\r\n"_s + tag + u"\r\n"_s;
     QTest::newRow("every highlighted line cleaned")
         << entry(u"index.html"_s, u"index.html"_s) + u"\r\n"_s + menu(oldNames, u"about.html"_s)
         << true << u"<li><a href=\"index.html\">ホーム</a></li>\r\n"_s + tag + u"\r\n"_s;
