@@ -15,13 +15,14 @@ const QString menuNotSavedLine = QStringLiteral("プロジェクトは保存さ�
 const QString linkCorrectedSuffix = QStringLiteral("のリンクを修正しました。");
 
 // The listed pages whose own menu entry is still a plain link get the highlight.
-void correctSelfLinks(const QStringList& paths, const QString& linkColour, SaveOutcome& outcome)
+void correctSelfLinks(const QStringList& paths, const QString& linkColour, PageWriter& pages,
+                      SaveOutcome& outcome)
 {
     const QString colour = effectiveLinkColour(linkColour);
     for (const QString& path : paths) {
         if (path.isEmpty())
             continue;
-        const PageRead read = readPage(path);
+        const PageRead read = pages.read(path);
         if (!read.ok) {
             outcome.log.append(unreadableLogLine(path));
             outcome.pageFailed = true;
@@ -31,7 +32,7 @@ void correctSelfLinks(const QStringList& paths, const QString& linkColour, SaveO
         if (GetLinkState(read.page.text, name) != LinkState::Plain)
             continue;
         const QString highlighted = HighlightFileLink(read.page.text, name, colour);
-        if (!writePage(path, highlighted, read.page.format).ok) {
+        if (!pages.replace(path, read, highlighted).ok) {
             outcome.log.append(unwritableLogLine(path));
             outcome.pageFailed = true;
             continue;
@@ -59,7 +60,8 @@ std::optional<QString> textWithProject(QString text, const QString& name, const 
 
 } // namespace
 
-SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& dialogs)
+SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& dialogs,
+                                      PageWriter& pages)
 {
     SaveOutcome outcome;
     if (request.files.isEmpty()) {
@@ -88,9 +90,10 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& 
         outcome.log.append(menuNotSavedLine);
     if (!SetLastProject(*text, request.name))
         dialogs.showMessage(lastProjectNotWrittenMessage());
-    outcome.result = writeProjectText(*text, dialogs) ? SaveOutcome::Result::Saved
-                                                      : SaveOutcome::Result::WriteFailed;
-    correctSelfLinks(request.files, request.linkColour, outcome);
+    outcome.result = request.dryRun || writeProjectText(*text, dialogs)
+                         ? SaveOutcome::Result::Saved
+                         : SaveOutcome::Result::WriteFailed;
+    correctSelfLinks(request.files, request.linkColour, pages, outcome);
     return outcome;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/pagewriter.h"
 #include "engine/runs.h"
 #include "project/projectstore.h"
 #include "window/mainmenu.h"
@@ -64,7 +65,9 @@ private:
     void LoadFileList(const QString& name);
     void LoadMenuText(const QString& name);
     void setProjectTag();
-    bool saveProject();
+    bool saveProject(PageWriter& pages);
+    // The page writer of one command on the current project.
+    JournalledPages journalledPages(const QString& command) const;
     void appendLog(const QStringList& lines);
     QString currentName() const;
 

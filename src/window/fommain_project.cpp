@@ -113,11 +113,12 @@ void FomMain::mpsave_Click()
         m_dialogs.showMessage(*refusal);
         return;
     }
-    saveProject();
+    JournalledPages pages = journalledPages(QStringLiteral("save"));
+    saveProject(pages);
 }
 
 // Saves the project shown in the window; false when the project text could not be stored.
-bool FomMain::saveProject()
+bool FomMain::saveProject(PageWriter& pages)
 {
     SaveRequest request;
     request.name = currentName();
@@ -125,12 +126,17 @@ bool FomMain::saveProject()
     request.menuText = TxtOrg->text();
     request.isConverting = IsConverting;
     request.linkColour = LinkColor;
-    const SaveOutcome outcome = m_store.SaveProject(request, m_dialogs);
+    const SaveOutcome outcome = m_store.SaveProject(request, m_dialogs, pages);
     if (outcome.menuText)
         TxtOrg->setText(*outcome.menuText);
     appendLog(outcome.log);
     return outcome.result != SaveOutcome::Result::WriteFailed &&
            outcome.result != SaveOutcome::Result::Refused;
+}
+
+JournalledPages FomMain::journalledPages(const QString& command) const
+{
+    return JournalledPages(defaultJournalFolder(), {command, m_store.filePath(), currentName()});
 }
 
 void FomMain::appendLog(const QStringList& lines)

@@ -47,8 +47,10 @@ void FomMain::CodEncode_Click()
 {
     if (refuseRun(runSettings()))
         return;
+    // The save's link corrections and the conversion are taken back as one command.
+    JournalledPages pages = journalledPages(QStringLiteral("convert"));
     IsConverting = true;
-    const bool saved = saveProject();
+    const bool saved = saveProject(pages);
     IsConverting = false;
     // Pages that lose their menu while the menu text is not stored could not get it back.
     if (!saved)
@@ -58,7 +60,7 @@ void FomMain::CodEncode_Click()
     const QStringList paths = m_fileListPage->paths();
     RunningFlag running(m_running);
     RunProgressDialog progress(this, QStringLiteral("変換"));
-    showRunResult(paths, runConversion(paths, settings, progress.callback()));
+    showRunResult(paths, runConversion(paths, settings, pages, progress.callback()));
 }
 
 void FomMain::CmdDecode_Click()
@@ -70,7 +72,8 @@ void FomMain::CmdDecode_Click()
     const QStringList paths = m_fileListPage->paths();
     RunningFlag running(m_running);
     RunProgressDialog progress(this, QStringLiteral("戻す"));
-    showRunResult(paths, runRestore(paths, settings, progress.callback()));
+    JournalledPages pages = journalledPages(QStringLiteral("restore"));
+    showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
 }
 
 void FomMain::showRunResult(const QStringList& paths, const RunResult& result)

@@ -1,3 +1,4 @@
+#include "common/testjournal.h"
 #include "project/projectlocation.h"
 #include "project/projectmessages.h"
 #include "project/projectstore.h"
@@ -42,11 +43,12 @@ public:
     QTemporaryDir dir;
     QString file = dir.filePath(u"mprj.xml"_s);
     ScriptedDialogs dialogs;
+    TestJournal journal;
 
     SaveOutcome save(ProjectStore& store, const QString& name, bool converting = false)
     {
         const QStringList files{dir.filePath(u"a.html"_s), dir.filePath(u"b.html"_s)};
-        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs);
+        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs, journal.pages);
     }
 };
 
@@ -96,9 +98,9 @@ void TestProjectStore::saveThenLoadGivesTheProjectBack()
     ProjectStore writer(t.file);
     const QStringList files{u"/w/b.html"_s, u"/w/A.html"_s, u"/v/c.html"_s};
     const QString menu = u"<p>&lt; &amp; \"q\"</p>\r\n\r\n<b>x</b>"_s;
-    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs);
-    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs);
-    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs);
+    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs, t.journal.pages);
+    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs, t.journal.pages);
+    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs, t.journal.pages);
 
     ProjectStore reader(t.file);
     const ProjectList list = reader.LoadProjectList(t.dialogs);
@@ -132,13 +134,13 @@ void TestProjectStore::overwriteAsksUnlessConverting()
     QFETCH(Result, result);
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs, t.journal.pages);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
     const QByteArray before = readBytes(t.file);
     t.dialogs.answers = answers;
 
-    const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs);
+    const SaveOutcome outcome = store.SaveProject(
+        {u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.result, result);
     QCOMPARE(t.dialogs.questions.size(), questions);
     if (questions > 0)
@@ -159,10 +161,10 @@ void TestProjectStore::emptyMenuTextKeepsTheStoredOne()
 {
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs, t.journal.pages);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
     const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs);
+        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log.first(), u"プロジェクトは保存されませんでした。"_s);
     QCOMPARE(outcome.menuText, QString());
     ProjectStore reader(t.file);
@@ -210,7 +212,8 @@ void TestProjectStore::refusals()
     ProjectStore store(t.file);
     store.LoadProjectList(t.dialogs);
     t.dialogs.answers = {true};
-    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs).result, result);
+    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs, t.journal.pages).result,
+             result);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{message});
     QVERIFY(t.dialogs.questions.isEmpty());
     QCOMPARE(readBytes(t.file), shiftJis(text));
@@ -222,7 +225,8 @@ void TestProjectStore::unclosedLastfileIsReportedAndTheSaveGoesOn()
     StoreTest t;
     writeBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
     ProjectStore store(t.file);
-    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs).result,
+    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs, t.journal.pages)
+                 .result,
              Result::Saved);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{lastProjectNotWrittenMessage()});
     ProjectStore reader(t.file);
@@ -296,8 +300,8 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
     const QByteArray markedBytes("<p>\r\n<li><!--<a href=\"marked.html\">--><span>M</span>\r\n");
     writeBytes(marked, markedBytes);
     ProjectStore store(t.file);
-    const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs);
+    const SaveOutcome outcome = store.SaveProject(
+        {u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log, (QStringList{u"プロジェクトは保存されませんでした。"_s,
                                        u"missing.htmlを読み込めませんでした。"_s,
                                        u"plain.htmlのリンクを修正しました。"_s}));
@@ -313,7 +317,7 @@ void TestProjectStore::deletion()
     StoreTest t;
     ProjectStore store(t.file);
     for (const QString& name : {u"A"_s, u"B"_s})
-        store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs);
+        store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
     QCOMPARE(readBytes(t.file), shiftJis(store.text()));
     QCOMPARE(store.GetProjectNames(), QStringList{u"B"_s});
@@ -337,8 +341,10 @@ void TestProjectStore::fallsBackToTheUserFolder()
     // The user folder may not exist before the first save.
     ProjectStore store(dir.filePath(u"user/data/mprj.xml"_s));
     ScriptedDialogs dialogs;
-    QCOMPARE(store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs).result,
-             Result::Saved);
+    TestJournal journal;
+    QCOMPARE(
+        store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs, journal.pages).result,
+        Result::Saved);
 }
 
 QTEST_GUILESS_MAIN(TestProjectStore)
