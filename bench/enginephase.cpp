@@ -2,6 +2,7 @@
 
 #include "benchsite.h"
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/runs.h"
 
 #include <QCoreApplication>
@@ -38,12 +39,28 @@ qint64 statusKb(const char* key)
     return 0;
 }
 
+// The same replacement without a journal, to see what the journal costs.
+class UnjournalledPages : public PageWriter
+{
+public:
+    PageRead read(const QString& path) override { return readPage(path); }
+    PageWrite replace(const QString& path, const PageRead& before, const QString& text) override
+    {
+        return writePage(path, text, before.page.format);
+    }
+};
+
 } // namespace
 
 int enginePhaseMain(const QStringList& arguments)
 {
-    // arguments: phase, list file, menu file
+    // arguments: phase, list file, menu file, journal folder (none: no journal)
     const QString phase = arguments.value(0);
+    const QString journalFolder = arguments.value(3);
+    UnjournalledPages unjournalled;
+    JournalledPages journalled(journalFolder, {phase, arguments.value(1), siteTag});
+    PageWriter& pages = journalFolder.isEmpty() ? static_cast<PageWriter&>(unjournalled)
+                                                : static_cast<PageWriter&>(journalled);
     const QStringList paths = readUtf8(arguments.value(1)).split(u'\n', Qt::SkipEmptyParts);
     const RunSettings settings{readUtf8(arguments.value(2)), siteTag, {}};
     const bool converting = phase == QStringLiteral("convert");
@@ -57,7 +74,7 @@ int enginePhaseMain(const QStringList& arguments)
     QElapsedTimer timer;
     timer.start();
     const RunResult result =
-        converting ? runConversion(paths, settings) : runRestore(paths, settings);
+        converting ? runConversion(paths, settings, pages) : runRestore(paths, settings, pages);
     const double seconds = timer.nsecsElapsed() / 1e9;
     const qint64 peakKb = statusKb("VmHWM:");
 

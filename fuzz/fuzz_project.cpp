@@ -1,6 +1,7 @@
 #include "fuzzcheck.h"
 
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/unhighlight.h"
 #include "filelist/filelistorder.h"
 #include "project/projectstore.h"
@@ -324,7 +325,9 @@ void save(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialo
     const QByteArray before = fileBytes(store.filePath());
     const QList<StoredProject> others = otherProjects(store, request.name);
     const bool framed = framedAsWritten(store.text());
-    const SaveOutcome outcome = store.SaveProject(request, dialogs);
+    JournalledPages pages(space.dir.filePath(QStringLiteral("journal")),
+                          {QStringLiteral("save"), store.filePath(), request.name});
+    const SaveOutcome outcome = store.SaveProject(request, dialogs, pages);
     trace(QStringLiteral("save [%1] files [%2] menu [%3]: %4")
               .arg(request.name, request.files.join(u'|'), request.menuText)
               .arg(int(outcome.result)),

@@ -3,10 +3,13 @@
 #include "cli/clidialogs.h"
 #include "cli/menutext.h"
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/runs.h"
 #include "filelist/tempcomments.h"
 #include "project/projectmessages.h"
 #include "project/projectstore.h"
+
+#include <memory>
 
 namespace quillet::cli {
 
@@ -45,6 +48,19 @@ public:
     }
 
 private:
+    QString commandName() const
+    {
+        switch (m_invocation.command) {
+        case Command::Convert:
+            return QStringLiteral("convert");
+        case Command::Restore:
+            return QStringLiteral("restore");
+        default:
+            break;
+        }
+        return QStringLiteral("comments");
+    }
+
     int status(bool pageFailed) const
     {
         if (m_dialogs.errorShown())
@@ -98,7 +114,18 @@ private:
         return saveThenRun(*project, runConversion);
     }
 
-    using PageRun = RunResult (*)(const QStringList&, const RunSettings&, const RunProgress&);
+    using PageRun = RunResult (*)(const QStringList&, const RunSettings&, PageWriter&,
+                                  const RunProgress&);
+
+    // The page writer of the command: its pages go into one journal entry.
+    PageWriter& pages()
+    {
+        if (!m_pages)
+            m_pages = std::make_unique<JournalledPages>(
+                defaultJournalFolder(),
+                JournalCommand{commandName(), m_store.filePath(), m_invocation.name});
+        return *m_pages;
+    }
 
     // The conversion button's order: the project saved without the overwrite question, then
     // the run over the pages with the menu text as the save cleaned it, so the pages get
@@ -112,12 +139,13 @@ private:
         }
         const SaveRequest request{m_invocation.name, project.files, settings.menuText, true,
                                   m_invocation.linkColour};
-        const SaveOutcome saved = m_store.SaveProject(request, m_dialogs);
+        PageWriter& writer = pages();
+        const SaveOutcome saved = m_store.SaveProject(request, m_dialogs, writer);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
         if (saved.stopsTheRun())
             return status(saved.pageFailed);
-        RunResult result = run(project.files, settings, {});
+        RunResult result = run(project.files, settings, writer, {});
         insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);
     }
@@ -130,7 +158,7 @@ private:
         if (!project)
             return status(false);
         if (!m_invocation.menuFile)
-            return finishRun(runRestore(project->files, settingsFor(*project)), false);
+            return finishRun(runRestore(project->files, settingsFor(*project), pages()), false);
         if (!readMenuFile(*m_invocation.menuFile, *project))
             return status(false);
         return saveThenRun(*project, runRestore);
@@ -153,13 +181,14 @@ private:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        return finishRun(runTemporaryComments(project->files, m_invocation.name), false);
+        return finishRun(runTemporaryComments(project->files, m_invocation.name, pages()), false);
     }
 
     const Invocation& m_invocation;
     Console& m_console;
     ProjectStore m_store;
     CliDialogs m_dialogs;
+    std::unique_ptr<PageWriter> m_pages;
 };
 
 } // namespace

@@ -19,11 +19,6 @@ QString undecodableError()
     return QStringLiteral("文字コードを正しく変換できないバイトを含んでいます。");
 }
 
-QString unencodableError()
-{
-    return QStringLiteral("ファイルの文字コードで表せない文字を含んでいます。");
-}
-
 bool hasHighByte(const QByteArray& bytes)
 {
     return std::any_of(bytes.begin(), bytes.end(),
@@ -112,6 +107,11 @@ bool isLfFile(const QString& text)
 
 } // namespace
 
+QString unencodableError()
+{
+    return QStringLiteral("ファイルの文字コードで表せない文字を含んでいます。");
+}
+
 PageRead decodePage(const QByteArray& bytes)
 {
     PageRead read;
@@ -125,6 +125,7 @@ PageRead decodePage(const QByteArray& bytes)
         read.error = undecodableError();
         return read;
     }
+    read.bytes = bytes;
     read.page.format.lfLineEnds = isLfFile(decoded.text);
     read.page.text = read.page.format.lfLineEnds
                          ? QString(decoded.text).replace(u'\n', QStringLiteral("\r\n"))
@@ -177,12 +178,17 @@ PageWrite writePage(const QString& path, const QString& text, const PageFormat& 
     const PageBytes encoded = encodePage(text, format);
     if (!encoded.ok)
         return {false, unencodableError()};
+    return writePageBytes(path, encoded.bytes);
+}
+
+PageWrite writePageBytes(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
     if (!keepPermissions(path, file))
         return {false, file.errorString()};
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
+    if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return {false, error};

@@ -27,7 +27,8 @@ struct PageRead
 {
     bool ok = false;
     Page page;
-    QString error; // the system's description when !ok
+    QString error;    // the system's description when !ok
+    QByteArray bytes; // the file as read, when ok
 };
 
 struct PageWrite
@@ -48,9 +49,15 @@ struct PageBytes
 };
 PageBytes encodePage(const QString& text, const PageFormat& format);
 
+// Why encodePage refused a text.
+QString unencodableError();
+
 PageRead readPage(const QString& path);
 
 // Replaces the file atomically, keeping its permissions; on failure the file is unchanged.
 PageWrite writePage(const QString& path, const QString& text, const PageFormat& format);
+
+// The same for bytes already encoded (encodePage), or bytes kept from an earlier read.
+PageWrite writePageBytes(const QString& path, const QByteArray& bytes);
 
 } // namespace quillet

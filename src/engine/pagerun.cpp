@@ -36,9 +36,10 @@ PageOutcome pageOutcome(const QString& logLine, const QString& text)
     return outcome;
 }
 
-void writeOutcome(const QString& path, const PageFormat& format, PageOutcome& outcome)
+void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
+                  PageOutcome& outcome)
 {
-    if (!writePage(path, outcome.text, format).ok) {
+    if (!pages.replace(path, before, outcome.text).ok) {
         outcome.logLine = unwritableLogLine(path);
         outcome.failed = true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/usermessage.h"
 
 #include <QStringList>
@@ -39,8 +40,10 @@ PageOutcome unreadablePage(const QString& path);
 // The outcome of a page read, ending with text, logged with logLine unless a write fails.
 PageOutcome pageOutcome(const QString& logLine, const QString& text);
 
-// Writes the outcome's text over the page; on failure its log line says so instead.
-void writeOutcome(const QString& path, const PageFormat& format, PageOutcome& outcome);
+// Replaces the page, read as before, with the outcome's text; on failure its log line says so
+// instead.
+void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
+                  PageOutcome& outcome);
 
 QString unreadableLogLine(const QString& path);
 QString unwritableLogLine(const QString& path);

@@ -51,9 +51,9 @@ bool isOnlyLineBreakPairs(const QString& text)
     return trimLineBreakPairs(text).isEmpty();
 }
 
-RunResult runOverPages(const QStringList& paths, const RunSettings& settings,
+RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                        const RunProgress& progress,
-                       PageOutcome (*step)(const QString&, const RunSettings&))
+                       PageOutcome (*step)(const QString&, const RunSettings&, PageWriter&))
 {
     RunResult result;
     result.refusal = checkRunSettings(settings);
@@ -61,7 +61,7 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings,
         return result;
     result.log.append(logHeadLine);
     runPageSteps(
-        paths, [&](const QString& path) { return step(path, settings); }, progress, result);
+        paths, [&](const QString& path) { return step(path, settings, pages); }, progress, result);
     return result;
 }
 
@@ -119,9 +119,9 @@ RestoredText restorePageText(const QString& text, const QString& path, const Run
     return {RestoreKind::NotRestored, text};
 }
 
-PageOutcome ConvertFile(const QString& path, const RunSettings& settings)
+PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages)
 {
-    const PageRead read = readPage(path);
+    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(path);
     const ConvertedText converted = convertPageText(read.page.text, settings);
@@ -130,33 +130,33 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings)
                            converted.text);
     PageOutcome outcome =
         pageOutcome(GetFileName(path) + QStringLiteral("の変換を行ないました。"), converted.text);
-    writeOutcome(path, read.page.format, outcome);
+    writeOutcome(pages, path, read, outcome);
     return outcome;
 }
 
-PageOutcome RestoreFile(const QString& path, const RunSettings& settings)
+PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWriter& pages)
 {
-    const PageRead read = readPage(path);
+    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(path);
     const RestoredText restored = restorePageText(read.page.text, path, settings);
     PageOutcome outcome = pageOutcome(restoreLogLine(path, restored.kind), restored.text);
     if (restored.kind == RestoreKind::NotRestored)
         return outcome;
-    writeOutcome(path, read.page.format, outcome);
+    writeOutcome(pages, path, read, outcome);
     return outcome;
 }
 
-RunResult runConversion(const QStringList& paths, const RunSettings& settings,
+RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                         const RunProgress& progress)
 {
-    return runOverPages(paths, settings, progress, ConvertFile);
+    return runOverPages(paths, settings, pages, progress, ConvertFile);
 }
 
-RunResult runRestore(const QStringList& paths, const RunSettings& settings,
+RunResult runRestore(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                      const RunProgress& progress)
 {
-    return runOverPages(paths, settings, progress, RestoreFile);
+    return runOverPages(paths, settings, pages, progress, RestoreFile);
 }
 
 void insertAfterHeadLine(RunResult& result, const QStringList& lines)

@@ -44,12 +44,13 @@ struct RestoredText
 };
 RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings);
 
-PageOutcome ConvertFile(const QString& path, const RunSettings& settings);
-PageOutcome RestoreFile(const QString& path, const RunSettings& settings);
+// Each page is read and replaced through pages.
+PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages);
+PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWriter& pages);
 
-RunResult runConversion(const QStringList& paths, const RunSettings& settings,
+RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                         const RunProgress& progress = {});
-RunResult runRestore(const QStringList& paths, const RunSettings& settings,
+RunResult runRestore(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                      const RunProgress& progress = {});
 
 // The run's log with lines written before it (the save's) put right after the head line.

@@ -22,9 +22,10 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName)
                        QStringLiteral("プロジェクト名を入力してください。")};
 }
 
-PageOutcome convertTemporaryComments(const QString& path, const QString& projectName)
+PageOutcome convertTemporaryComments(const QString& path, const QString& projectName,
+                                     PageWriter& pages)
 {
-    const PageRead read = readPage(path);
+    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(path);
     if (find(read.page.text, temporaryComment, 1) == 0)
@@ -33,7 +34,7 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& project
     const QString tag = projectTag(projectName);
     PageOutcome outcome = pageOutcome(GetFileName(path) + convertedSuffix,
                                       replaceAll(read.page.text, temporaryComment, tag));
-    writeOutcome(path, read.page.format, outcome);
+    writeOutcome(pages, path, read, outcome);
     // The source view shows what is on disk: the page as read when the write failed.
     if (outcome.failed)
         outcome.text = read.page.text;
@@ -41,14 +42,15 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& project
 }
 
 RunResult runTemporaryComments(const QStringList& paths, const QString& projectName,
-                               const RunProgress& progress)
+                               PageWriter& pages, const RunProgress& progress)
 {
     RunResult result;
     result.refusal = checkCommentProjectName(projectName);
     if (result.refusal)
         return result;
     runPageSteps(
-        paths, [&](const QString& path) { return convertTemporaryComments(path, projectName); },
+        paths,
+        [&](const QString& path) { return convertTemporaryComments(path, projectName, pages); },
         progress, result);
     return result;
 }

@@ -18,12 +18,13 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName);
 
 // Replaces every temporary comment in the page by "<!--" + projectName + "-->" and saves it;
 // a page without one is not written. Unreadable or unwritable pages are logged as such.
-PageOutcome convertTemporaryComments(const QString& path, const QString& projectName);
+PageOutcome convertTemporaryComments(const QString& path, const QString& projectName,
+                                     PageWriter& pages);
 
 // The run over the list: one log line per page, no head line (the log is not cleared).
 // refusal is set, and nothing is read, when the name is empty; lastPageText is the text of
 // the last page read, as the source view shows it afterwards.
 RunResult runTemporaryComments(const QStringList& paths, const QString& projectName,
-                               const RunProgress& progress = {});
+                               PageWriter& pages, const RunProgress& progress = {});
 
 } // namespace quillet

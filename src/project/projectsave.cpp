@@ -17,14 +17,15 @@ const QString linkCorrectedSuffix = QStringLiteral("のリンクを修正しま�
 
 // The listed pages whose own menu entry is still a plain link get the highlight. A converted
 // page is left to the restore run, which highlights the entry in the menu it writes back.
-void correctSelfLinks(const SaveRequest& request, const QString& menuText, SaveOutcome& outcome)
+void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageWriter& pages,
+                      SaveOutcome& outcome)
 {
     const QString colour = effectiveLinkColour(request.linkColour);
     const QString tag = projectTag(request.name);
     for (const QString& path : request.files) {
         if (path.isEmpty())
             continue;
-        const PageRead read = readPage(path);
+        const PageRead read = pages.read(path);
         if (!read.ok) {
             outcome.log.append(unreadableLogLine(path));
             outcome.pageFailed = true;
@@ -37,7 +38,7 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, SaveO
             HighlightFileLink(read.page.text, menuText, name, colour);
         if (!highlighted)
             continue;
-        if (!writePage(path, *highlighted, read.page.format).ok) {
+        if (!pages.replace(path, read, *highlighted).ok) {
             outcome.log.append(unwritableLogLine(path));
             outcome.pageFailed = true;
             continue;
@@ -65,7 +66,8 @@ std::optional<QString> textWithProject(QString text, const QString& name, const 
 
 } // namespace
 
-SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& dialogs)
+SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& dialogs,
+                                      PageWriter& pages)
 {
     SaveOutcome outcome;
     if (request.files.isEmpty()) {
@@ -94,13 +96,13 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& 
         outcome.log.append(menuNotSavedLine);
     if (!SetLastProject(*text, request.name))
         dialogs.showMessage(lastProjectNotWrittenMessage());
-    if (!writeProjectText(*text, dialogs)) {
+    if (!request.dryRun && !writeProjectText(*text, dialogs)) {
         // Pages corrected against a menu the file does not hold would drift from it.
         outcome.result = SaveOutcome::Result::WriteFailed;
         return outcome;
     }
     outcome.result = SaveOutcome::Result::Saved;
-    correctSelfLinks(request, menu.cleaned, outcome);
+    correctSelfLinks(request, menu.cleaned, pages, outcome);
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/usermessage.h"
 #include "project/storedialogs.h"
 
@@ -36,6 +37,7 @@ struct SaveRequest
     QString menuText;          // the text of the menu text box
     bool isConverting = false; // the conversion run saves: no overwrite question
     QString linkColour;        // "#RRGGBB", or empty for the default colour
+    bool dryRun = false;       // all but writing the project file
 };
 
 struct SaveOutcome
@@ -99,8 +101,8 @@ public:
 
     // Stores the window's project (asking before an existing one is overwritten unless
     // converting), records it as the last project, writes the project file, then highlights
-    // the plain self-link of every listed page and logs each corrected page.
-    SaveOutcome SaveProject(const SaveRequest& request, StoreDialogs& dialogs);
+    // the plain self-link of every listed page (through pages) and logs each corrected page.
+    SaveOutcome SaveProject(const SaveRequest& request, StoreDialogs& dialogs, PageWriter& pages);
 
     // Removes the project from the project text and writes the file. The caller asks first
     // (deleteQuestion) and reloads the list after Deleted.

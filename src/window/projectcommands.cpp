@@ -153,10 +153,17 @@ void ProjectCommands::mpsave_Click()
         m_parts.dialogs.showMessage(*refusal);
         return;
     }
-    saveProject();
+    JournalledPages pages = journalledPages(QStringLiteral("save"));
+    saveProject(pages);
 }
 
-SaveOutcome ProjectCommands::saveProject()
+JournalledPages ProjectCommands::journalledPages(const QString& command) const
+{
+    return JournalledPages(defaultJournalFolder(),
+                           {command, m_parts.store.filePath(), m_parts.state.currentName});
+}
+
+SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
 {
     SaveRequest request;
     request.name = m_parts.state.currentName;
@@ -164,7 +171,7 @@ SaveOutcome ProjectCommands::saveProject()
     request.menuText = m_parts.TxtOrg->text();
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
-    const SaveOutcome outcome = m_parts.store.SaveProject(request, m_parts.dialogs);
+    const SaveOutcome outcome = m_parts.store.SaveProject(request, m_parts.dialogs, pages);
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
     m_parts.appendLog(outcome.log);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/pagewriter.h"
 #include "project/projectstore.h"
 
 #include <QObject>
@@ -20,7 +21,9 @@ public:
     ProjectCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
 
     // Saves the project shown in the window; false when the project text could not be stored.
-    SaveOutcome saveProject();
+    SaveOutcome saveProject(PageWriter& pages);
+    // The page writer of one command on the current project.
+    JournalledPages journalledPages(const QString& command) const;
 
     // The project tag of the current name.
     QString projectTag() const;

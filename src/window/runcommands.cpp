@@ -52,8 +52,10 @@ void RunCommands::CodEncode_Click()
 {
     if (refuseRun(runSettings()))
         return;
+    // The save's link corrections and the conversion are taken back as one command.
+    JournalledPages pages = m_project.journalledPages(QStringLiteral("convert"));
     m_parts.state.IsConverting = true;
-    const SaveOutcome saved = m_project.saveProject();
+    const SaveOutcome saved = m_project.saveProject(pages);
     m_parts.state.IsConverting = false;
     if (saved.stopsTheRun())
         return;
@@ -62,7 +64,7 @@ void RunCommands::CodEncode_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
-    RunResult result = runConversion(paths, settings, progress.callback());
+    RunResult result = runConversion(paths, settings, pages, progress.callback());
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
     showRunResult(paths, result);
@@ -77,7 +79,8 @@ void RunCommands::CmdDecode_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
-    showRunResult(paths, runRestore(paths, settings, progress.callback()));
+    JournalledPages pages = m_project.journalledPages(QStringLiteral("restore"));
+    showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
 }
 
 void RunCommands::showRunResult(const QStringList& paths, const RunResult& result)

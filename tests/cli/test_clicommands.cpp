@@ -3,6 +3,7 @@
 #include "cli/windowprojectfile.h"
 
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,8 @@ class TestCliCommands : public QObject
     Q_OBJECT
 
 private slots:
+    // The commands' undo journal goes into Qt's test folder, not the user's.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void listsNamesInFileOrder();
     void missingProjectFileIsEmpty();
     void unreadableProjectFileIsNeverWritten_data();

@@ -53,6 +53,10 @@ Finished runCli(const QString& folder, const QStringList& arguments)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
+    // The undo journal goes into the test's folder, not the user's.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_DATA_HOME"_s, folder + u"/data"_s);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUILLET_CLI_PATH), arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};

@@ -1,4 +1,5 @@
 #include "common/realsite.h"
+#include "common/testjournal.h"
 #include "engine/pagefile.h"
 #include "engine/pagefixtures.h"
 #include "engine/runs.h"
@@ -83,6 +84,9 @@ private slots:
     void unreadablePagesAreLoggedAndLeftAlone();
     void unrepresentableMenuIsNotWritten();
     void emptyAndLongLists();
+
+private:
+    TestJournal journal;
 };
 
 void TestRuns::convertText_data()
@@ -216,7 +220,7 @@ void TestRuns::refusals()
     writeBytes(path, shiftJis(page(menu(oldNames)) + tag));
     const quint64 inode = inodeOf(path);
     for (const auto& run : {runConversion, runRestore}) {
-        const RunResult result = run({path}, {menuText, replacement, {}}, {});
+        const RunResult result = run({path}, {menuText, replacement, {}}, journal.pages, {});
         QCOMPARE(result.refusal, std::optional<UserMessage>(message));
         QVERIFY(result.log.isEmpty());
         QVERIFY(result.lastPageText.isEmpty());
@@ -237,7 +241,7 @@ void TestRuns::wholeCycleOnAShiftJisSite()
     const QByteArray other = readBytes(paths[1]);
     const quint64 otherInode = inodeOf(paths[1]);
 
-    const RunResult converted = runConversion(paths, settings(menu(oldNames)));
+    const RunResult converted = runConversion(paths, settings(menu(oldNames)), journal.pages);
     QCOMPARE(converted.log, (QStringList{u"ログです"_s, u"index.htmlの変換を行ないました。"_s,
                                          u"other.htmlは変換しませんでした。"_s,
                                          u"about.htmlの変換を行ないました。"_s}));
@@ -246,7 +250,7 @@ void TestRuns::wholeCycleOnAShiftJisSite()
     QCOMPARE(readBytes(paths[2]), shiftJis(page(tag)));
     QCOMPARE(converted.lastPageText, page(tag));
 
-    const RunResult restored = runRestore(paths, settings(menu(newNames)));
+    const RunResult restored = runRestore(paths, settings(menu(newNames)), journal.pages);
     QCOMPARE(restored.log,
              (QStringList{u"ログです"_s, u"index.htmlを戻しました。"_s,
                           u"other.htmlは戻しませんでした。"_s, u"about.htmlを戻しました。"_s}));
@@ -257,7 +261,7 @@ void TestRuns::wholeCycleOnAShiftJisSite()
     QCOMPARE(inodeOf(paths[1]), otherInode);
 
     // Blank lines around the first page's menu went with the first conversion for good.
-    runConversion(paths, settings(menu(newNames)));
+    runConversion(paths, settings(menu(newNames)), journal.pages);
     QCOMPARE(readBytes(paths[0]), shiftJis(page(tag)));
     QCOMPARE(readBytes(paths[2]), shiftJis(page(tag)));
 }
@@ -290,10 +294,11 @@ void TestRuns::cycleKeepsEachPageFormat()
     const QByteArray original = encodePage(pageWith(menu(oldNames, u"news.html"_s)), format).bytes;
     writeBytes(path, original);
 
-    QCOMPARE(ConvertFile(path, settings(menu(oldNames))).logLine,
+    QCOMPARE(ConvertFile(path, settings(menu(oldNames)), journal.pages).logLine,
              u"news.htmlの変換を行ないました。"_s);
     QCOMPARE(readBytes(path), encodePage(pageWith(tag), format).bytes);
-    QCOMPARE(RestoreFile(path, settings(menu(oldNames))).logLine, u"news.htmlを戻しました。"_s);
+    QCOMPARE(RestoreFile(path, settings(menu(oldNames)), journal.pages).logLine,
+             u"news.htmlを戻しました。"_s);
     QCOMPARE(readBytes(path), original);
 }
 
@@ -303,12 +308,12 @@ void TestRuns::linkCorrectedThenLeftAlone()
     const QString path = dir.filePath(u"access.html"_s);
     writeBytes(path, shiftJis(page(menu(newNames))));
 
-    const PageOutcome corrected = RestoreFile(path, settings(menu(newNames)));
+    const PageOutcome corrected = RestoreFile(path, settings(menu(newNames)), journal.pages);
     QCOMPARE(corrected.logLine, u"access.htmlのリンクを修正しました。"_s);
     QCOMPARE(readBytes(path), shiftJis(page(menu(newNames, u"access.html"_s))));
 
     const quint64 inode = inodeOf(path);
-    const PageOutcome again = RestoreFile(path, settings(menu(newNames)));
+    const PageOutcome again = RestoreFile(path, settings(menu(newNames)), journal.pages);
     QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
     QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
@@ -346,14 +351,15 @@ void TestRuns::realSiteCycle()
         return site::menuText(name);
     };
 
-    QCOMPARE(runRestore(paths, realSettings).log, corrected);
+    TestJournal journal;
+    QCOMPARE(runRestore(paths, realSettings, journal.pages).log, corrected);
     checkPages(lit);
-    QCOMPARE(runRestore(paths, realSettings).log.count(), paths.size() + 1);
+    QCOMPARE(runRestore(paths, realSettings, journal.pages).log.count(), paths.size() + 1);
     checkPages(lit);
     for (int round = 0; round < 2; ++round) {
-        QCOMPARE(runConversion(paths, realSettings).log, convertedLog);
+        QCOMPARE(runConversion(paths, realSettings, journal.pages).log, convertedLog);
         checkPages([&](const QString&) { return realSettings.replacement; });
-        QCOMPARE(runRestore(paths, realSettings).log, restoredLog);
+        QCOMPARE(runRestore(paths, realSettings, journal.pages).log, restoredLog);
         checkPages(lit);
     }
 }
@@ -371,7 +377,7 @@ void TestRuns::unreadablePagesAreLoggedAndLeftAlone()
     const QStringList paths{bad, dir.filePath(u"missing.html"_s), dir.filePath(u"folder.html"_s),
                             good};
 
-    const RunResult result = runConversion(paths, settings(menu(oldNames)));
+    const RunResult result = runConversion(paths, settings(menu(oldNames)), journal.pages);
     QCOMPARE(result.log, (QStringList{u"ログです"_s, u"bad.htmlを読み込めませんでした。"_s,
                                       u"missing.htmlを読み込めませんでした。"_s,
                                       u"folder.htmlを読み込めませんでした。"_s,
@@ -381,7 +387,7 @@ void TestRuns::unreadablePagesAreLoggedAndLeftAlone()
     QCOMPARE(inodeOf(bad), badInode);
     QCOMPARE(readBytes(good), shiftJis(page(tag)));
 
-    const RunResult restored = runRestore({good, bad}, settings(menu(oldNames)));
+    const RunResult restored = runRestore({good, bad}, settings(menu(oldNames)), journal.pages);
     QCOMPARE(restored.log.last(), u"bad.htmlを読み込めませんでした。"_s);
     QCOMPARE(restored.lastPageText, page(menu(oldNames, u"index.html"_s)));
     QCOMPARE(inodeOf(bad), badInode);
@@ -397,7 +403,7 @@ void TestRuns::unrepresentableMenuIsNotWritten()
     const QByteArray sjisBytes = readBytes(sjis);
     const QString waveDash = u"<p>10時〜12時</p>\r\n"_s + menu(oldNames); // U+301C
 
-    const RunResult result = runRestore({sjis, utf8}, settings(waveDash));
+    const RunResult result = runRestore({sjis, utf8}, settings(waveDash), journal.pages);
     QCOMPARE(result.log, (QStringList{u"ログです"_s, u"index.htmlを書き込めませんでした。"_s,
                                       u"about.htmlを戻しました。"_s}));
     QVERIFY(result.pageFailed);
@@ -407,19 +413,20 @@ void TestRuns::unrepresentableMenuIsNotWritten()
 
 void TestRuns::emptyAndLongLists()
 {
-    QCOMPARE(runConversion({}, settings(menu(oldNames))).log, QStringList{u"ログです"_s});
+    QCOMPARE(runConversion({}, settings(menu(oldNames)), journal.pages).log,
+             QStringList{u"ログです"_s});
 
     QTemporaryDir dir;
     QStringList paths;
     for (int i = 0; i < 40000; ++i)
         paths.append(dir.filePath(u"missing%1.html"_s.arg(i)));
     qsizetype calls = 0;
-    const RunResult result =
-        runRestore(paths, settings(menu(oldNames)), [&](qsizetype done, qsizetype total) {
-            ++calls;
-            QCOMPARE(total, paths.size());
-            QCOMPARE(done, calls);
-        });
+    const RunResult result = runRestore(paths, settings(menu(oldNames)), journal.pages,
+                                        [&](qsizetype done, qsizetype total) {
+                                            ++calls;
+                                            QCOMPARE(total, paths.size());
+                                            QCOMPARE(done, calls);
+                                        });
     QCOMPARE(calls, paths.size());
     QCOMPARE(result.log.size(), paths.size() + 1);
     QCOMPARE(result.log.last(), u"missing39999.htmlを読み込めませんでした。"_s);

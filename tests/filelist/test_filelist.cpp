@@ -1,3 +1,4 @@
+#include "common/testjournal.h"
 #include "filelist/filelistorder.h"
 #include "filelist/linkcolour.h"
 #include "filelist/tempcomments.h"
@@ -43,6 +44,7 @@ void TestFileList::insertsAtTheSortedPlace()
 void TestFileList::temporaryComments()
 {
     QTemporaryDir dir;
+    TestJournal journal;
     const QString three = dir.filePath(u"three.html"_s);
     const QString none = dir.filePath(u"none.html"_s);
     const QString wide = dir.filePath(u"wide.html"_s);
@@ -52,7 +54,8 @@ void TestFileList::temporaryComments()
     writeBytes(wide, QStringLiteral("<!--？？？-->").toUtf8());
     const QDateTime untouched = QFileInfo(none).lastModified();
 
-    const RunResult first = runTemporaryComments({three, missing, none, wide}, u"SiteA"_s);
+    const RunResult first =
+        runTemporaryComments({three, missing, none, wide}, u"SiteA"_s, journal.pages);
     QCOMPARE(first.log,
              (QStringList{u"three.htmlのファイルの仮コメントをコメントに変換しました。"_s,
                           u"missing.htmlを読み込めませんでした。"_s,
@@ -63,10 +66,10 @@ void TestFileList::temporaryComments()
     QCOMPARE(QFileInfo(none).lastModified(), untouched);
     QCOMPARE(first.lastPageText, u"<!--？？？-->"_s);
 
-    const RunResult second = runTemporaryComments({three}, u"SiteA"_s);
+    const RunResult second = runTemporaryComments({three}, u"SiteA"_s, journal.pages);
     QCOMPARE(second.log, QStringList{u"three.htmlのファイルには仮コメントは有りませんでした。"_s});
     QVERIFY(!second.pageFailed);
-    QVERIFY(runTemporaryComments({}, u"SiteA"_s).log.isEmpty());
+    QVERIFY(runTemporaryComments({}, u"SiteA"_s, journal.pages).log.isEmpty());
 }
 
 void TestFileList::temporaryCommentsNeedAName()
@@ -74,7 +77,8 @@ void TestFileList::temporaryCommentsNeedAName()
     QTemporaryDir dir;
     const QString page = dir.filePath(u"p.html"_s);
     writeBytes(page, "<!--??\?-->");
-    const RunResult run = runTemporaryComments({page}, {});
+    TestJournal journal;
+    const RunResult run = runTemporaryComments({page}, {}, journal.pages);
     QCOMPARE(run.refusal,
              (UserMessage{u"プロジェクト名エラー"_s, u"プロジェクト名を入力してください。"_s}));
     QVERIFY(run.log.isEmpty());

@@ -1,3 +1,4 @@
+#include "common/testjournal.h"
 #include "project/projectlocation.h"
 #include "project/projectmessages.h"
 #include "project/projectstore.h"
@@ -45,11 +46,12 @@ public:
     QTemporaryDir dir;
     QString file = dir.filePath(u"mprj.xml"_s);
     ScriptedDialogs dialogs;
+    TestJournal journal;
 
     SaveOutcome save(ProjectStore& store, const QString& name, bool converting = false)
     {
         const QStringList files{dir.filePath(u"a.html"_s), dir.filePath(u"b.html"_s)};
-        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs);
+        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs, journal.pages);
     }
 };
 
@@ -101,9 +103,9 @@ void TestProjectStore::saveThenLoadGivesTheProjectBack()
     ProjectStore writer(t.file);
     const QStringList files{u"/w/b.html"_s, u"/w/A.html"_s, u"/v/c.html"_s};
     const QString menu = u"<p>&lt; &amp; \"q\"</p>\r\n\r\n<b>x</b>"_s;
-    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs);
-    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs);
-    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs);
+    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs, t.journal.pages);
+    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs, t.journal.pages);
+    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs, t.journal.pages);
 
     ProjectStore reader(t.file);
     const ProjectList list = reader.LoadProjectList(t.dialogs);
@@ -137,13 +139,13 @@ void TestProjectStore::overwriteAsksUnlessConverting()
     QFETCH(Result, result);
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs, t.journal.pages);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
     const QByteArray before = readBytes(t.file);
     t.dialogs.answers = answers;
 
-    const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs);
+    const SaveOutcome outcome = store.SaveProject(
+        {u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.result, result);
     QCOMPARE(t.dialogs.questions.size(), questions);
     if (questions > 0)
@@ -164,10 +166,10 @@ void TestProjectStore::emptyMenuTextKeepsTheStoredOne()
 {
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs);
+    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs, t.journal.pages);
+    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
     const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs);
+        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log.first(), u"プロジェクトは保存されませんでした。"_s);
     QCOMPARE(outcome.menuText, QString());
     ProjectStore reader(t.file);
@@ -215,7 +217,8 @@ void TestProjectStore::refusals()
     ProjectStore store(t.file);
     store.LoadProjectList(t.dialogs);
     t.dialogs.answers = {true};
-    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs).result, result);
+    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs, t.journal.pages).result,
+             result);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{message});
     QVERIFY(t.dialogs.questions.isEmpty());
     QCOMPARE(readBytes(t.file), shiftJis(text));
@@ -227,7 +230,8 @@ void TestProjectStore::unclosedLastfileIsReportedAndTheSaveGoesOn()
     StoreTest t;
     writeBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
     ProjectStore store(t.file);
-    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs).result,
+    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs, t.journal.pages)
+                 .result,
              Result::Saved);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{lastProjectNotWrittenMessage()});
     ProjectStore reader(t.file);
@@ -298,8 +302,9 @@ void TestProjectStore::textShiftJisCannotHoldTurnsTheFileUtf8()
     t.save(store, u"サイト"_s);
     const QString menu = u"<ul>\r\n<li><a href=\"a.html\">Café ©</a></li>\r\n</ul>"_s;
     const QStringList files{t.dir.filePath(u"é.html"_s)};
-    QCOMPARE(store.SaveProject({u"한국"_s, files, menu, false, {}}, t.dialogs).result,
-             Result::Saved);
+    QCOMPARE(
+        store.SaveProject({u"한국"_s, files, menu, false, {}}, t.dialogs, t.journal.pages).result,
+        Result::Saved);
     QVERIFY(t.dialogs.messages.isEmpty());
     const QByteArray bytes = readBytes(t.file);
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<root>"));
@@ -325,8 +330,8 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
     const QByteArray markedBytes("<p>\r\n<li><!--<a href=\"marked.html\">--><span>M</span>\r\n");
     writeBytes(marked, markedBytes);
     ProjectStore store(t.file);
-    const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs);
+    const SaveOutcome outcome = store.SaveProject(
+        {u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log, (QStringList{u"プロジェクトは保存されませんでした。"_s,
                                        u"missing.htmlを読み込めませんでした。"_s,
                                        u"plain.htmlのリンクを修正しました。"_s}));
@@ -353,11 +358,12 @@ void TestProjectStore::saveCorrectsOnlyTheMenuEntryOfUnconvertedPages()
     // No encoding holds a lone surrogate, so this name cannot be written.
     SaveRequest unwritable = request;
     unwritable.name += QChar(0xD800);
-    QCOMPARE(ProjectStore(t.file).SaveProject(unwritable, t.dialogs).result, Result::WriteFailed);
+    QCOMPARE(ProjectStore(t.file).SaveProject(unwritable, t.dialogs, t.journal.pages).result,
+             Result::WriteFailed);
     QCOMPARE(readBytes(index), plainIndex.toUtf8());
 
     ProjectStore store(t.file);
-    const SaveOutcome outcome = store.SaveProject(request, t.dialogs);
+    const SaveOutcome outcome = store.SaveProject(request, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log, QStringList{u"index.htmlのリンクを修正しました。"_s});
     QCOMPARE(readBytes(index),
              site::pageText(u"index.html"_s, site::menuText(u"index.html"_s)).toUtf8());
@@ -369,7 +375,7 @@ void TestProjectStore::deletion()
     StoreTest t;
     ProjectStore store(t.file);
     for (const QString& name : {u"A"_s, u"B"_s})
-        store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs);
+        store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
     QCOMPARE(readBytes(t.file), shiftJis(store.text()));
     QCOMPARE(store.GetProjectNames(), QStringList{u"B"_s});
@@ -393,8 +399,10 @@ void TestProjectStore::fallsBackToTheUserFolder()
     // The user folder may not exist before the first save.
     ProjectStore store(dir.filePath(u"user/data/mprj.xml"_s));
     ScriptedDialogs dialogs;
-    QCOMPARE(store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs).result,
-             Result::Saved);
+    TestJournal journal;
+    QCOMPARE(
+        store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs, journal.pages).result,
+        Result::Saved);
 }
 
 QTEST_GUILESS_MAIN(TestProjectStore)

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +33,8 @@ QStringList entriesOf(const QListWidget* list)
 WindowDriver::WindowDriver(const QString& projectFile)
     : m_window(std::make_unique<quillet::FomMain>(projectFile, dialogs))
 {
+    // The window's undo journal goes into Qt's test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()) || !waitForReload())
         qFatal("the window did not start");

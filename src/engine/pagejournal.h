@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The undo journal: for each command that replaced pages, one file in the per-user data
+// folder holding every replaced page's previous bytes and the digest of the bytes that
+// replaced them. Only the last journalKeeps commands are kept.
+namespace quillet {
+
+inline constexpr int journalKeeps = 20;
+
+// Which command wrote an entry, and on which project.
+struct JournalCommand
+{
+    QString command;     // "convert", "restore", "comments", "save" or "source"
+    QString projectFile; // absolute path of the project file
+    QString project;     // the project name
+};
+
+struct JournalRecord
+{
+    QString path;
+    QByteArray oldBytes;
+    QByteArray newDigest; // journalDigest of the bytes that replaced oldBytes
+};
+
+struct JournalEntry
+{
+    QString file; // the entry's own file in the journal folder
+    QDateTime time;
+    JournalCommand command;
+    QList<JournalRecord> records; // in the order written (oldBytes empty when not loaded)
+};
+
+// "journal" in QStandardPaths::AppDataLocation.
+QString defaultJournalFolder();
+
+QByteArray journalDigest(const QByteArray& bytes);
+
+// The form in which an entry names its project file (relative paths made absolute).
+QString journalProjectFile(const QString& path);
+
+// Writes the entry of one command. The file is created with the first record, so that a
+// command that replaces nothing leaves no entry.
+class JournalWriter
+{
+public:
+    JournalWriter(QString folder, JournalCommand command);
+
+    // Appends a record; it is durable only after sync().
+    bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes);
+
+    // Writes every appended record through to the disk.
+    bool sync();
+
+    // The system's description of the last failure.
+    const QString& error() const { return m_error; }
+
+private:
+    bool create();
+    bool fail(const QString& error);
+
+    QString m_folder;
+    JournalCommand m_command;
+    QFile m_file;
+    QString m_error;
+};
+
+// The entries of the folder, oldest first; records are read with their old bytes only when
+// withBytes (a listing needs the paths alone). A record cut off by a kill is left out: its
+// page was never replaced.
+QList<JournalEntry> readJournal(const QString& folder, bool withBytes);
+
+// The newest entry of the project file, with its bytes.
+std::optional<JournalEntry> lastJournalEntry(const QString& folder, const QString& projectFile);
+
+// The number of different pages an entry holds.
+qsizetype journalPageCount(const JournalEntry& entry);
+
+bool removeJournalEntry(const JournalEntry& entry);
+
+} // namespace quillet

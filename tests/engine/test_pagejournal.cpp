@@ -1,0 +1,263 @@
+#include "common/testfiles.h"
+#include "engine/pagefixtures.h"
+#include "engine/pagejournal.h"
+#include "engine/pageundo.h"
+#include "engine/pagewriter.h"
+#include "engine/runs.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::fixtures;
+
+Q_DECLARE_METATYPE(quillet::PageFormat)
+
+namespace {
+
+const QString tag = u"<!--サイト-->"_s;
+const QString menuText = u"<ul>\r\n<li><a href=\"a.html\">ホーム</a></li>\r\n</ul>"_s;
+
+QString page(const QString& block)
+{
+    return u"<html>\r\n<body>\r\n<!--MenuStart-->\r\n"_s + block +
+           u"\r\n<!--MenuEnd-->\r\n<p>本文です。＼</p>\r\n</body>\r\n</html>\r\n"_s;
+}
+
+// A site folder and a journal folder, and the commands run on them.
+class Site
+{
+public:
+    QTemporaryDir dir;
+    QTemporaryDir journal;
+    QString projectFile = dir.filePath(u"mprj.xml"_s);
+
+    QString add(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        writeBytes(path, bytes);
+        return path;
+    }
+
+    RunResult run(const QString& command, const QStringList& paths, const QString& project = {})
+    {
+        JournalledPages pages(journal.path(), {command, projectFile, project});
+        const RunSettings settings{menuText, tag, {}};
+        return command == u"convert"_s ? runConversion(paths, settings, pages)
+                                       : runRestore(paths, settings, pages);
+    }
+
+    UndoResult undo() const { return undoLastCommand(journal.path(), projectFile); }
+};
+
+} // namespace
+
+class TestPageJournal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordIsDurableBeforeThePageChanges();
+    void commandWithoutChangesLeavesNoEntry();
+    void keepsTheLastCommands();
+    void cutOffRecordIsLeftOut();
+    void undoGivesBackEveryFormat_data();
+    void undoGivesBackEveryFormat();
+    void undoLeavesAPageEditedSince();
+    void secondUndoTakesBackTheCommandBefore();
+    void pageReplacedTwiceInOneCommand();
+    void pageNeverReplacedNeedsNothing();
+    void dryRunWritesNothingAndSeesItsOwnChanges();
+};
+
+void TestPageJournal::recordIsDurableBeforeThePageChanges()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(menuText));
+    const QString path = site.add(u"a.html"_s, original);
+    QCOMPARE(site.run(u"convert"_s, {path}, u"サイト"_s).log.last(),
+             u"a.htmlの変換を行ないました。"_s);
+
+    const QList<JournalEntry> entries = readJournal(site.journal.path(), true);
+    QCOMPARE(entries.size(), 1);
+    const JournalEntry& entry = entries.first();
+    QCOMPARE(entry.command.command, u"convert"_s);
+    QCOMPARE(entry.command.projectFile, site.projectFile);
+    QCOMPARE(entry.command.project, u"サイト"_s);
+    QVERIFY(qAbs(entry.time.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+    QCOMPARE(entry.records.size(), 1);
+    QCOMPARE(entry.records.first().path, path);
+    QCOMPARE(entry.records.first().oldBytes, original);
+    QCOMPARE(entry.records.first().newDigest, journalDigest(readBytes(path)));
+    QCOMPARE(journalPageCount(entry), 1);
+}
+
+void TestPageJournal::commandWithoutChangesLeavesNoEntry()
+{
+    Site site;
+    const QString path = site.add(u"a.html"_s, shiftJis(u"<p>メニューなし</p>"_s));
+    site.run(u"convert"_s, {path, site.dir.filePath(u"missing.html"_s)});
+    QVERIFY(readJournal(site.journal.path(), false).isEmpty());
+    QVERIFY(!site.undo().entry);
+}
+
+void TestPageJournal::keepsTheLastCommands()
+{
+    Site site;
+    const QString path = site.add(u"a.html"_s, shiftJis(page(menuText)));
+    for (int i = 0; i < journalKeeps + 3; ++i)
+        site.run(i % 2 == 0 ? u"convert"_s : u"restore"_s, {path}, QString::number(i));
+    const QList<JournalEntry> entries = readJournal(site.journal.path(), false);
+    QCOMPARE(entries.size(), journalKeeps);
+    QCOMPARE(entries.first().command.project, u"3"_s);
+    QCOMPARE(entries.last().command.project, QString::number(journalKeeps + 2));
+}
+
+void TestPageJournal::cutOffRecordIsLeftOut()
+{
+    Site site;
+    const QString a = site.add(u"a.html"_s, shiftJis(page(menuText)));
+    const QString b = site.add(u"b.html"_s, shiftJis(page(menuText)));
+    site.run(u"convert"_s, {a, b});
+    const QString file = readJournal(site.journal.path(), false).first().file;
+    QFile journalFile(file);
+    QVERIFY(journalFile.resize(journalFile.size() - 3));
+    const QList<JournalEntry> entries = readJournal(site.journal.path(), true);
+    QCOMPARE(entries.first().records.size(), 1);
+    QCOMPARE(entries.first().records.first().path, a);
+}
+
+void TestPageJournal::undoGivesBackEveryFormat_data()
+{
+    QTest::addColumn<PageFormat>("format");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("block");
+    const QList<QPair<const char*, PageFormat>> formats{
+        {"Shift_JIS CR LF", {PageEncoding::ShiftJis, false}},
+        {"UTF-8 with a mark", {PageEncoding::Utf8WithBom, false}},
+        {"UTF-8 LF", {PageEncoding::Utf8, true}}};
+    for (const auto& [name, format] : formats) {
+        QTest::addRow("convert, %s", name) << format << u"convert"_s << menuText;
+        QTest::addRow("restore, %s", name) << format << u"restore"_s << tag;
+    }
+}
+
+void TestPageJournal::undoGivesBackEveryFormat()
+{
+    QFETCH(PageFormat, format);
+    QFETCH(QString, command);
+    QFETCH(QString, block);
+    Site site;
+    const QByteArray original = encodePage(page(block), format).bytes;
+    const QString path = site.add(u"a.html"_s, original);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const QFile::Permissions permissions = QFile::permissions(path);
+    site.run(command, {path});
+    QVERIFY(readBytes(path) != original);
+
+    const UndoResult undone = site.undo();
+    QVERIFY(undone.entry);
+    QCOMPARE(undone.entry->command.command, command);
+    QCOMPARE(undone.log, QStringList{path + u"を元に戻しました。"_s});
+    QVERIFY(!undone.pageLeft);
+    QCOMPARE(readBytes(path), original);
+    QCOMPARE(QFile::permissions(path), permissions);
+}
+
+void TestPageJournal::undoLeavesAPageEditedSince()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(menuText));
+    const QString a = site.add(u"a.html"_s, original);
+    const QString b = site.add(u"b.html"_s, original);
+    site.run(u"convert"_s, {a, b});
+    const QByteArray edited = readBytes(b) + "<p>edited</p>";
+    writeBytes(b, edited);
+
+    const UndoResult undone = site.undo();
+    QCOMPARE(undone.log,
+             (QStringList{a + u"を元に戻しました。"_s,
+                          b + u"はこの処理の後に変更されているので、元に戻しませんでした。"_s}));
+    QVERIFY(undone.pageLeft);
+    QCOMPARE(readBytes(a), original);
+    QCOMPARE(readBytes(b), edited);
+}
+
+void TestPageJournal::secondUndoTakesBackTheCommandBefore()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(menuText));
+    const QString path = site.add(u"a.html"_s, original);
+    site.run(u"convert"_s, {path});
+    const QByteArray converted = readBytes(path);
+    site.run(u"restore"_s, {path});
+    const QByteArray restored = readBytes(path);
+    // Another project file's command is not this one's to take back.
+    JournalledPages other(site.journal.path(), {u"comments"_s, u"/other/mprj.xml"_s, {}});
+    QVERIFY(other.replace(path, readPage(path), page(u"other"_s)).ok);
+    writeBytes(path, restored);
+
+    QCOMPARE(site.undo().entry->command.command, u"restore"_s);
+    QCOMPARE(readBytes(path), converted);
+    QCOMPARE(site.undo().entry->command.command, u"convert"_s);
+    QCOMPARE(readBytes(path), original);
+    QVERIFY(!site.undo().entry);
+    QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
+}
+
+void TestPageJournal::pageReplacedTwiceInOneCommand()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString path = site.add(u"a.html"_s, original);
+    JournalledPages pages(site.journal.path(), {u"convert"_s, site.projectFile, {}});
+    QVERIFY(pages.replace(path, pages.read(path), page(u"two"_s)).ok);
+    QVERIFY(pages.replace(path, pages.read(path), page(u"three"_s)).ok);
+
+    const UndoResult undone = site.undo();
+    QCOMPARE(undone.log, QStringList{path + u"を元に戻しました。"_s});
+    QCOMPARE(readBytes(path), original);
+}
+
+void TestPageJournal::pageNeverReplacedNeedsNothing()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString a = site.add(u"a.html"_s, original);
+    const QString b = site.add(u"b.html"_s, original);
+    JournalledPages pages(site.journal.path(), {u"convert"_s, site.projectFile, {}});
+    // As if killed after the journal was synced and before b was replaced.
+    const auto stagedA = pages.stage(a, pages.read(a), page(u"two"_s));
+    const auto stagedB = pages.stage(b, pages.read(b), page(u"two"_s));
+    QVERIFY(stagedA.write.ok && stagedB.write.ok);
+    QVERIFY(pages.syncJournal().ok);
+    QVERIFY(pages.commit(stagedA.staged).ok);
+
+    const UndoResult undone = site.undo();
+    QCOMPARE(undone.log, (QStringList{a + u"を元に戻しました。"_s,
+                                      b + u"は書き換えられる前だったので、そのままです。"_s}));
+    QVERIFY(!undone.pageLeft);
+    QCOMPARE(readBytes(a), original);
+    QCOMPARE(readBytes(b), original);
+}
+
+void TestPageJournal::dryRunWritesNothingAndSeesItsOwnChanges()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString path = site.add(u"a.html"_s, original);
+    DryRunPages pages;
+    QStringList changes;
+    pages.setChangeListener([&](const QString& changed, const QString& before,
+                                const QString& after) { changes << changed << before << after; });
+    QVERIFY(pages.replace(path, pages.read(path), page(u"two"_s)).ok);
+    QCOMPARE(pages.read(path).page.text, page(u"two"_s));
+    QCOMPARE(pages.read(path).bytes, shiftJis(page(u"two"_s)));
+    QVERIFY(!pages.replace(path, pages.read(path), u"〜"_s).ok);
+    QCOMPARE(changes, (QStringList{path, page(u"one"_s), page(u"two"_s)}));
+    QCOMPARE(readBytes(path), original);
+}
+
+QTEST_GUILESS_MAIN(TestPageJournal)
+#include "test_pagejournal.moc"
