@@ -3,6 +3,8 @@
 #include "cli/cliarguments.h"
 #include "cli/clicommands.h"
 
+#include "appversion.h"
+
 namespace quillet::cli {
 
 int runCli(const QStringList& arguments, Console& console,
@@ -18,6 +20,10 @@ int runCli(const QStringList& arguments, Console& console,
     const Invocation& invocation = parsed.invocation;
     if (invocation.command == Command::Help) {
         console.writeOut(helpText());
+        return exitSuccess;
+    }
+    if (invocation.command == Command::Version) {
+        console.writeOut(QStringLiteral("quillet-cli ") + QLatin1StringView(appVersion));
         return exitSuccess;
     }
     // Finding the default probes the program folder, so only when it is needed.

@@ -11,6 +11,7 @@ const QString projectFileOption = QStringLiteral("--project-file");
 const QString colourOption = QStringLiteral("--color");
 const QString menuFileOption = QStringLiteral("--menu-file");
 const QString helpOption = QStringLiteral("--help");
+const QString versionOption = QStringLiteral("--version");
 const QString endOfOptions = QStringLiteral("--");
 
 bool looksLikeOption(const QString& argument)
@@ -40,7 +41,7 @@ public:
     ParsedArguments read()
     {
         bool optionsEnded = false;
-        while (m_next < m_arguments.size() && m_error.isEmpty() && !m_help) {
+        while (m_next < m_arguments.size() && m_error.isEmpty() && !m_answer) {
             const QString argument = m_arguments[m_next++];
             if (optionsEnded || !looksLikeOption(argument))
                 m_positional.append(argument);
@@ -49,8 +50,11 @@ public:
             else
                 readOption(argument);
         }
-        if (m_help)
-            return {};
+        if (m_answer) {
+            Invocation answer;
+            answer.command = *m_answer;
+            return {answer, QString()};
+        }
         if (m_error.isEmpty())
             buildInvocation();
         return {m_invocation, m_error};
@@ -61,9 +65,10 @@ private:
     {
         const qsizetype equals = argument.startsWith(endOfOptions) ? argument.indexOf(u'=') : -1;
         const QString option = equals < 0 ? argument : argument.left(equals);
-        if (option == helpOption || option == QStringLiteral("-h")) {
+        const bool help = option == helpOption || option == QStringLiteral("-h");
+        if (help || option == versionOption) {
             if (equals < 0)
-                m_help = true;
+                m_answer = help ? Command::Help : Command::Version;
             else
                 m_error = option + QStringLiteral(" は値を取りません。");
             return;
@@ -162,7 +167,7 @@ private:
     std::optional<QString> m_projectFile;
     std::optional<QString> m_colour;
     std::optional<QString> m_menuFile;
-    bool m_help = false;
+    std::optional<Command> m_answer; // --help or --version: nothing else is read
     QString m_error;
     Invocation m_invocation;
 };
@@ -206,6 +211,7 @@ QString helpText()
                           "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
                           "保存してから戻します (restore のみ)\n"
                           "  -h, --help           この説明を表示します。\n"
+                          "  --version            バージョンを表示します。\n"
                           "\n"
                           "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"
                           "終了コード: 0 成功、1 読み書きできないページがあった、"

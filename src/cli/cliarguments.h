@@ -7,7 +7,7 @@
 // The command line of quillet-cli, read into what to do.
 namespace quillet::cli {
 
-enum class Command { Help, List, Convert, Restore, Comments };
+enum class Command { Help, Version, List, Convert, Restore, Comments };
 
 struct Invocation
 {

@@ -42,6 +42,7 @@ public:
         case Command::Comments:
             return comments();
         case Command::Help:
+        case Command::Version:
             break;
         }
         return exitError;

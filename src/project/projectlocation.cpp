@@ -1,5 +1,7 @@
 #include "project/projectlocation.h"
 
+#include "project/installlayout.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -22,7 +24,8 @@ bool canCreateFilesIn(const QString& folder)
 
 QString projectFilePathIn(const QString& programFolder, const QString& userDataFolder)
 {
-    const QString folder = canCreateFilesIn(programFolder) ? programFolder : userDataFolder;
+    const bool beside = !isInstalledProgramFolder(programFolder) && canCreateFilesIn(programFolder);
+    const QString folder = beside ? programFolder : userDataFolder;
     return QDir(folder).filePath(projectFileName);
 }
 
@@ -30,6 +33,11 @@ QString defaultProjectFilePath()
 {
     return projectFilePathIn(QCoreApplication::applicationDirPath(),
                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString projectFileCaption(const QString& projectFilePath)
+{
+    return QStringLiteral("プロジェクトファイル: ") + QDir::toNativeSeparators(projectFilePath);
 }
 
 } // namespace quillet

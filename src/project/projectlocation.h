@@ -6,12 +6,15 @@ namespace quillet {
 
 inline const QString projectFileName = QStringLiteral("mprj.xml");
 
-// "mprj.xml" in the first folder that can be written: the program's folder, else the
-// per-user data folder (an installed program's folder is usually read-only).
+// "mprj.xml" beside the program when its folder can be written and is not an installation's
+// bin folder, else in the per-user data folder.
 QString projectFilePathIn(const QString& programFolder, const QString& userDataFolder);
 
 // The project file the window and the command line use: projectFilePathIn the program's
 // folder and QStandardPaths::AppDataLocation. Needs a QCoreApplication with its names set.
 QString defaultProjectFilePath();
+
+// The line that tells the user which project file is in use.
+QString projectFileCaption(const QString& projectFilePath);
 
 } // namespace quillet

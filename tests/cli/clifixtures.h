@@ -19,4 +19,34 @@ public:
     void writeError(const QString& line) override { errors.append(line); }
 };
 
+// A page with the given lines between its menu markers, then its body.
+inline QString page(const QString& title, const QStringList& betweenMarkers, const QString& body)
+{
+    using namespace Qt::StringLiterals;
+    return crlfLines(QStringList{u"<html>"_s, u"<head><title>"_s + title + u"</title></head>"_s,
+                                 u"<body>"_s, u"<!--MenuStart-->"_s} +
+                     betweenMarkers +
+                     QStringList{u"<!--MenuEnd-->"_s, body, u"</body>"_s, u"</html>"_s});
+}
+
+inline QString highlightedItem(const QString& file, const QString& text, const QString& colour)
+{
+    using namespace Qt::StringLiterals;
+    return u"<li><!--<a href=\""_s + file + u"\">--><span style=\"font-weight:550;color:"_s +
+           colour + u"\">"_s + text + u"</span><!--</a>--></li>"_s;
+}
+
+inline QString plainItem(const QString& file, const QString& text)
+{
+    using namespace Qt::StringLiterals;
+    return u"<li><a href=\""_s + file + u"\">"_s + text + u"</a></li>"_s;
+}
+
+// A menu text as the project file stores it.
+inline QString escaped(QString menu)
+{
+    using namespace Qt::StringLiterals;
+    return menu.replace(u"<"_s, u"&lt;"_s).replace(u">"_s, u"&gt;"_s);
+}
+
 } // namespace quillet::fixtures

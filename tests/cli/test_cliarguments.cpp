@@ -62,6 +62,9 @@ void TestCliArguments::readsCommands_data()
         << QString() << u"-"_s;
     QTest::newRow("short help") << QStringList{u"-h"_s} << Command::Help << QString() << u"-"_s
                                 << QString() << u"-"_s;
+    QTest::newRow("version before a bad command")
+        << QStringList{u"--version"_s, u"nonsense"_s} << Command::Version << QString() << u"-"_s
+        << QString() << u"-"_s;
 }
 
 void TestCliArguments::readsCommands()
@@ -96,6 +99,8 @@ void TestCliArguments::refusesUsageErrors_data()
                                   << u"--project-file が二度指定されています。"_s;
     QTest::newRow("help with a value")
         << QStringList{u"--help=x"_s} << u"--help は値を取りません。"_s;
+    QTest::newRow("version with a value")
+        << QStringList{u"--version=2"_s} << u"--version は値を取りません。"_s;
     QTest::newRow("list with a name") << QStringList{u"list"_s, u"A"_s} << u"余分な引数です: A"_s;
     QTest::newRow("convert without a name")
         << QStringList{u"convert"_s} << u"convert にはプロジェクト名が必要です。"_s;

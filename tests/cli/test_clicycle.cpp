@@ -18,30 +18,6 @@ namespace {
 const QString projectName = u"サイト"_s;
 const QString tag = u"<!--サイト-->"_s;
 
-QString page(const QString& title, const QStringList& betweenMarkers, const QString& body)
-{
-    return crlfLines(QStringList{u"<html>"_s, u"<head><title>"_s + title + u"</title></head>"_s,
-                                 u"<body>"_s, u"<!--MenuStart-->"_s} +
-                     betweenMarkers +
-                     QStringList{u"<!--MenuEnd-->"_s, body, u"</body>"_s, u"</html>"_s});
-}
-
-QString highlightedItem(const QString& file, const QString& text, const QString& colour)
-{
-    return u"<li><!--<a href=\""_s + file + u"\">--><span style=\"font-weight:550;color:"_s +
-           colour + u"\">"_s + text + u"</span><!--</a>--></li>"_s;
-}
-
-QString plainItem(const QString& file, const QString& text)
-{
-    return u"<li><a href=\""_s + file + u"\">"_s + text + u"</a></li>"_s;
-}
-
-QString escaped(QString menu)
-{
-    return menu.replace(u"<"_s, u"&lt;"_s).replace(u">"_s, u"&gt;"_s);
-}
-
 struct Finished
 {
     int exitCode = -1;
