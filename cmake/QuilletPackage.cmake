@@ -4,11 +4,10 @@ set(CPACK_PACKAGE_NAME quillet)
 set(CPACK_PACKAGE_VENDOR "Quillet developers")
 set(CPACK_PACKAGE_CONTACT "Quillet developers <quillet@users.noreply.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keeps one navigation menu identical in every page of a site")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillet is for people who keep a small static web site by hand. The shared navigation\n"
-    "menu is edited once and written into every page, and in each page the menu entry that\n"
-    "points to the page itself is highlighted. Its interface is in Japanese. quillet-cli runs\n"
-    "the same cycle from a terminal.")
+set(CPACK_PACKAGE_DESCRIPTION "Quillet is for people who keep a small static web site by hand. \
+The shared navigation menu is edited once and written into every page, and in each page \
+the menu entry that points to the page itself is highlighted. Its interface is in \
+Japanese. quillet-cli runs the same cycle from a terminal.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

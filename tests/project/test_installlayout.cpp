@@ -18,6 +18,7 @@ class TestInstallLayout : public QObject
 private slots:
     void findsTheFilesOfALayout_data();
     void findsTheFilesOfALayout();
+    void namesTheProjectFileInUse();
 };
 
 void TestInstallLayout::findsTheFilesOfALayout_data()
@@ -64,6 +65,12 @@ void TestInstallLayout::findsTheFilesOfALayout()
     const QString userFolder = dir.filePath(u"user"_s);
     QCOMPARE(projectFilePathIn(folder, userFolder),
              QDir(projectFileBeside ? folder : userFolder).filePath(u"mprj.xml"_s));
+}
+
+void TestInstallLayout::namesTheProjectFileInUse()
+{
+    QCOMPARE(projectFileCaption(u"/home/u/.local/share/quillet/mprj.xml"_s),
+             u"プロジェクトファイル: /home/u/.local/share/quillet/mprj.xml"_s);
 }
 
 QTEST_GUILESS_MAIN(TestInstallLayout)
