@@ -1,13 +1,18 @@
+#include "appversion.h"
 #include "project/projectlocation.h"
 #include "window/fommain.h"
 #include "window/qtdialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
+    // Ties the window to its desktop entry, so that the desktop shows the entry's name and icon.
+    QApplication::setDesktopFileName(QLatin1StringView(quillet::appId));
+    QApplication::setWindowIcon(QIcon::fromTheme(QLatin1StringView(quillet::appId)));
 
     quillet::QtDialogs dialogs;
     quillet::FomMain window(quillet::defaultProjectFilePath(), dialogs);

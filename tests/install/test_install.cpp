@@ -1,3 +1,4 @@
+#include "appversion.h"
 #include "cli/clifixtures.h"
 #include "project/helplocation.h"
 
@@ -16,7 +17,7 @@ using namespace quillet::fixtures;
 
 namespace {
 
-const QString appId = u"org.quillet.Quillet"_s;
+const QString appId = QLatin1StringView(quillet::appId);
 
 struct Finished
 {
@@ -146,7 +147,7 @@ void TestInstall::findsTheInstalledHelpPage()
 void TestInstall::cliPrintsItsVersion()
 {
     const Finished version = run(installed(u"bin/quillet-cli"_s), {u"--version"_s});
-    QCOMPARE(version.out, u"quillet-cli " QUILLET_VERSION "\n"_s);
+    QCOMPARE(version.out, u"quillet-cli "_s + QLatin1StringView(quillet::appVersion) + u'\n');
     QCOMPARE(version.exitCode, 0);
 }
 
