@@ -146,7 +146,8 @@ void TestInstall::findsTheInstalledHelpPage()
 
 void TestInstall::cliPrintsItsVersion()
 {
-    const Finished version = run(installed(u"bin/quillet-cli"_s), {u"--version"_s});
+    const Finished version =
+        run(installed(u"bin/quillet-cli"_s), {u"--version"_s}, userEnvironment());
     QCOMPARE(version.out, u"quillet-cli "_s + QLatin1StringView(quillet::appVersion) + u'\n');
     QCOMPARE(version.exitCode, 0);
 }
@@ -179,12 +180,15 @@ void TestInstall::cliGoesRoundACycle()
 
     const QString cli = installed(u"bin/quillet-cli"_s);
     const QStringList project{u"--project-file"_s, projectFile};
-    const Finished converted = run(cli, project + QStringList{u"convert"_s, u"site"_s});
+    // The user's data folder of the test: the undo journal goes there.
+    const Finished converted =
+        run(cli, project + QStringList{u"convert"_s, u"site"_s}, userEnvironment());
     QCOMPARE(converted.errors, QString());
     QCOMPARE(converted.exitCode, 0);
     QCOMPARE(readBytes(index), shiftJis(page(home, {u"<!--site-->"_s}, u"<p>ようこそ</p>"_s)));
 
-    const Finished restored = run(cli, project + QStringList{u"restore"_s, u"site"_s});
+    const Finished restored =
+        run(cli, project + QStringList{u"restore"_s, u"site"_s}, userEnvironment());
     QCOMPARE(restored.out, u"ログです\nabout.htmlを戻しました。\nindex.htmlを戻しました。\n"_s);
     QCOMPARE(restored.exitCode, 0);
     QCOMPARE(readBytes(index), indexBytes);
