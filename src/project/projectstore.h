@@ -77,6 +77,9 @@ public:
     // The project text in memory.
     const QString& text() const { return m_text; }
 
+    // The encoding and line ends the project file is written in.
+    const PageFormat& format() const { return m_format; }
+
     // Reads the project file into the project text and gives the names and the current name
     // (the last project, else the first). A missing file changes nothing. A file that cannot
     // be read shows a message, keeps the text as it was and blocks saves and deletions until a

@@ -1,10 +1,10 @@
 #include "window/filelistpage.h"
 
 #include "filelist/filelistorder.h"
+#include "window/filelistwidget.h"
 #include "window/welcomepicture.h"
 
 #include <QGridLayout>
-#include <QListWidget>
 
 namespace quillet {
 
@@ -17,7 +17,7 @@ constexpr int welcomePictureTop = 44;
 
 FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
 {
-    LstFile = new QListWidget(this);
+    LstFile = new FileListWidget(this);
     LstFile->setObjectName(QStringLiteral("LstFile"));
     LstFile->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
@@ -27,6 +27,16 @@ FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
 
     Picture1 = new WelcomePicture(this);
     Picture1->raise();
+    keepWelcomePictureInStep();
+}
+
+// A picture left over entries would hide them, so it follows every change of the list.
+void FileListPage::keepWelcomePictureInStep()
+{
+    const QAbstractItemModel* model = LstFile->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &FileListPage::updateWelcomePicture);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &FileListPage::updateWelcomePicture);
+    connect(model, &QAbstractItemModel::modelReset, this, &FileListPage::updateWelcomePicture);
 }
 
 QStringList FileListPage::paths() const
@@ -46,7 +56,9 @@ void FileListPage::setPaths(const QStringList& paths)
 
 void FileListPage::addPath(const QString& path)
 {
-    const qsizetype row = sortedInsertPosition(paths(), path);
+    // Read in place: a search adds thousands of entries to a list of thousands.
+    const qsizetype row = sortedInsertPosition(
+        LstFile->count(), [this](qsizetype i) { return LstFile->item(int(i))->text(); }, path);
     LstFile->insertItem(int(row), path);
 }
 
@@ -58,6 +70,14 @@ void FileListPage::clear()
 void FileListPage::deselectAll()
 {
     LstFile->clearSelection();
+}
+
+void FileListPage::removeSelected()
+{
+    for (int i = LstFile->count() - 1; i >= 0; --i) {
+        if (LstFile->item(i)->isSelected())
+            delete LstFile->takeItem(i);
+    }
 }
 
 void FileListPage::updateWelcomePicture()

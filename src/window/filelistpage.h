@@ -3,28 +3,30 @@
 #include <QStringList>
 #include <QWidget>
 
-class QListWidget;
-
 namespace quillet {
 
+class FileListWidget;
 class WelcomePicture;
 
 // The file list page: the target files of the project, kept in sorted order, with the
-// welcome picture over them.
+// welcome picture over them whenever the list is empty.
 class FileListPage : public QWidget
 {
     Q_OBJECT
 public:
     explicit FileListPage(QWidget* parent = nullptr);
 
-    QListWidget* LstFile = nullptr;
+    FileListWidget* LstFile = nullptr;
     WelcomePicture* Picture1 = nullptr;
 
     QStringList paths() const;
     void setPaths(const QStringList& paths);
+    // Inserts the path at its sorted place (after equal entries).
     void addPath(const QString& path);
     void clear();
     void deselectAll();
+    // Removes every selected entry; the others keep their order.
+    void removeSelected();
     // The welcome picture shows exactly when the list is empty.
     void updateWelcomePicture();
 
@@ -33,6 +35,7 @@ protected:
 
 private:
     void placeWelcomePicture();
+    void keepWelcomePictureInStep();
 };
 
 } // namespace quillet

@@ -3,7 +3,9 @@
 #include "engine/menublock.h"
 #include "engine/pagefile.h"
 #include "window/crlftextedit.h"
+#include "window/filelistcommands.h"
 #include "window/filelistpage.h"
+#include "window/filelistwidget.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
@@ -57,6 +59,7 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
 // The commands go before the controls, which may still signal while they are deleted.
 FomMain::~FomMain()
 {
+    delete m_fileList;
     delete m_runs;
     delete m_project;
     delete m_preview;
@@ -161,6 +164,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
     m_preview = new PreviewCommands(*m_parts, this);
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
+    m_fileList = new FileListCommands(*m_parts, m_menu, this);
 }
 
 void FomMain::connectEditors()

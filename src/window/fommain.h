@@ -14,6 +14,7 @@ class QTabBar;
 namespace quillet {
 
 class CrLfTextEdit;
+class FileListCommands;
 class FileListPage;
 class PageFrame;
 class PreviewCommands;
@@ -55,6 +56,7 @@ private:
     std::unique_ptr<WindowParts> m_parts;
     ProjectCommands* m_project = nullptr;
     RunCommands* m_runs = nullptr;
+    FileListCommands* m_fileList = nullptr;
     PreviewCommands* m_preview = nullptr;
 
     QTabBar* TabStrip1 = nullptr;

@@ -67,8 +67,7 @@ void setupFileListPopup(QWidget& owner, MainMenu& m)
 // Commands that arrive with later work stay visible but cannot be chosen yet.
 void disableLaterItems(const MainMenu& m)
 {
-    for (QAction* item :
-         {m.mSelectHtmlFile, m.mhp, m.mhr, m.mpcomment, m.mcolor, m.mmhelp, m.mmv, m.Md, m.mclr})
+    for (QAction* item : {m.mmhelp, m.mmv})
         item->setEnabled(false);
 }
 

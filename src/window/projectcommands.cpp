@@ -7,7 +7,6 @@
 #include "window/mainmenu.h"
 #include "window/previewtoolbar.h"
 #include "window/projectpanel.h"
-#include "window/welcomepicture.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
@@ -73,7 +72,6 @@ void ProjectCommands::Timer1_Timer()
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
     m_parts.LstFile->setFocus();
-    m_parts.fileListPage->updateWelcomePicture();
 }
 
 void ProjectCommands::showProjectList(const ProjectList& list)
@@ -118,7 +116,6 @@ void ProjectCommands::CmbName_Change(const QString& text)
 void ProjectCommands::CmbName_Click()
 {
     SelectProject();
-    m_parts.fileListPage->Picture1->hide();
     setProjectTag();
 }
 

@@ -44,8 +44,6 @@ void ProjectPanel::setupControls()
     CmdLineDel = named(new QPushButton(QStringLiteral("選択行の削除"), this), "CmdLineDel");
     CodEncode->setToolTip(QStringLiteral("メニューを置き換え文字に変換します"));
     CmdDecode->setToolTip(QStringLiteral("置き換え文字をメニューに戻します"));
-    // Removing list entries arrives with the file list commands.
-    CmdLineDel->setEnabled(false);
 }
 
 void ProjectPanel::setupLayout()

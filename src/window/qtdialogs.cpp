@@ -1,6 +1,7 @@
 #include "window/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,10 +52,23 @@ bool QtDialogs::askYesNoCancel(const UserMessage& question)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::askHtmlFile(const QString& folder)
+bool QtDialogs::askOkCancel(const UserMessage& question)
 {
-    return QFileDialog::getOpenFileName(parent_, applicationTitle, folder,
-                                        QStringLiteral("(*.html) (*.html)"));
+    QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Ok);
+    setJapaneseButtonTexts(box);
+    return box.exec() == QMessageBox::Ok;
+}
+
+// The dialog gives paths with "/"; the list keeps the platform's separator.
+QStringList QtDialogs::askHtmlFiles(const QString& folder)
+{
+    QStringList paths = QFileDialog::getOpenFileNames(parent_, applicationTitle, folder,
+                                                      QStringLiteral("(*.html) (*.html)"));
+    for (QString& path : paths)
+        path = QDir::toNativeSeparators(path);
+    return paths;
 }
 
 std::optional<QColor> QtDialogs::askColour(const QColor& initial)

@@ -15,7 +15,8 @@ public:
 
     void showMessage(const UserMessage& message) override;
     bool askYesNoCancel(const UserMessage& question) override;
-    QString askHtmlFile(const QString& folder) override;
+    bool askOkCancel(const UserMessage& question) override;
+    QStringList askHtmlFiles(const QString& folder) override;
     std::optional<QColor> askColour(const QColor& initial) override;
 
 private:

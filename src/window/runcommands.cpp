@@ -1,5 +1,7 @@
 #include "window/runcommands.h"
 
+#include "filelist/linkcolour.h"
+#include "filelist/tempcomments.h"
 #include "window/crlftextedit.h"
 #include "window/filelistpage.h"
 #include "window/mainmenu.h"
@@ -9,6 +11,7 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,11 +31,13 @@ RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const Mai
     connectControls(menu);
 }
 
-void RunCommands::connectControls(const MainMenu&)
+void RunCommands::connectControls(const MainMenu& menu)
 {
     ProjectPanel* panel = m_parts.FrmProject;
     connect(panel->CodEncode, &QPushButton::clicked, this, &RunCommands::CodEncode_Click);
     connect(panel->CmdDecode, &QPushButton::clicked, this, &RunCommands::CmdDecode_Click);
+    connect(menu.mpcomment, &QAction::triggered, this, &RunCommands::mpcomment_Click);
+    connect(menu.mcolor, &QAction::triggered, this, &RunCommands::mcolor_Click);
 }
 
 RunSettings RunCommands::runSettings() const
@@ -81,6 +86,37 @@ void RunCommands::CmdDecode_Click()
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     JournalledPages pages = m_project.journalledPages(QStringLiteral("restore"));
     showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+}
+
+// The log is not cleared: the lines follow those of earlier commands.
+void RunCommands::mpcomment_Click()
+{
+    const QStringList paths = m_parts.fileListPage->paths();
+    BusyGuard busy(m_parts.state);
+    RunProgressDialog progress(m_parts.window, QStringLiteral("仮コメント"));
+    const RunResult result =
+        runTemporaryComments(paths, m_parts.state.currentName, progress.callback());
+    if (result.refusal) {
+        m_parts.dialogs.showMessage(*result.refusal);
+        return;
+    }
+    m_parts.appendLog(result.log);
+    if (!paths.isEmpty())
+        m_parts.RTB1->setText(result.lastPageText);
+    m_parts.selectTab(logTab);
+}
+
+// A cancelled dialog keeps the colour in use.
+void RunCommands::mcolor_Click()
+{
+    const QColor initial(m_parts.state.LinkColor.isEmpty() ? QStringLiteral("tomato")
+                                                           : m_parts.state.LinkColor);
+    const std::optional<QColor> chosen = m_parts.dialogs.askColour(initial);
+    if (!chosen)
+        return;
+    const quint32 dialogValue =
+        quint32(chosen->red()) | quint32(chosen->green()) << 8 | quint32(chosen->blue()) << 16;
+    m_parts.state.LinkColor = linkColourFromDialogValue(dialogValue);
 }
 
 void RunCommands::showRunResult(const QStringList& paths, const RunResult& result)

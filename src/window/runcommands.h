@@ -10,7 +10,8 @@ class ProjectCommands;
 struct MainMenu;
 struct WindowParts;
 
-// The commands that rewrite the listed pages: the conversion and restore runs.
+// The commands that rewrite the listed pages: the conversion and restore runs, the
+// temporary comments, and the colour every later highlight is written in.
 class RunCommands : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ private:
 
     void CodEncode_Click();
     void CmdDecode_Click();
+    void mpcomment_Click();
+    void mcolor_Click();
     RunSettings runSettings() const;
     bool refuseRun(const RunSettings& settings);
     void showRunResult(const QStringList& paths, const RunResult& result);

@@ -18,8 +18,10 @@ inline const QString applicationTitle = QStringLiteral("クイレット");
 class WindowDialogs : public StoreDialogs
 {
 public:
-    // The HTML file the user picks, or empty when the dialog is cancelled.
-    virtual QString askHtmlFile(const QString& folder) = 0;
+    // A question with OK and Cancel; true only when the answer is OK.
+    virtual bool askOkCancel(const UserMessage& question) = 0;
+    // The HTML files the user picks (several at once), or none when the dialog is cancelled.
+    virtual QStringList askHtmlFiles(const QString& folder) = 0;
     // The colour the user picks, or nothing when the dialog is cancelled.
     virtual std::optional<QColor> askColour(const QColor& initial) = 0;
 };

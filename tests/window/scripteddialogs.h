@@ -11,7 +11,10 @@ class ScriptedDialogs : public quillet::WindowDialogs
 public:
     QList<quillet::UserMessage> messages;
     QList<quillet::UserMessage> questions;
-    QQueue<bool> answers; // a question without a scripted answer is answered No
+    QQueue<bool> answers;          // a question without a scripted answer is answered No / Cancel
+    QQueue<QStringList> htmlFiles; // picks of the open dialog; none: cancelled
+    QQueue<std::optional<QColor>> colours; // picks of the colour dialog; none: cancelled
+    QStringList htmlFolders;               // the folder each open dialog started in
 
     void showMessage(const quillet::UserMessage& message) override { messages.append(message); }
     bool askYesNoCancel(const quillet::UserMessage& question) override
@@ -19,6 +22,17 @@ public:
         questions.append(question);
         return answers.isEmpty() ? false : answers.dequeue();
     }
-    QString askHtmlFile(const QString&) override { return {}; }
-    std::optional<QColor> askColour(const QColor&) override { return std::nullopt; }
+    bool askOkCancel(const quillet::UserMessage& question) override
+    {
+        return askYesNoCancel(question);
+    }
+    QStringList askHtmlFiles(const QString& folder) override
+    {
+        htmlFolders.append(folder);
+        return htmlFiles.isEmpty() ? QStringList() : htmlFiles.dequeue();
+    }
+    std::optional<QColor> askColour(const QColor&) override
+    {
+        return colours.isEmpty() ? std::nullopt : colours.dequeue();
+    }
 };

@@ -1,0 +1,123 @@
+#include "filelist/candidatesearch.h"
+
+#include "engine/pagefile.h"
+#include "engine/pathnames.h"
+#include "engine/textops.h"
+#include "engine/unhighlight.h"
+
+#include <QDir>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <dirent.h>
+#endif
+
+namespace quillet {
+
+namespace {
+
+const QString errorTitle = QStringLiteral("エラー");
+
+// The system's description of why the folder cannot be listed, or empty when it can.
+QString folderOpenError(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return qt_error_string(errno);
+    ::closedir(dir);
+    return {};
+#else
+    return QDir(folder).isReadable() ? QString() : qt_error_string(-1);
+#endif
+}
+
+QString withoutTrailingSeparator(QString folder)
+{
+    if (folder.size() > 1 && folder.endsWith(nativeSeparator))
+        folder.chop(1);
+    return folder;
+}
+
+} // namespace
+
+bool passesNameTest(const QString& path)
+{
+    return path.endsWith(QLatin1String("html"), Qt::CaseInsensitive);
+}
+
+FolderListing listCandidates(const QString& folder)
+{
+    FolderListing listing;
+    if (folder.isEmpty()) {
+        listing.error = noSearchFolderMessage();
+        return listing;
+    }
+    if (const QString error = folderOpenError(folder); !error.isEmpty()) {
+        listing.error = searchErrorMessage(error);
+        return listing;
+    }
+    const QString base = withoutTrailingSeparator(folder);
+    const QString prefix = base.endsWith(nativeSeparator) ? base : base + nativeSeparator;
+    // Without QDir::Hidden and QDir::System: no hidden files, no devices, sockets or pipes.
+    const QStringList names = QDir(base).entryList(QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        const QString path = prefix + name;
+        if (passesNameTest(path))
+            listing.candidates.append(path);
+    }
+    return listing;
+}
+
+CandidateTest beforeConversionTest(const QString& cleanedMenuText)
+{
+    return [cleanedMenuText](QString& pageText) {
+        pageText = CleanHighlight(pageText);
+        return !pageText.isEmpty() && find(pageText, cleanedMenuText, 1) != 0;
+    };
+}
+
+CandidateTest afterConversionTest(const QString& projectTag)
+{
+    return [projectTag](QString& pageText) {
+        return find(pageText, projectTag, 1) != 0;
+    };
+}
+
+CandidateSearch examineCandidates(const QStringList& candidates, const CandidateTest& test,
+                                  const std::function<void(const QString&)>& found,
+                                  const RunProgress& progress)
+{
+    CandidateSearch search;
+    const qsizetype total = candidates.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        PageRead read = readPage(candidates[i]);
+        if (!read.ok) {
+            search.error =
+                searchErrorMessage(GetFileName(candidates[i]) + QStringLiteral(": ") + read.error);
+            return search;
+        }
+        if (test(read.page.text))
+            found(candidates[i]);
+        search.lastPageText = std::move(read.page.text);
+        ++search.examined;
+        if (progress)
+            progress(i + 1, total);
+    }
+    return search;
+}
+
+UserMessage searchErrorMessage(const QString& description)
+{
+    return {errorTitle, description};
+}
+
+UserMessage noSearchFolderMessage()
+{
+    return {errorTitle,
+            QStringLiteral("候補を探すフォルダがまだ分かりません。プロジェクトを選ぶか、"
+                           "ファイルを一つだけリストに入れてから探して下さい。")};
+}
+
+} // namespace quillet

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/pagerun.h"
+#include "engine/usermessage.h"
+
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+// The candidate searches: the pages of one folder (never its sub-folders) that belong to
+// the project, before or after conversion. Pages are only read.
+namespace quillet {
+
+// A candidate's name ends in "html" in any letter case (so ".shtml" too, ".htm" never).
+bool passesNameTest(const QString& path);
+
+struct FolderListing
+{
+    std::optional<UserMessage> error; // the folder cannot be listed
+    QStringList candidates;           // folder + separator + name, sorted by name
+};
+
+// The files directly in the folder (no sub-folders, no hidden files) that pass the name
+// test, each path built with the name exactly as the folder holds it. The folder may end
+// with a separator or not.
+FolderListing listCandidates(const QString& folder);
+
+// A page's text, which the test may clean, and whether it makes the page a candidate.
+using CandidateTest = std::function<bool(QString& pageText)>;
+
+// Pages whose cleaned text holds the cleaned menu text: what the conversion would convert.
+// An empty menu text makes every non-empty page a candidate.
+CandidateTest beforeConversionTest(const QString& cleanedMenuText);
+
+// Pages holding the project tag: pages in converted form.
+CandidateTest afterConversionTest(const QString& projectTag);
+
+struct CandidateSearch
+{
+    std::optional<UserMessage> error; // a page could not be read; the search stopped there
+    QString lastPageText;             // the last page examined, as the test left it
+    qsizetype examined = 0;           // pages read and tested
+};
+
+// Reads the candidates in order, each once, and reports each that passes the test to
+// found. progress is told pages read of candidates listed.
+CandidateSearch examineCandidates(const QStringList& candidates, const CandidateTest& test,
+                                  const std::function<void(const QString&)>& found,
+                                  const RunProgress& progress = {});
+
+// A failure of a search: the system's description under the title "エラー".
+UserMessage searchErrorMessage(const QString& description);
+
+// The before-conversion search has no folder yet: none loaded and not one listed page.
+UserMessage noSearchFolderMessage();
+
+} // namespace quillet

@@ -1,0 +1,54 @@
+#include "filelist/dropcheck.h"
+
+#include "engine/unhighlight.h"
+
+namespace quillet {
+
+bool CheckProjectNames(ListedPages& pages)
+{
+    std::optional<QString> reference;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const std::optional<QString>& name = pages.at(i).projectName;
+        if (!name)
+            continue;
+        if (!reference)
+            reference = name;
+        else if (*name != *reference)
+            return false;
+    }
+    return true;
+}
+
+QString GetFileProjectName(ListedPages& pages)
+{
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (const std::optional<QString>& name = pages.at(i).projectName)
+            return *name;
+    }
+    return {};
+}
+
+QString GetMenuFromFiles(ListedPages& pages)
+{
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString& block = pages.at(i).menuBlock;
+        if (!block.isEmpty())
+            return CleanHighlight(block);
+    }
+    return {};
+}
+
+UserMessage projectNamesDifferMessage()
+{
+    return {QStringLiteral("プロジェクト名が違います"),
+            QStringLiteral("コメントの中のプロジェクト名が同じでは有りません。")};
+}
+
+UserMessage projectNameMismatchQuestion()
+{
+    return {QStringLiteral("プロジェクト名の不一致"),
+            QStringLiteral("ファイルに書かれたプロジェクト名と表示のファイル名が一致しません。\r\n"
+                           "ファイルに書かれたプロジェクトに変更しますか？")};
+}
+
+} // namespace quillet

@@ -1,0 +1,29 @@
+#include "filelist/pathadmission.h"
+
+namespace quillet {
+
+bool projectFileCanHold(const QString& path, const PageFormat& format)
+{
+    // The project file keeps one path a line.
+    if (path.contains(u'\r') || path.contains(u'\n'))
+        return false;
+    return encodePage(path, format).ok;
+}
+
+PathAdmission admitPaths(const QStringList& paths, const PageFormat& format)
+{
+    PathAdmission admission;
+    for (const QString& path : paths)
+        (projectFileCanHold(path, format) ? admission.admitted : admission.refused).append(path);
+    return admission;
+}
+
+UserMessage refusedPathsMessage(const QStringList& refused)
+{
+    return {QStringLiteral("追加できないファイル"),
+            QStringLiteral("次のファイルはプロジェクトファイルに書けない文字を含むため、"
+                           "リストに追加しませんでした。\r\n") +
+                refused.join(QStringLiteral("\r\n"))};
+}
+
+} // namespace quillet

@@ -1,0 +1,109 @@
+#include "engine/pathnames.h"
+#include "engine/unhighlight.h"
+#include "window/crlftextedit.h"
+#include "window/filelistcommands.h"
+#include "window/filelistpage.h"
+#include "window/runprogressdialog.h"
+#include "window/windowdialogs.h"
+#include "window/windowparts.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QListWidget>
+
+namespace quillet {
+
+namespace {
+
+constexpr int filenameTab = 1;
+constexpr qint64 repaintEveryMs = 100;
+
+// Lets the window paint while a search fills the list; user input waits, so no other
+// command starts meanwhile. Painting after every page would cost more than the search.
+class ListRepainter
+{
+public:
+    ListRepainter() { now(); }
+    void now()
+    {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        m_clock.start();
+    }
+    void nowAndThen()
+    {
+        if (m_clock.elapsed() >= repaintEveryMs)
+            now();
+    }
+
+private:
+    QElapsedTimer m_clock;
+};
+
+} // namespace
+
+void FileListCommands::mhp_Click()
+{
+    if (m_parts.state.busy)
+        return;
+    BusyGuard busy(m_parts.state);
+    WindowState& state = m_parts.state;
+    const QStringList listed = m_parts.fileListPage->paths();
+    if (listed.size() == 1)
+        state.SearchFolder = GetFolderPath(listed.first());
+    if (state.SearchFolder.isEmpty()) {
+        m_parts.dialogs.showMessage(noSearchFolderMessage());
+        return;
+    }
+    const FolderListing listing = listCandidates(state.SearchFolder);
+    if (listing.error) {
+        m_parts.dialogs.showMessage(*listing.error);
+        return;
+    }
+    const QString menuText = CleanHighlight(m_parts.TxtOrg->text());
+    if (menuText != m_parts.TxtOrg->text())
+        m_parts.TxtOrg->setText(menuText);
+    refillWithCandidates(listing.candidates, beforeConversionTest(m_parts.TxtOrg->text()));
+}
+
+void FileListCommands::mhr_Click()
+{
+    if (m_parts.state.busy || m_parts.LstFile->count() == 0)
+        return;
+    BusyGuard busy(m_parts.state);
+    WindowState& state = m_parts.state;
+    state.SearchFolder = GetFolderPath(m_parts.LstFile->item(0)->text());
+    const FolderListing listing = listCandidates(state.SearchFolder);
+    if (listing.error) {
+        m_parts.dialogs.showMessage(*listing.error);
+        return;
+    }
+    const QString tag = QStringLiteral("<!--") + state.currentName + QStringLiteral("-->");
+    refillWithCandidates(listing.candidates, afterConversionTest(tag));
+}
+
+// The list's old entries go even when nothing is found; on a failure the list keeps the
+// candidates found so far.
+void FileListCommands::refillWithCandidates(const QStringList& candidates,
+                                            const CandidateTest& test)
+{
+    m_parts.fileListPage->clear();
+    ListRepainter repainter;
+    RunProgressDialog progress(m_parts.window, QStringLiteral("候補探し"));
+    const CandidateSearch search = examineCandidates(
+        candidates, test,
+        [&](const QString& path) {
+            m_parts.fileListPage->addPath(path);
+            repainter.nowAndThen();
+        },
+        progress.callback());
+    // The source view shows the last page examined, as the work buffer did.
+    if (search.examined > 0)
+        m_parts.RTB1->setText(search.lastPageText);
+    if (search.error) {
+        m_parts.dialogs.showMessage(*search.error);
+        return;
+    }
+    m_parts.selectTab(filenameTab);
+}
+
+} // namespace quillet
