@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -102,6 +104,48 @@ void WindowDriver::clickFileListEntry(int row)
     QListWidget* list = fileList();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(row)).center());
+}
+
+void WindowDriver::doubleClickFileListEntry(int row)
+{
+    QListWidget* list = fileList();
+    const QPoint centre = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+void WindowDriver::controlClickFileListEntries(const QList<int>& rows)
+{
+    QListWidget* list = fileList();
+    for (const int row : rows)
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          list->visualItemRect(list->item(row)).center());
+}
+
+void WindowDriver::rightClickFileList(const QPoint& pos)
+{
+    QTest::mousePress(fileList()->viewport(), Qt::RightButton, {}, pos);
+    QTest::mouseRelease(fileList()->viewport(), Qt::RightButton, {}, pos);
+}
+
+void WindowDriver::dropOnFileList(const QList<QUrl>& urls)
+{
+    QWidget* target = fileList()->viewport();
+    const QPointF centre = QRectF(target->rect()).center();
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(centre.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+void WindowDriver::dropFilesOnFileList(const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    dropOnFileList(urls);
 }
 
 QStringList WindowDriver::fileListEntries() const

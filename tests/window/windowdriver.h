@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QUrl>
 #include <memory>
 
 // Drives the main window the way a user does: clicks, typing and menu commands, finding
@@ -43,6 +44,12 @@ public:
     void choose(const char* menuItemName);
     void clickTab(int n);
     void clickFileListEntry(int row);
+    void doubleClickFileListEntry(int row);
+    void controlClickFileListEntries(const QList<int>& rows);
+    void rightClickFileList(const QPoint& pos);
+    // Drops the local files (or other URLs) on the file list as the desktop does.
+    void dropOnFileList(const QList<QUrl>& urls);
+    void dropFilesOnFileList(const QStringList& paths);
 
     QStringList fileListEntries() const;
     QStringList logLines() const;
