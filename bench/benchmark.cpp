@@ -2,6 +2,7 @@
 
 #include "benchsite.h"
 #include "enginephase.h"
+#include "filelistphase.h"
 #include "sedphase.h"
 
 #include <QDir>
@@ -122,6 +123,77 @@ void printMemory(int pages, const char* phase, const EngineFigures& figures)
                 megabytes(figures.logKb), megabytes(growth - figures.logKb));
 }
 
+FileListFigures fileListOrDie(const QString& phase, const QString& list, const QString& argument,
+                              qsizetype expected)
+{
+    settleDisk();
+    const FileListFigures figures = runFileListPhase(phase, list, argument);
+    if (!figures.ok)
+        qFatal("%s", qPrintable(figures.error));
+    if (figures.found != expected)
+        qFatal("file list %s found %lld pages of %lld", qPrintable(phase),
+               static_cast<long long>(figures.found), static_cast<long long>(expected));
+    return figures;
+}
+
+QStringList foldersOf(const QStringList& paths)
+{
+    QStringList folders;
+    for (const QString& path : paths)
+        folders.append(QFileInfo(path).path());
+    folders.removeDuplicates();
+    return folders;
+}
+
+void printBeside(const char* what, const std::vector<double>& seconds, double conversion)
+{
+    std::printf("%-32s %8.3f s   %5.2f x the conversion run\n", what, median(seconds),
+                median(seconds) / conversion);
+}
+
+// A drop of one page onto the list of all pages, and both candidate searches over the
+// pages' folders, each beside a conversion run over the same pages in the same round.
+// Every page is read at most once per command, so each should stay below 1.5 times the
+// conversion, which also writes every page.
+void runFileListRounds(const BenchmarkConfig& config, const QTemporaryDir& work,
+                       const QStringList& enginePaths, const QString& list, const QString& menu)
+{
+    const QString dropped = work.filePath(QStringLiteral("drop/index.html"));
+    QDir().mkpath(QFileInfo(dropped).path());
+    QFile page(dropped);
+    if (!page.open(QIODevice::WriteOnly) || page.write(pageBytes(0)) < 0)
+        qFatal("cannot write %s", qPrintable(dropped));
+    page.close();
+    const QString folders =
+        writeText(work.filePath(QStringLiteral("folders.txt")), foldersOf(enginePaths).join(u'\n'));
+    const qsizetype pages = enginePaths.size();
+
+    std::vector<double> drop;
+    std::vector<double> before;
+    std::vector<double> after;
+    std::vector<double> convert;
+    const int rounds = std::min(config.repetitions, 3);
+    for (int r = 1; r <= rounds; ++r) {
+        drop.push_back(fileListOrDie(QStringLiteral("drop"), list, dropped, 1).seconds);
+        before.push_back(fileListOrDie(QStringLiteral("before"), folders, menu, pages).seconds);
+        convert.push_back(engineOrDie(QStringLiteral("convert"), list, menu, pages).seconds);
+        after.push_back(fileListOrDie(QStringLiteral("after"), folders, siteTag, pages).seconds);
+        engineOrDie(QStringLiteral("restore"), list, menu, pages);
+        std::printf("File list round %d: drop %.2f s, before-conversion search %.2f s, "
+                    "conversion %.2f s, after-conversion search %.2f s\n",
+                    r, drop.back(), before.back(), convert.back(), after.back());
+        std::fflush(stdout);
+    }
+    const double conversion = median(convert);
+    std::printf("\nFile list commands, medians over %d rounds, %lld pages in %lld folders:\n",
+                rounds, static_cast<long long>(pages),
+                static_cast<long long>(foldersOf(enginePaths).size()));
+    std::printf("%-32s %8.3f s\n", "conversion run", conversion);
+    printBeside("drop of one page onto the list", drop, conversion);
+    printBeside("before-conversion search", before, conversion);
+    printBeside("after-conversion search", after, conversion);
+}
+
 } // namespace
 
 int runBenchmark(const BenchmarkConfig& config)
@@ -148,6 +220,10 @@ int runBenchmark(const BenchmarkConfig& config)
         writeText(work.filePath(QStringLiteral("pages.txt")), enginePaths.join(u'\n'));
     const QString smallList = writeText(work.filePath(QStringLiteral("small.txt")),
                                         enginePaths.mid(0, config.smallPages).join(u'\n'));
+    if (config.fileListOnly) {
+        runFileListRounds(config, work, enginePaths, list, menu);
+        return 0;
+    }
     const SedScripts scripts = writeSedScripts(work.path(), plainMenu(), siteTag);
 
     Timings convert;
@@ -202,7 +278,9 @@ int runBenchmark(const BenchmarkConfig& config)
     printMemory(config.smallPages, "restore", smallRestore);
     printMemory(config.pages, "convert", lastConvert);
     printMemory(config.pages, "restore", lastRestore);
-    std::printf("  largest page %.1f KB\n", size.largestPage / 1024.0);
+    std::printf("  largest page %.1f KB\n\n", size.largestPage / 1024.0);
+
+    runFileListRounds(config, work, enginePaths, list, menu);
     return notOriginal == 0 ? 0 : 1;
 }
 

@@ -9,9 +9,10 @@ struct BenchmarkConfig
     int pages = 10000;
     int smallPages = 2500; // a second, smaller run shows whether peak memory grows with pages
     int repetitions = 5;
-    QString folder;         // where the temporary site goes; the system's temp folder if empty
-    QString noFsyncLibrary; // LD_PRELOAD library that turns fsync into nothing, if built
-    bool keep = false;      // leave the pages, lists and scripts behind (for profiling)
+    QString folder;            // where the temporary site goes; the system's temp folder if empty
+    QString noFsyncLibrary;    // LD_PRELOAD library that turns fsync into nothing, if built
+    bool keep = false;         // leave the pages, lists and scripts behind (for profiling)
+    bool fileListOnly = false; // only the file list commands beside the conversion run
 };
 
 int runBenchmark(const BenchmarkConfig& config);

@@ -1,5 +1,6 @@
 #include "benchmark.h"
 #include "enginephase.h"
+#include "filelistphase.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,6 +13,8 @@ int main(int argc, char** argv)
     const QStringList arguments = app.arguments();
     if (arguments.value(1) == QStringLiteral("--engine-phase"))
         return enginePhaseMain(arguments.mid(2));
+    if (arguments.value(1) == QStringLiteral("--filelist-phase"))
+        return fileListPhaseMain(arguments.mid(2));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -29,7 +32,10 @@ int main(int argc, char** argv)
                                     QStringLiteral("path"));
     const QCommandLineOption keep(QStringLiteral("keep"),
                                   QStringLiteral("Keep the generated pages (for profiling)."));
-    parser.addOptions({pages, small, rounds, folder, keep});
+    const QCommandLineOption fileListOnly(
+        QStringLiteral("filelist-only"),
+        QStringLiteral("Only the file list commands beside the conversion run."));
+    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly});
     parser.process(app);
 
     BenchmarkConfig config;
@@ -38,6 +44,7 @@ int main(int argc, char** argv)
     config.repetitions = std::max(1, parser.value(rounds).toInt());
     config.folder = parser.value(folder);
     config.keep = parser.isSet(keep);
+    config.fileListOnly = parser.isSet(fileListOnly);
 #ifdef QUILLET_BENCH_NOFSYNC
     config.noFsyncLibrary = QStringLiteral(QUILLET_BENCH_NOFSYNC);
 #endif

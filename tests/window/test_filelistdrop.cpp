@@ -3,6 +3,7 @@
 #include "windowdriver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +28,7 @@ private slots:
     void aDroppedFolderAddsItsPages();
     void anUnreadableFileIsLoggedAndPassedOver();
     void otherUrlsAreIgnored();
+    void aNewProjectFromDroppedPages();
 
 private:
     QString path(const QString& name) const
@@ -185,6 +187,24 @@ void TestFileListDrop::otherUrlsAreIgnored()
     WindowDriver driver(projectFile());
     driver.dropOnFileList({QUrl(u"https://example.com/a.html"_s), QUrl::fromLocalFile(a)});
     QCOMPARE(driver.fileListEntries(), QStringList{a});
+}
+
+// From an empty window to converted pages, with no project file written by hand.
+void TestFileListDrop::aNewProjectFromDroppedPages()
+{
+    const QString a = writePage(u"a.html"_s, {});
+    const QString b = writePage(u"b.html"_s, {});
+    WindowDriver driver(projectFile());
+    driver.dropFilesOnFileList({b, a});
+    driver.typeProjectName(u"site"_s);
+    driver.choose("mpsave");
+    QVERIFY(QFile::exists(projectFile()));
+
+    driver.click("CodEncode");
+
+    QCOMPARE(driver.logLines(), (QStringList{u"ログです"_s, u"a.htmlの変換を行ないました。"_s,
+                                             u"b.htmlの変換を行ないました。"_s}));
+    QVERIFY(readText(a).contains(u"<!--site-->"_s));
 }
 
 QTEST_MAIN(TestFileListDrop)
