@@ -56,6 +56,8 @@ void TestDropCheck::readsTheProjectName_data()
     QTest::addColumn<std::optional<QString>>("name");
     QTest::newRow("capitals lowered")
         << u"a<!--ProjectSite-->b"_s << std::optional(u"projectsite"_s);
+    QTest::newRow("other letters lowered too")
+        << u"<!--PROJECTÄ-->"_s << std::optional(u"projectä"_s);
     QTest::newRow("blank kept") << u"<!--project a-->"_s << std::optional(u"project a"_s);
     QTest::newRow("first tag counts")
         << u"<!--projectb--><!--projecta-->"_s << std::optional(u"projectb"_s);
