@@ -1,5 +1,7 @@
 #include "engine/pathnames.h"
 #include "engine/unhighlight.h"
+#include "filelist/pathadmission.h"
+#include "project/projectstore.h"
 #include "window/crlftextedit.h"
 #include "window/filelistcommands.h"
 #include "window/filelistpage.h"
@@ -89,9 +91,14 @@ void FileListCommands::refillWithCandidates(const QStringList& candidates,
     m_parts.fileListPage->clear();
     ListRepainter repainter;
     RunProgressDialog progress(m_parts.window, QStringLiteral("候補探し"));
+    QStringList refused;
     const CandidateSearch search = examineCandidates(
         candidates, test,
         [&](const QString& path) {
+            if (!projectFileCanHold(path, m_parts.store.format())) {
+                refused.append(path);
+                return;
+            }
             m_parts.fileListPage->addPath(path);
             repainter.nowAndThen();
         },
@@ -99,6 +106,8 @@ void FileListCommands::refillWithCandidates(const QStringList& candidates,
     // The source view shows the last page examined, as the work buffer did.
     if (search.examined > 0)
         m_parts.RTB1->setText(search.lastPageText);
+    if (!refused.isEmpty())
+        m_parts.dialogs.showMessage(refusedPathsMessage(refused));
     if (search.error) {
         m_parts.dialogs.showMessage(*search.error);
         return;

@@ -20,6 +20,7 @@ private slots:
     void twoListedFilesSearchTheLoadedProjectsFolder();
     void noKnownFolderChangesNothing();
     void aFolderThatCannotBeListedIsReported();
+    void aCandidateTheProjectFileCannotHoldIsRefused();
     void afterConversionFindsTheProjectTag_data();
     void afterConversionFindsTheProjectTag();
 
@@ -121,6 +122,20 @@ void TestCandidateSearches::aFolderThatCannotBeListedIsReported()
     QCOMPARE(driver.dialogs.messages[0].title, u"エラー"_s);
     QCOMPARE(driver.dialogs.messages[0].text, qt_error_string(ENOENT));
     QCOMPARE(driver.fileListEntries(), QStringList{missing});
+}
+
+void TestCandidateSearches::aCandidateTheProjectFileCannotHoldIsRefused()
+{
+    writeText(path(u"a.html"_s), u"<!--site-->"_s);
+    writeText(path(u"b\nc.html"_s), u"<!--site-->"_s);
+    WindowDriver driver(projectFile());
+    driver.dialogs.htmlFiles.enqueue({path(u"a.html"_s)});
+    driver.choose("mSelectHtmlFile");
+    driver.typeProjectName(u"site"_s);
+    driver.choose("mhr");
+    QCOMPARE(driver.fileListEntries(), QStringList{path(u"a.html"_s)});
+    QCOMPARE(driver.dialogs.messages.size(), 1);
+    QVERIFY(driver.dialogs.messages[0].text.endsWith(path(u"b\nc.html"_s)));
 }
 
 void TestCandidateSearches::afterConversionFindsTheProjectTag_data()
