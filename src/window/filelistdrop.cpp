@@ -1,3 +1,4 @@
+#include "engine/runs.h"
 #include "filelist/dropcheck.h"
 #include "filelist/dropintake.h"
 #include "filelist/pathadmission.h"
@@ -80,7 +81,7 @@ bool FileListCommands::takeFoundProjectName(const QString& found)
 void FileListCommands::setCurrentName(const QString& name)
 {
     m_parts.FrmProject->CmbName->setEditText(name);
-    m_parts.FrmProject->TxtTag->setText(QStringLiteral("<!--") + name + QStringLiteral("-->"));
+    m_parts.FrmProject->TxtTag->setText(projectTag(name));
 }
 
 } // namespace quillet

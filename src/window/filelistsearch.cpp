@@ -1,4 +1,5 @@
 #include "engine/pathnames.h"
+#include "engine/runs.h"
 #include "engine/unhighlight.h"
 #include "filelist/pathadmission.h"
 #include "project/projectstore.h"
@@ -79,8 +80,7 @@ void FileListCommands::mhr_Click()
         m_parts.dialogs.showMessage(*listing.error);
         return;
     }
-    const QString tag = QStringLiteral("<!--") + state.currentName + QStringLiteral("-->");
-    refillWithCandidates(listing.candidates, afterConversionTest(tag));
+    refillWithCandidates(listing.candidates, afterConversionTest(projectTag(state.currentName)));
 }
 
 // The list's old entries go even when nothing is found; on a failure the list keeps the

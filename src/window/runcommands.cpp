@@ -94,8 +94,9 @@ void RunCommands::mpcomment_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("仮コメント"));
+    JournalledPages pages = m_project.journalledPages(QStringLiteral("comments"));
     const RunResult result =
-        runTemporaryComments(paths, m_parts.state.currentName, progress.callback());
+        runTemporaryComments(paths, m_parts.state.currentName, pages, progress.callback());
     if (result.refusal) {
         m_parts.dialogs.showMessage(*result.refusal);
         return;
