@@ -26,6 +26,7 @@ private slots:
     void clearingShowsTheWelcomePicture();
     void aClickChoosesThePreviewedFile();
     void aDoubleClickShowsTheWebTab();
+    void listsLongerThan32767EntriesWork();
 
 private:
     QString path(const QString& name) const
@@ -156,6 +157,24 @@ void TestFileListCommands::aDoubleClickShowsTheWebTab()
     driver->doubleClickFileListEntry(2);
     QCOMPARE(driver->tabs()->currentIndex(), 3);
     QCOMPARE(driver->control<QComboBox>("Combo1")->currentText(), path(u"c.html"_s));
+}
+
+void TestFileListCommands::listsLongerThan32767EntriesWork()
+{
+    QStringList paths;
+    for (int i = 0; i < 40000; ++i)
+        paths.append(u"/site/p%1.html"_s.arg(i, 5, 10, QChar(u'0')));
+    writeText(projectFile(), projectFileText({{u"site"_s, paths, siteMenu()}}, u"site"_s));
+    WindowDriver driver(projectFile());
+    QCOMPARE(driver.fileList()->count(), 40000);
+
+    driver.dialogs.htmlFiles.enqueue({u"/site/p39999a.html"_s});
+    driver.choose("mSelectHtmlFile");
+    QCOMPARE(driver.fileList()->item(40000)->text(), u"/site/p39999a.html"_s);
+    driver.fileList()->item(39999)->setSelected(true);
+    driver.click("CmdLineDel");
+    QCOMPARE(driver.fileList()->count(), 40000);
+    QCOMPARE(driver.fileList()->item(39999)->text(), u"/site/p39999a.html"_s);
 }
 
 QTEST_MAIN(TestFileListCommands)
