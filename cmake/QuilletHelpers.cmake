@@ -22,7 +22,8 @@ function(quillet_add_library name)
 endfunction()
 
 # One test executable per unit: quillet_add_test(name SOURCES ... LIBS ...)
-# Every test runs on the offscreen platform so GUI tests need no display.
+# Every test runs on the offscreen platform so GUI tests need no display; the web view's
+# browser refuses to start as root (as CI runs) with its sandbox on.
 function(quillet_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -30,5 +31,5 @@ function(quillet_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     quillet_target_defaults(${name})
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1" TIMEOUT 300)
 endfunction()

@@ -26,6 +26,7 @@ QString CrLfTextEdit::text() const
 void CrLfTextEdit::setText(const QString& crlfText)
 {
     setPlainText(fromCrLf(crlfText));
+    emit textReplaced();
 }
 
 QString CrLfTextEdit::selectedText() const

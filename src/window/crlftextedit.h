@@ -14,7 +14,12 @@ public:
 
     QString text() const;
     void setText(const QString& crlfText);
+    void clear() { setText(QString()); }
     QString selectedText() const;
+
+signals:
+    // The whole text was set from code (never by typing).
+    void textReplaced();
 };
 
 // Lowers "<A" and "</A" in the box where they stand, so the caret and the undo history

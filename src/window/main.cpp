@@ -8,6 +8,8 @@
 
 int main(int argc, char* argv[])
 {
+    // The web view shares its graphics context with the window; set before the application.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
     // Ties the window to its desktop entry, so that the desktop shows the entry's name and icon.

@@ -1,10 +1,12 @@
 #include "window/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
 
 namespace quillet {
 
@@ -77,6 +79,11 @@ std::optional<QColor> QtDialogs::askColour(const QColor& initial)
     if (!colour.isValid())
         return std::nullopt;
     return colour;
+}
+
+bool QtDialogs::openInViewer(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace quillet

@@ -18,6 +18,7 @@ public:
     bool askOkCancel(const UserMessage& question) override;
     QStringList askHtmlFiles(const QString& folder) override;
     std::optional<QColor> askColour(const QColor& initial) override;
+    bool openInViewer(const QString& path) override;
 
 private:
     QWidget* parent_;

@@ -24,6 +24,8 @@ public:
     virtual QStringList askHtmlFiles(const QString& folder) = 0;
     // The colour the user picks, or nothing when the dialog is cancelled.
     virtual std::optional<QColor> askColour(const QColor& initial) = 0;
+    // Opens the file in the desktop's default viewer; false when no viewer could start.
+    virtual bool openInViewer(const QString& path) = 0;
 };
 
 } // namespace quillet

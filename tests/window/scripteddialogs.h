@@ -15,6 +15,8 @@ public:
     QQueue<QStringList> htmlFiles; // picks of the open dialog; none: cancelled
     QQueue<std::optional<QColor>> colours; // picks of the colour dialog; none: cancelled
     QStringList htmlFolders;               // the folder each open dialog started in
+    QStringList viewed;                    // files opened in the desktop's viewer
+    bool viewerStarts = true;
 
     void showMessage(const quillet::UserMessage& message) override { messages.append(message); }
     bool askYesNoCancel(const quillet::UserMessage& question) override
@@ -34,5 +36,10 @@ public:
     std::optional<QColor> askColour(const QColor&) override
     {
         return colours.isEmpty() ? std::nullopt : colours.dequeue();
+    }
+    bool openInViewer(const QString& path) override
+    {
+        viewed.append(path);
+        return viewerStarts;
     }
 };

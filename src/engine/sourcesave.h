@@ -1,0 +1,50 @@
+#pragma once
+
+#include "engine/pagefile.h"
+#include "engine/usermessage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// Saving the edited source view back to the file it shows. The view is also the runs'
+// work buffer, so its text is written only over the file it was loaded from, and a file
+// changed on disk since is replaced only when the user agrees.
+namespace quillet {
+
+// The file the view's text was loaded from, as its bytes were then.
+struct SourceOrigin
+{
+    QString path;
+    PageFormat format;
+    QByteArray digest;
+};
+
+SourceOrigin sourceOrigin(const QString& path, const Page& page);
+
+// Why the view's text may not be written to path, or nothing when it may.
+std::optional<QString> refuseSourceSave(const std::optional<SourceOrigin>& origin,
+                                        const QString& path);
+
+// Whether the file no longer holds the bytes the view was loaded from (gone counts too).
+bool changedOnDisk(const SourceOrigin& origin);
+
+// The format to write in: the file's own, a new file's Shift_JIS with CR LF, or, for a
+// file that no longer reads, the format the view was loaded with.
+PageFormat saveFormat(const SourceOrigin& origin);
+
+struct SourceSave
+{
+    PageWrite write;
+    SourceOrigin origin; // the written file, when write.ok
+};
+
+SourceSave saveSource(const SourceOrigin& origin, const QString& text);
+
+// The box shown when a save fails: the description, then the fixed line.
+UserMessage sourceSaveFailure(const QString& description);
+
+// The OK/Cancel question before replacing a file changed since the view loaded it.
+UserMessage sourceChangedQuestion(const QString& path);
+
+} // namespace quillet

@@ -1,0 +1,113 @@
+#include "window/frmabout.h"
+
+#include "appversion.h"
+#include "window/windowdialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillet {
+
+namespace {
+
+// 5865 by 3630 twips at 15 twips a pixel.
+constexpr QSize clientSize(391, 242);
+
+const QString webAddress = QStringLiteral("https://quillet.example.org/");
+
+QLabel* newLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QString noticeLines()
+{
+    return QStringLiteral("Copyright (C) 2026 クイレットの開発者\n"
+                          "フリーソフトウェアです。GNU GPL バージョン 3 以降の条件で\n"
+                          "再配布・改変できます。保証は一切ありません。");
+}
+
+} // namespace
+
+frmAbout::frmAbout(WindowDialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 クイレット"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setupLabels();
+    setupButtons();
+    setupLayout();
+    setFixedSize(clientSize);
+}
+
+void frmAbout::setupLabels()
+{
+    lblTitle = newLabel("lblTitle", QStringLiteral("クイレット"), this);
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblVersion =
+        newLabel("lblVersion", QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QLatin1String(appVersion), this);
+    lblDescription =
+        newLabel("lblDescription", QStringLiteral("\u3000\u3000  HTML テキストエディター  "), this);
+    lblDisclaimer = newLabel("lblDisclaimer", noticeLines(), this);
+    Text1 = new QLineEdit(webAddress, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Label1 = newLabel("Label1", webAddress, this);
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+void frmAbout::setupButtons()
+{
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
+    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+}
+
+void frmAbout::setupLayout()
+{
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblTitle);
+    text->addWidget(lblVersion);
+    text->addWidget(lblDescription);
+    text->addStretch(1);
+    text->addWidget(lblDisclaimer);
+    text->addWidget(Text1);
+    text->addWidget(Label1);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOK);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdSysInfo);
+
+    auto* outer = new QHBoxLayout(this);
+    outer->addLayout(text, 1);
+    outer->addLayout(buttons);
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
+
+// This platform has neither the registry that names the tool nor the tool itself.
+void frmAbout::StartSysInfo()
+{
+    m_dialogs.showMessage({QString(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません")});
+}
+
+} // namespace quillet
