@@ -7,6 +7,7 @@
 #include "window/filelistcommands.h"
 #include "window/filelistpage.h"
 #include "window/runprogressdialog.h"
+#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 

@@ -6,12 +6,16 @@
 #include "window/filelistcommands.h"
 #include "window/filelistpage.h"
 #include "window/filelistwidget.h"
+#include "window/helpcommands.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
 #include "window/projectcommands.h"
 #include "window/projectpanel.h"
 #include "window/runcommands.h"
+#include "window/sourcecommands.h"
+#include "window/sourcetextview.h"
+#include "window/webpageview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
@@ -90,15 +94,14 @@ void FomMain::setupControls()
 
     TxtOrg = new CrLfTextEdit(this);
     TxtOrg->setObjectName(QStringLiteral("TxtOrg"));
-    RTB1 = new CrLfTextEdit(this);
+    RTB1 = new SourceTextView(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
 
     LstLog = new QListWidget(this);
     LstLog->setObjectName(QStringLiteral("LstLog"));
     LstLog->addItem(initialLogLine);
 
-    // The rendered page arrives with the preview; until then the page stays empty.
-    WB2 = new QWidget(this);
+    WB2 = new WebPageView(this);
     WB2->setObjectName(QStringLiteral("WB2"));
 }
 
@@ -158,10 +161,13 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .TxtOrg = TxtOrg,
                                   .RTB1 = RTB1,
                                   .LstLog = LstLog,
+                                  .WB2 = WB2,
                                   .selectTab = [this](int n) {
                                       selectTab(n);
                                   }});
     m_preview = new PreviewCommands(*m_parts, this);
+    m_source = new SourceCommands(*m_parts, this);
+    m_help = new HelpCommands(dialogs, this, m_menu);
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
     m_fileList = new FileListCommands(*m_parts, m_menu, this);

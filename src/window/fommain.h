@@ -16,12 +16,16 @@ namespace quillet {
 class CrLfTextEdit;
 class FileListCommands;
 class FileListPage;
+class HelpCommands;
 class PageFrame;
 class PreviewCommands;
 class PreviewToolbar;
 class ProjectCommands;
 class ProjectPanel;
 class RunCommands;
+class SourceCommands;
+class SourceTextView;
+class WebPageView;
 class WindowDialogs;
 struct WindowParts;
 
@@ -58,6 +62,8 @@ private:
     RunCommands* m_runs = nullptr;
     FileListCommands* m_fileList = nullptr;
     PreviewCommands* m_preview = nullptr;
+    SourceCommands* m_source = nullptr;
+    HelpCommands* m_help = nullptr;
 
     QTabBar* TabStrip1 = nullptr;
     ProjectPanel* FrmProject = nullptr;
@@ -65,9 +71,9 @@ private:
     FileListPage* m_fileListPage = nullptr;
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
-    CrLfTextEdit* RTB1 = nullptr;
+    SourceTextView* RTB1 = nullptr;
     QListWidget* LstLog = nullptr;
-    QWidget* WB2 = nullptr;
+    WebPageView* WB2 = nullptr;
     QList<PageFrame*> Frm;
 };
 

@@ -64,13 +64,6 @@ void setupFileListPopup(QWidget& owner, MainMenu& m)
     m.mclr = addItem(*m.mHtml1, "mclr", QStringLiteral("リストのクリア(&C)"));
 }
 
-// Commands that arrive with later work stay visible but cannot be chosen yet.
-void disableLaterItems(const MainMenu& m)
-{
-    for (QAction* item : {m.mmhelp, m.mmv})
-        item->setEnabled(false);
-}
-
 } // namespace
 
 MainMenu setupMainMenu(QMenuBar& bar, QWidget& owner)
@@ -80,7 +73,6 @@ MainMenu setupMainMenu(QMenuBar& bar, QWidget& owner)
     setupFileMenus(bar, m);
     setupOptionAndHelpMenus(bar, m);
     setupFileListPopup(owner, m);
-    disableLaterItems(m);
     return m;
 }
 

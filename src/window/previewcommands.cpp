@@ -1,8 +1,9 @@
 #include "window/previewcommands.h"
 
 #include "engine/pagefile.h"
-#include "window/crlftextedit.h"
 #include "window/previewtoolbar.h"
+#include "window/sourcetextview.h"
+#include "window/webpageview.h"
 #include "window/windowparts.h"
 
 #include <QComboBox>
@@ -19,8 +20,9 @@ PreviewCommands::PreviewCommands(WindowParts& parts, QObject* parent)
 void PreviewCommands::connectControls()
 {
     QComboBox* chooser = m_parts.FrmHtml->Combo1;
-    connect(chooser, &QComboBox::editTextChanged, this, &PreviewCommands::ShowPreview);
-    connect(chooser, &QComboBox::activated, this, &PreviewCommands::ShowPreview);
+    connect(chooser, &QComboBox::editTextChanged, this, &PreviewCommands::Combo1_Change);
+    connect(chooser, &QComboBox::activated, this, &PreviewCommands::Combo1_Click);
+    connect(m_parts.RTB1, &SourceTextView::filesDropped, this, &PreviewCommands::RTB1_OLEDragDrop);
 }
 
 // The chooser lists the file list as it is now and names the first selected file, or
@@ -42,15 +44,44 @@ void PreviewCommands::FillPreviewList()
     }
 }
 
-// A file that cannot be read leaves the source view as it was, without a word.
+// Both views follow the chooser at once, shown or not. A file that cannot be read
+// leaves both as they were, without a word.
 void PreviewCommands::ShowPreview()
 {
     const QString path = m_parts.FrmHtml->Combo1->currentText();
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty()) {
+        const PageRead read = readPage(path);
+        if (!read.ok)
+            return;
+        m_parts.RTB1->showFile(path, read.page);
+    }
+    m_parts.WB2->showFile(path);
+}
+
+void PreviewCommands::Combo1_Change()
+{
+    ShowPreview();
+}
+
+void PreviewCommands::Combo1_Click()
+{
+    ShowPreview();
+}
+
+// Only the first dropped file is shown; one that cannot be read changes nothing.
+void PreviewCommands::RTB1_OLEDragDrop(const QStringList& paths)
+{
+    const QString path = paths.first();
     const PageRead read = readPage(path);
-    if (read.ok)
-        m_parts.RTB1->setText(read.page.text);
+    if (!read.ok)
+        return;
+    m_parts.RTB1->showFile(path, read.page);
+    QComboBox* chooser = m_parts.FrmHtml->Combo1;
+    // Naming the file the chooser already names is no change, yet the page may be new.
+    if (chooser->currentText() == path)
+        ShowPreview();
+    else
+        chooser->setEditText(path);
 }
 
 } // namespace quillet

@@ -18,6 +18,9 @@ public:
 
 private:
     void connectControls();
+    void Combo1_Change();
+    void Combo1_Click();
+    void RTB1_OLEDragDrop(const QStringList& paths);
 
     WindowParts& m_parts;
 };

@@ -21,8 +21,6 @@ PreviewToolbar::PreviewToolbar(QWidget* parent) : QFrame(parent)
     CmdComInsert->setObjectName(QStringLiteral("CmdComInsert"));
     CmdFileSave = new QPushButton(QStringLiteral("保存"), this);
     CmdFileSave->setObjectName(QStringLiteral("CmdFileSave"));
-    // Saving the edited source arrives with the preview commands.
-    CmdFileSave->setEnabled(false);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);

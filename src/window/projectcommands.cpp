@@ -7,6 +7,7 @@
 #include "window/mainmenu.h"
 #include "window/previewtoolbar.h"
 #include "window/projectpanel.h"
+#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 

@@ -8,6 +8,7 @@
 #include "window/projectcommands.h"
 #include "window/projectpanel.h"
 #include "window/runprogressdialog.h"
+#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 

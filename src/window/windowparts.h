@@ -11,6 +11,8 @@ class QWidget;
 namespace quillet {
 
 class CrLfTextEdit;
+class SourceTextView;
+class WebPageView;
 class FileListPage;
 class PreviewToolbar;
 class ProjectPanel;
@@ -30,8 +32,9 @@ struct WindowParts
     FileListPage* fileListPage = nullptr;
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
-    CrLfTextEdit* RTB1 = nullptr;
+    SourceTextView* RTB1 = nullptr;
     QListWidget* LstLog = nullptr;
+    WebPageView* WB2 = nullptr;
     std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
 
     void appendLog(const QStringList& lines) const;

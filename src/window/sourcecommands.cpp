@@ -1,0 +1,62 @@
+#include "window/sourcecommands.h"
+
+#include "engine/anchorcase.h"
+#include "engine/sourcesave.h"
+#include "window/previewtoolbar.h"
+#include "window/sourcetextview.h"
+#include "window/windowdialogs.h"
+#include "window/windowparts.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace quillet {
+
+namespace {
+
+constexpr int menuTab = 2;
+
+} // namespace
+
+SourceCommands::SourceCommands(WindowParts& parts, QObject* parent)
+    : QObject(parent), m_parts(parts)
+{
+    connect(m_parts.FrmHtml->CmdComInsert, &QPushButton::clicked, this,
+            &SourceCommands::CmdComInsert_Click);
+    connect(m_parts.FrmHtml->CmdFileSave, &QPushButton::clicked, this,
+            &SourceCommands::CmdFileSave_Click);
+}
+
+void SourceCommands::CmdComInsert_Click()
+{
+    const QString selected = m_parts.RTB1->selectedText();
+    if (selected.isEmpty()) {
+        m_parts.dialogs.showMessage({QStringLiteral("選択エラー"),
+                                     QStringLiteral("目次文字に設定する文字列を選択して下さい。")});
+        return;
+    }
+    m_parts.TxtOrg->setText(applyAnchorCaseRule(selected));
+    m_parts.selectTab(menuTab);
+}
+
+// The view is also the runs' work buffer: its text goes only to the file it was loaded
+// from, and over a file changed since only when the user agrees.
+void SourceCommands::CmdFileSave_Click()
+{
+    const QString path = m_parts.FrmHtml->Combo1->currentText();
+    const std::optional<SourceOrigin>& origin = m_parts.RTB1->origin();
+    if (const std::optional<QString> refusal = refuseSourceSave(origin, path)) {
+        m_parts.dialogs.showMessage(sourceSaveFailure(*refusal));
+        return;
+    }
+    if (changedOnDisk(*origin) && !m_parts.dialogs.askOkCancel(sourceChangedQuestion(path)))
+        return;
+    const SourceSave save = saveSource(*origin, m_parts.RTB1->text());
+    if (!save.write.ok) {
+        m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
+        return;
+    }
+    m_parts.RTB1->setOrigin(save.origin);
+}
+
+} // namespace quillet
