@@ -1,6 +1,7 @@
 #include "scripteddialogs.h"
 #include "window/frmabout.h"
 #include "window/helppage.h"
+#include "windowdriver.h"
 
 #include <QDir>
 #include <QLabel>
@@ -22,6 +23,8 @@ private slots:
     void helpPageMissingIsSaid_data();
     void helpPageMissingIsSaid();
     void viewerThatDoesNotStartIsSaid();
+    void versionItemTwiceShowsOneWindow();
+    void helpItemWithoutThePageSaysSo();
 };
 
 void TestHelpAndVersion::versionWindowShowsTheVersion()
@@ -102,6 +105,37 @@ void TestHelpAndVersion::viewerThatDoesNotStartIsSaid()
     quillet::showHelpPage(dialogs, program.path());
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages[0].text.contains(u"起動できませんでした"_s));
+}
+
+void TestHelpAndVersion::versionItemTwiceShowsOneWindow()
+{
+    QTemporaryDir dir;
+    WindowDriver driver(dir.filePath(u"mprj.xml"_s));
+    driver.choose("mmv");
+    driver.choose("mmv");
+
+    const auto windows = driver.window().findChildren<quillet::frmAbout*>();
+    QCOMPARE(windows.size(), 1);
+    QVERIFY(windows.first()->isVisible());
+    QVERIFY(!windows.first()->isModal());
+    const QPoint centre = driver.window().frameGeometry().center();
+    QVERIFY(windows.first()->frameGeometry().contains(centre));
+
+    QTest::mouseClick(windows.first()->cmdOK, Qt::LeftButton);
+    QTRY_VERIFY(driver.window().findChildren<quillet::frmAbout*>().isEmpty());
+    driver.choose("mmv");
+    QCOMPARE(driver.window().findChildren<quillet::frmAbout*>().size(), 1);
+}
+
+// The tests run beside no help page.
+void TestHelpAndVersion::helpItemWithoutThePageSaysSo()
+{
+    QTemporaryDir dir;
+    WindowDriver driver(dir.filePath(u"mprj.xml"_s));
+    driver.choose("mmhelp");
+    QVERIFY(driver.dialogs.viewed.isEmpty());
+    QCOMPARE(driver.dialogs.messages.size(), 1);
+    QVERIFY(driver.dialogs.messages.first().text.contains(u"見つかりません"_s));
 }
 
 QTEST_MAIN(TestHelpAndVersion)

@@ -84,6 +84,15 @@ void WindowDriver::typeMenuText(const QStringList& lines)
     }
 }
 
+void WindowDriver::typeInChooser(const QString& path)
+{
+    QLineEdit* edit = chooser()->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, path);
+}
+
 void WindowDriver::click(const char* buttonName)
 {
     QTest::mouseClick(control<QPushButton>(buttonName), Qt::LeftButton);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QUrl>
+#include <QWebEngineView>
 #include <memory>
 
 // Drives the main window the way a user does: clicks, typing and menu commands, finding
@@ -35,11 +36,14 @@ public:
     QPlainTextEdit* menuText() const { return control<QPlainTextEdit>("TxtOrg"); }
     QPlainTextEdit* sourceView() const { return control<QPlainTextEdit>("RTB1"); }
     QTabBar* tabs() const { return control<QTabBar>("TabStrip1"); }
+    QComboBox* chooser() const { return control<QComboBox>("Combo1"); }
+    QWebEngineView* webView() const { return control<QWebEngineView>("WB2"); }
 
     bool waitForReload() const;
     void pickProject(const QString& name);
     void typeProjectName(const QString& name);
     void typeMenuText(const QStringList& lines); // each line after a new line
+    void typeInChooser(const QString& path);     // replacing what it held
     void click(const char* buttonName);
     void choose(const char* menuItemName);
     void clickTab(int n);
