@@ -32,6 +32,7 @@ private slots:
     void droppedTextChangesNothing();
     void chooserKeepsItsListWhileFilesAreAdded();
     void webViewRendersThePage();
+    void anotherProjectEmptiesThePreview();
 
     void setMenuTextWithoutSelection();
     void setMenuTextFromThreeLines();
@@ -209,6 +210,23 @@ void TestPreview::webViewRendersThePage()
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(driver->webView()->title(), u"日本語の題"_s);
+}
+
+void TestPreview::anotherProjectEmptiesThePreview()
+{
+    writeText(path(u"a.html"_s), pageText(u"a.html"_s, siteMenu()));
+    writeText(projectFile(), projectFileText({{u"one"_s, {path(u"a.html"_s)}, siteMenu()},
+                                              {u"two"_s, {}, siteMenu()}},
+                                             u"one"_s));
+    WindowDriver driver(projectFile());
+    driver.clickTab(3);
+    driver.clickTab(1);
+    driver.pickProject(u"two"_s);
+
+    QCOMPARE(driver.chooser()->currentText(), QString());
+    QCOMPARE(driver.chooser()->count(), 0);
+    QVERIFY(driver.sourceView()->toPlainText().isEmpty());
+    QCOMPARE(driver.webView()->url(), QUrl(u"about:blank"_s));
 }
 
 void TestPreview::setMenuTextWithoutSelection()
