@@ -6,8 +6,23 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <unistd.h>
+
+namespace {
+
+// The web view's browser cannot sandbox itself as root (containers, CI) and then ends the
+// whole program at the first preview, taking the user's unsaved work with it.
+void letTheBrowserRunAsRoot()
+{
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    letTheBrowserRunAsRoot();
     // The web view shares its graphics context with the window; set before the application.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

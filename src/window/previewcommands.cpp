@@ -45,11 +45,12 @@ void PreviewCommands::FillPreviewList()
 }
 
 // Both views follow the chooser at once, shown or not. A file that cannot be read
-// leaves both as they were, without a word.
+// leaves both as they were, without a word. Edits not yet saved survive a look at the
+// web tab and back: reloading the same file would throw them away.
 void PreviewCommands::ShowPreview()
 {
     const QString path = m_parts.FrmHtml->Combo1->currentText();
-    if (!path.isEmpty()) {
+    if (!path.isEmpty() && !m_parts.RTB1->hasUnsavedEditsOf(path)) {
         const PageRead read = readPage(path);
         if (!read.ok)
             return;

@@ -56,7 +56,7 @@ void SourceCommands::CmdFileSave_Click()
         m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
         return;
     }
-    m_parts.RTB1->setOrigin(save.origin);
+    m_parts.RTB1->markSaved(save.origin);
 }
 
 } // namespace quillet

@@ -2,6 +2,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace quillet {
@@ -14,7 +15,19 @@ SourceTextView::SourceTextView(QWidget* parent) : CrLfTextEdit(parent)
 void SourceTextView::showFile(const QString& path, const Page& page)
 {
     setText(page.text);
+    document()->setModified(false);
     m_origin = sourceOrigin(path, page);
+}
+
+void SourceTextView::markSaved(const SourceOrigin& origin)
+{
+    m_origin = origin;
+    document()->setModified(false);
+}
+
+bool SourceTextView::hasUnsavedEditsOf(const QString& path) const
+{
+    return m_origin && m_origin->path == path && document()->isModified();
 }
 
 void SourceTextView::dragEnterEvent(QDragEnterEvent* event)

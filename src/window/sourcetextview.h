@@ -18,7 +18,10 @@ public:
 
     void showFile(const QString& path, const Page& page);
     const std::optional<SourceOrigin>& origin() const { return m_origin; }
-    void setOrigin(const SourceOrigin& origin) { m_origin = origin; }
+    // The text was written to the origin's file.
+    void markSaved(const SourceOrigin& origin);
+    // Whether the text is the file's, with edits not yet saved.
+    bool hasUnsavedEditsOf(const QString& path) const;
 
 signals:
     // Files dropped from the desktop, in the order the drop carried them.

@@ -37,6 +37,7 @@ private slots:
     void setMenuTextWithoutSelection();
     void setMenuTextFromThreeLines();
 
+    void editsSurviveALookAtTheWebTab();
     void saveWithAnEmptyChooserFails();
     void saveAfterARunIsRefused();
     void saveKeepsThePageFormat_data();
@@ -265,6 +266,24 @@ void TestPreview::setMenuTextFromThreeLines()
     QCOMPARE(driver.tabs()->currentIndex(), 1);
     QCOMPARE(driver.menuText()->toPlainText(),
              u"<head><title>a.html</title></head>\n<body>\n<!--MenuStart-->"_s);
+}
+
+void TestPreview::editsSurviveALookAtTheWebTab()
+{
+    const auto driver = openSite({u"a.html"_s});
+    driver->clickTab(3);
+    QPlainTextEdit* view = driver->sourceView();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(view, u"<p>added</p>"_s);
+    const QString edited = view->toPlainText();
+
+    driver->clickTab(4);
+    driver->clickTab(3);
+    QCOMPARE(view->toPlainText(), edited);
+    driver->click("CmdFileSave");
+    QVERIFY(driver->dialogs.messages.isEmpty());
+    QCOMPARE(readText(path(u"a.html"_s)), pageText(u"a.html"_s, siteMenu()) + u"<p>added</p>"_s);
 }
 
 void TestPreview::saveWithAnEmptyChooserFails()
