@@ -29,8 +29,8 @@ QLabel* newLabel(const char* name, const QString& text, QWidget* parent)
 QString noticeLines()
 {
     return QStringLiteral("Copyright (C) 2026 クイレットの開発者\n"
-                          "フリーソフトウェアです。GNU GPL バージョン 3 以降の条件で\n"
-                          "再配布・改変できます。保証は一切ありません。");
+                          "GNU GPL バージョン 3 以降で再配布・改変できる\n"
+                          "フリーソフトウェアです。保証はありません。");
 }
 
 } // namespace

@@ -11,12 +11,12 @@ class QWidget;
 namespace quillet {
 
 class CrLfTextEdit;
-class SourceTextView;
-class WebPageView;
 class FileListPage;
 class PreviewToolbar;
 class ProjectPanel;
 class ProjectStore;
+class SourceTextView;
+class WebPageView;
 class WindowDialogs;
 
 // The parts of the window that the command classes work on. The window builds them and

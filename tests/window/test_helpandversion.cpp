@@ -3,6 +3,7 @@
 #include "window/helppage.h"
 #include "windowdriver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
