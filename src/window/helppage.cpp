@@ -1,24 +1,16 @@
 #include "window/helppage.h"
 
+#include "project/helplocation.h"
 #include "window/windowdialogs.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace quillet {
 
-QString findHelpPage(const QString& programFolder)
-{
-    const QString besideProgram = QDir(programFolder).filePath(QStringLiteral("help/menu.html"));
-    return QFileInfo(besideProgram).isFile() ? besideProgram : QString();
-}
-
 void showHelpPage(WindowDialogs& dialogs, const QString& programFolder)
 {
-    const QString page = findHelpPage(programFolder);
+    const QString page = helpPagePathIn(programFolder);
     if (page.isEmpty()) {
-        dialogs.showMessage({QString(), QStringLiteral("ヘルプのページ（help/menu.html）が"
-                                                       "見つかりません。")});
+        dialogs.showMessage(
+            {QString(), QStringLiteral("ヘルプのページ（help/menu.html）が見つかりません。")});
         return;
     }
     if (!dialogs.openInViewer(page)) {
