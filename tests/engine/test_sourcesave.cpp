@@ -20,8 +20,6 @@ private slots:
     void refusesAnyPathButTheLoadedOne();
     void changeOnDiskIsSeen_data();
     void changeOnDiskIsSeen();
-    void savedFileKeepsItsFormat_data();
-    void savedFileKeepsItsFormat();
     void aFileGoneSinceIsWrittenAsShiftJisCrLf();
     void unrepresentableCharacterLeavesTheFile();
     void savedTextIsTheNewOrigin();
@@ -100,36 +98,6 @@ void TestSourceSave::changeOnDiskIsSeen()
     else
         writeBytes(page, bytesAfter);
     QCOMPARE(changedOnDisk(origin), changed);
-}
-
-void TestSourceSave::savedFileKeepsItsFormat_data()
-{
-    QTest::addColumn<QByteArray>("before");
-    QTest::addColumn<QString>("editedText"); // CR LF, as the view gives it
-    QTest::addColumn<QByteArray>("after");
-
-    QTest::newRow("UTF-8 with LF")
-        << u"<p>一</p>\n<p>二</p>\n"_s.toUtf8() << u"<p>一</p>\r\n<p>三</p>\r\n"_s
-        << u"<p>一</p>\n<p>三</p>\n"_s.toUtf8();
-    QTest::newRow("Shift_JIS with CR LF")
-        << shiftJis(u"<p>一</p>\r\n<p>二</p>\r\n"_s) << u"<p>一</p>\r\n<p>三</p>\r\n"_s
-        << shiftJis(u"<p>一</p>\r\n<p>三</p>\r\n"_s);
-    QTest::newRow("UTF-8 with a byte-order mark")
-        << QByteArray("\xEF\xBB\xBF") + u"<p>一</p>\r\n"_s.toUtf8() << u"<p>三</p>\r\n"_s
-        << QByteArray("\xEF\xBB\xBF") + u"<p>三</p>\r\n"_s.toUtf8();
-}
-
-void TestSourceSave::savedFileKeepsItsFormat()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QString, editedText);
-    QFETCH(QByteArray, after);
-
-    const QString page = path(u"a.html"_s);
-    writeBytes(page, before);
-    const SourceSave save = saveSource(load(page), editedText);
-    QVERIFY2(save.write.ok, qPrintable(save.write.error));
-    QCOMPARE(readBytes(page), after);
 }
 
 void TestSourceSave::aFileGoneSinceIsWrittenAsShiftJisCrLf()

@@ -2,6 +2,7 @@
 #include "sitefixture.h"
 #include "windowdriver.h"
 
+#include <QAbstractItemView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -31,6 +32,7 @@ private slots:
     void firstOfTwoDroppedFilesIsShown();
     void droppedTextChangesNothing();
     void chooserKeepsItsListWhileFilesAreAdded();
+    void pickedEntryIsShownInBothViews();
     void webViewRendersThePage();
     void anotherProjectEmptiesThePreview();
 
@@ -199,6 +201,22 @@ void TestPreview::chooserKeepsItsListWhileFilesAreAdded()
     driver->clickTab(3);
     QCOMPARE(chooserEntries(driver->chooser()),
              QStringList({path(u"a.html"_s), path(u"b.html"_s)}));
+}
+
+void TestPreview::pickedEntryIsShownInBothViews()
+{
+    const auto driver = openSite({u"a.html"_s, u"b.html"_s});
+    driver->clickTab(4);
+    QComboBox* chooser = driver->chooser();
+    chooser->showPopup();
+    QAbstractItemView* list = chooser->view();
+    QTRY_VERIFY(list->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(1, 0)).center());
+
+    QCOMPARE(chooser->currentText(), path(u"b.html"_s));
+    QCOMPARE(driver->webView()->url(), fileUrl(path(u"b.html"_s)));
+    QVERIFY(driver->sourceView()->toPlainText().contains(u"b.htmlのページです。"_s));
 }
 
 void TestPreview::webViewRendersThePage()
