@@ -13,6 +13,24 @@ QByteArray digestOf(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
 }
 
+// The page as it stands, for the writer's journal. Bytes that no longer read are still
+// kept, with the format the view was loaded with.
+PageRead pageBefore(const SourceOrigin& origin, PageWriter& pages)
+{
+    PageRead before = pages.read(origin.path);
+    if (before.ok || !QFileInfo(origin.path).isFile())
+        return before;
+    QFile file(origin.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, file.errorString(), {}};
+    before.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {false, {}, file.errorString(), {}};
+    before.ok = true;
+    before.page = Page{QString(), origin.format};
+    return before;
+}
+
 } // namespace
 
 // The page was read from exactly these bytes (reading refuses anything that would not
@@ -41,18 +59,22 @@ bool changedOnDisk(const SourceOrigin& origin)
     return file.error() != QFileDevice::NoError || digestOf(bytes) != origin.digest;
 }
 
-PageFormat saveFormat(const SourceOrigin& origin)
+SourceSave saveSource(const SourceOrigin& origin, const QString& text, PageWriter& pages)
 {
-    if (!QFileInfo::exists(origin.path))
-        return PageFormat{};
-    const PageRead now = readPage(origin.path);
-    return now.ok ? now.page.format : origin.format;
-}
-
-SourceSave saveSource(const SourceOrigin& origin, const QString& text)
-{
-    const PageFormat format = saveFormat(origin);
-    SourceSave save{writePage(origin.path, text, format), origin};
+    SourceSave save{{}, origin};
+    PageFormat format;
+    if (!QFileInfo::exists(origin.path)) {
+        // Nothing to keep for an undo.
+        save.write = writePage(origin.path, text, format);
+    } else {
+        const PageRead before = pageBefore(origin, pages);
+        if (!before.ok) {
+            save.write = {false, before.error};
+            return save;
+        }
+        format = before.page.format;
+        save.write = pages.replace(origin.path, before, text);
+    }
     if (save.write.ok)
         save.origin = sourceOrigin(origin.path, Page{text, format});
     return save;

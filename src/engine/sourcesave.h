@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/pagefile.h"
+#include "engine/pagewriter.h"
 #include "engine/usermessage.h"
 
 #include <QByteArray>
@@ -29,17 +30,16 @@ std::optional<QString> refuseSourceSave(const std::optional<SourceOrigin>& origi
 // Whether the file no longer holds the bytes the view was loaded from (gone counts too).
 bool changedOnDisk(const SourceOrigin& origin);
 
-// The format to write in: the file's own, a new file's Shift_JIS with CR LF, or, for a
-// file that no longer reads, the format the view was loaded with.
-PageFormat saveFormat(const SourceOrigin& origin);
-
 struct SourceSave
 {
     PageWrite write;
     SourceOrigin origin; // the written file, when write.ok
 };
 
-SourceSave saveSource(const SourceOrigin& origin, const QString& text);
+// Writes the text over the origin's file through pages, in the file's own format. A file
+// gone since is written new as Shift_JIS with CR LF; one whose bytes no longer read keeps
+// the format the view was loaded with.
+SourceSave saveSource(const SourceOrigin& origin, const QString& text, PageWriter& pages);
 
 // The box shown when a save fails: the description, then the fixed line.
 UserMessage sourceSaveFailure(const QString& description);

@@ -151,14 +151,8 @@ void ProjectCommands::mpsave_Click()
         m_parts.dialogs.showMessage(*refusal);
         return;
     }
-    JournalledPages pages = journalledPages(QStringLiteral("save"));
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("save"));
     saveProject(pages);
-}
-
-JournalledPages ProjectCommands::journalledPages(const QString& command) const
-{
-    return JournalledPages(defaultJournalFolder(),
-                           {command, m_parts.store.filePath(), m_parts.state.currentName});
 }
 
 SaveOutcome ProjectCommands::saveProject(PageWriter& pages)

@@ -22,8 +22,6 @@ public:
 
     // Saves the project shown in the window; false when the project text could not be stored.
     SaveOutcome saveProject(PageWriter& pages);
-    // The page writer of one command on the current project.
-    JournalledPages journalledPages(const QString& command) const;
 
     // The project tag of the current name.
     QString projectTag() const;

@@ -59,7 +59,7 @@ void RunCommands::CodEncode_Click()
     if (refuseRun(runSettings()))
         return;
     // The save's link corrections and the conversion are taken back as one command.
-    JournalledPages pages = m_project.journalledPages(QStringLiteral("convert"));
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("convert"));
     m_parts.state.IsConverting = true;
     const SaveOutcome saved = m_project.saveProject(pages);
     m_parts.state.IsConverting = false;
@@ -85,7 +85,7 @@ void RunCommands::CmdDecode_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
-    JournalledPages pages = m_project.journalledPages(QStringLiteral("restore"));
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
     showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
 }
 
@@ -95,7 +95,7 @@ void RunCommands::mpcomment_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("仮コメント"));
-    JournalledPages pages = m_project.journalledPages(QStringLiteral("comments"));
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("comments"));
     const RunResult result =
         runTemporaryComments(paths, m_parts.state.currentName, pages, progress.callback());
     if (result.refusal) {

@@ -51,7 +51,8 @@ void SourceCommands::CmdFileSave_Click()
     }
     if (changedOnDisk(*origin) && !m_parts.dialogs.askOkCancel(sourceChangedQuestion(path)))
         return;
-    const SourceSave save = saveSource(*origin, m_parts.RTB1->text());
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("source"));
+    const SourceSave save = saveSource(*origin, m_parts.RTB1->text(), pages);
     if (!save.write.ok) {
         m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
         return;

@@ -1,5 +1,7 @@
 #include "window/windowparts.h"
 
+#include "project/projectstore.h"
+
 #include <QListWidget>
 
 namespace quillet {
@@ -7,6 +9,11 @@ namespace quillet {
 void WindowParts::appendLog(const QStringList& lines) const
 {
     LstLog->addItems(lines);
+}
+
+JournalledPages WindowParts::journalledPages(const QString& command) const
+{
+    return JournalledPages(defaultJournalFolder(), {command, store.filePath(), state.currentName});
 }
 
 } // namespace quillet

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/pagewriter.h"
 #include "window/windowstate.h"
 
 #include <QStringList>
@@ -38,6 +39,9 @@ struct WindowParts
     std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
 
     void appendLog(const QStringList& lines) const;
+
+    // The pages a command replaces, journalled under the current project.
+    JournalledPages journalledPages(const QString& command) const;
 };
 
 } // namespace quillet

@@ -23,18 +23,30 @@ private slots:
     void aFileGoneSinceIsWrittenAsShiftJisCrLf();
     void unrepresentableCharacterLeavesTheFile();
     void savedTextIsTheNewOrigin();
+    void replacedBytesAreJournalled_data();
+    void replacedBytesAreJournalled();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
     SourceOrigin load(const QString& file) const;
+    JournalledPages& pages();
+    QString journalFolder() const { return path(u"journal"_s); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<JournalledPages> m_pages;
 };
 
 void TestSourceSave::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+}
+
+JournalledPages& TestSourceSave::pages()
+{
+    m_pages = std::make_unique<JournalledPages>(
+        journalFolder(), JournalCommand{u"source"_s, path(u"mprj.xml"_s), u"site"_s});
+    return *m_pages;
 }
 
 SourceOrigin TestSourceSave::load(const QString& file) const
@@ -107,7 +119,7 @@ void TestSourceSave::aFileGoneSinceIsWrittenAsShiftJisCrLf()
     const SourceOrigin origin = load(page);
     QVERIFY(QFile::remove(page));
 
-    QVERIFY(saveSource(origin, u"<p>三</p>\r\n<p>四</p>"_s).write.ok);
+    QVERIFY(saveSource(origin, u"<p>三</p>\r\n<p>四</p>"_s, pages()).write.ok);
     QCOMPARE(readBytes(page), shiftJis(u"<p>三</p>\r\n<p>四</p>"_s));
 }
 
@@ -117,7 +129,7 @@ void TestSourceSave::unrepresentableCharacterLeavesTheFile()
     const QByteArray before = shiftJis(u"<p>一</p>\r\n"_s);
     writeBytes(page, before);
 
-    const SourceSave save = saveSource(load(page), u"<p>😀</p>\r\n"_s);
+    const SourceSave save = saveSource(load(page), u"<p>😀</p>\r\n"_s, pages());
     QVERIFY(!save.write.ok);
     QVERIFY(!save.write.error.isEmpty());
     QCOMPARE(readBytes(page), before);
@@ -129,11 +141,41 @@ void TestSourceSave::savedTextIsTheNewOrigin()
 {
     const QString page = path(u"a.html"_s);
     writeBytes(page, u"<p>一</p>\n"_s.toUtf8());
-    const SourceSave save = saveSource(load(page), u"<p>三</p>\r\n"_s);
+    const SourceSave save = saveSource(load(page), u"<p>三</p>\r\n"_s, pages());
     QVERIFY(save.write.ok);
     QVERIFY(!changedOnDisk(save.origin));
     writeBytes(page, u"<p>四</p>\n"_s.toUtf8());
     QVERIFY(changedOnDisk(save.origin));
+}
+
+void TestSourceSave::replacedBytesAreJournalled_data()
+{
+    QTest::addColumn<QByteArray>("onDisk"); // what the save replaces
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("a page that reads") << u"<p>一</p>\n"_s.toUtf8() << u"<p>三</p>\n"_s.toUtf8();
+    // Changed since into bytes that do not read: the view's format, the bytes kept.
+    QTest::newRow("bytes that no longer read")
+        << QByteArray("<p>\x82</p>\r\n") << shiftJis(u"<p>三</p>\r\n"_s);
+}
+
+void TestSourceSave::replacedBytesAreJournalled()
+{
+    QFETCH(QByteArray, onDisk);
+    QFETCH(QByteArray, written);
+
+    const QString page = path(u"a.html"_s);
+    writeBytes(page, shiftJis(u"<p>一</p>\r\n"_s));
+    const SourceOrigin origin = load(page);
+    writeBytes(page, onDisk);
+
+    QVERIFY(saveSource(origin, u"<p>三</p>\r\n"_s, pages()).write.ok);
+    QCOMPARE(readBytes(page), written);
+    const QList<JournalEntry> entries = readJournal(journalFolder(), true);
+    QCOMPARE(entries.size(), 1);
+    QCOMPARE(entries[0].command.command, u"source"_s);
+    QCOMPARE(entries[0].records.size(), 1);
+    QCOMPARE(entries[0].records[0].oldBytes, onDisk);
 }
 
 QTEST_GUILESS_MAIN(TestSourceSave)
