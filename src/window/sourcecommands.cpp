@@ -44,7 +44,8 @@ void SourceCommands::CmdComInsert_Click()
 void SourceCommands::CmdFileSave_Click()
 {
     const QString path = m_parts.FrmHtml->Combo1->currentText();
-    const std::optional<SourceOrigin>& origin = m_parts.RTB1->origin();
+    // A copy: the question below lets events run, and they may replace the view's text.
+    const std::optional<SourceOrigin> origin = m_parts.RTB1->origin();
     if (const std::optional<QString> refusal = refuseSourceSave(origin, path)) {
         m_parts.dialogs.showMessage(sourceSaveFailure(*refusal));
         return;
