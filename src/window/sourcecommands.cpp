@@ -44,21 +44,29 @@ void SourceCommands::CmdComInsert_Click()
 void SourceCommands::CmdFileSave_Click()
 {
     const QString path = m_parts.FrmHtml->Combo1->currentText();
-    // A copy: the question below lets events run, and they may replace the view's text.
-    const std::optional<SourceOrigin> origin = m_parts.RTB1->origin();
-    if (const std::optional<QString> refusal = refuseSourceSave(origin, path)) {
-        m_parts.dialogs.showMessage(sourceSaveFailure(*refusal));
+    if (refuseSave(path))
         return;
-    }
-    if (changedOnDisk(*origin) && !m_parts.dialogs.askOkCancel(sourceChangedQuestion(path)))
+    if (changedOnDisk(*m_parts.RTB1->origin()) &&
+        !m_parts.dialogs.askOkCancel(sourceChangedQuestion(path)))
+        return;
+    // The question let events run; the view must still show the file.
+    if (refuseSave(path))
         return;
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("source"));
-    const SourceSave save = saveSource(*origin, m_parts.RTB1->text(), pages);
+    const SourceSave save = saveSource(*m_parts.RTB1->origin(), m_parts.RTB1->text(), pages);
     if (!save.write.ok) {
         m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
         return;
     }
     m_parts.RTB1->markSaved(save.origin);
+}
+
+bool SourceCommands::refuseSave(const QString& path)
+{
+    const std::optional<QString> refusal = refuseSourceSave(m_parts.RTB1->origin(), path);
+    if (refusal)
+        m_parts.dialogs.showMessage(sourceSaveFailure(*refusal));
+    return refusal.has_value();
 }
 
 } // namespace quillet

@@ -17,6 +17,8 @@ public:
 private:
     void CmdComInsert_Click();
     void CmdFileSave_Click();
+    // Shows why the view's text may not be written to path, if it may not.
+    bool refuseSave(const QString& path);
 
     WindowParts& m_parts;
 };
