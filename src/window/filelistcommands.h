@@ -22,6 +22,10 @@ class FileListCommands : public QObject
 public:
     FileListCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
 
+    // Pages the program was started with ("open with" on the desktop) join the list as a
+    // drop of them would.
+    void openPages(const QStringList& paths);
+
 private:
     void connectControls(const MainMenu& menu);
 

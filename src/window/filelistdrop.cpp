@@ -13,7 +13,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QUrl>
 
 namespace quillet {
 
@@ -33,6 +35,14 @@ QStringList localPaths(const QList<QUrl>& urls)
 } // namespace
 
 // Every drop checks the whole list, so files added without a check are examined too.
+void FileListCommands::openPages(const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    LstFile_OLEDragDrop(urls);
+}
+
 void FileListCommands::LstFile_OLEDragDrop(const QList<QUrl>& urls)
 {
     if (m_parts.state.busy)

@@ -45,6 +45,15 @@ const QString initialLogLine = QStringLiteral(" \"ログです\"");
 
 } // namespace
 
+void FomMain::openPagesAfterStart(const QStringList& paths)
+{
+    if (paths.isEmpty())
+        return;
+    connect(
+        m_project, &ProjectCommands::reloaded, this,
+        [this, paths] { m_fileList->openPages(paths); }, Qt::SingleShotConnection);
+}
+
 FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), m_store(projectFilePath)
 {
@@ -167,7 +176,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   }});
     m_preview = new PreviewCommands(*m_parts, this);
     m_source = new SourceCommands(*m_parts, this);
-    m_help = new HelpCommands(dialogs, this, m_menu);
+    m_help = new HelpCommands(dialogs, m_store.filePath(), this, m_menu);
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
     m_fileList = new FileListCommands(*m_parts, m_menu, this);

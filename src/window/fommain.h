@@ -39,6 +39,9 @@ public:
     FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent = nullptr);
     ~FomMain() override;
 
+    // Adds the pages to the file list once the start-up reload has loaded the last project.
+    void openPagesAfterStart(const QStringList& paths);
+
     // Selects tab n (1 to 5, from the left) with the effect of the user's click.
     void selectTab(int n);
 

@@ -1,6 +1,7 @@
 #include "window/frmabout.h"
 
 #include "appversion.h"
+#include "project/projectlocation.h"
 #include "window/windowdialogs.h"
 
 #include <QGridLayout>
@@ -35,20 +36,21 @@ QString noticeLines()
 
 } // namespace
 
-frmAbout::frmAbout(WindowDialogs& dialogs, QWidget* parent) : QDialog(parent), m_dialogs(dialogs)
+frmAbout::frmAbout(WindowDialogs& dialogs, const QString& projectFile, QWidget* parent)
+    : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 クイレット"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAttribute(Qt::WA_DeleteOnClose);
-    setupLabels();
+    setupLabels(projectFile);
     setupButtons();
     setupLayout();
     setFixedSize(clientSize);
 }
 
-void frmAbout::setupLabels()
+void frmAbout::setupLabels(const QString& projectFile)
 {
     lblTitle = newLabel("lblTitle", QStringLiteral("クイレット"), this);
     QFont titleFont = lblTitle->font();
@@ -65,6 +67,10 @@ void frmAbout::setupLabels()
     Text1->setReadOnly(true);
     Label1 = newLabel("Label1", webAddress, this);
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // An installed program keeps its projects in the user's folder: say which file is in use.
+    lblProjectFile = newLabel("lblProjectFile", projectFileCaption(projectFile), this);
+    lblProjectFile->setWordWrap(true);
+    lblProjectFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void frmAbout::setupButtons()
@@ -88,6 +94,7 @@ void frmAbout::setupLayout()
     text->addWidget(lblDisclaimer);
     text->addWidget(Text1);
     text->addWidget(Label1);
+    text->addWidget(lblProjectFile);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdOK);

@@ -16,7 +16,7 @@ class frmAbout : public QDialog
 {
     Q_OBJECT
 public:
-    frmAbout(WindowDialogs& dialogs, QWidget* parent);
+    frmAbout(WindowDialogs& dialogs, const QString& projectFile, QWidget* parent);
 
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
@@ -24,11 +24,12 @@ public:
     QLabel* lblDisclaimer = nullptr;
     QLineEdit* Text1 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* lblProjectFile = nullptr; // which "mprj.xml" the window works on
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdSysInfo = nullptr;
 
 private:
-    void setupLabels();
+    void setupLabels(const QString& projectFile);
     void setupButtons();
     void setupLayout();
     void cmdSysInfo_Click();

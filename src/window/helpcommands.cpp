@@ -9,8 +9,9 @@
 
 namespace quillet {
 
-HelpCommands::HelpCommands(WindowDialogs& dialogs, QWidget* window, const MainMenu& menu)
-    : QObject(window), m_dialogs(dialogs), m_window(window)
+HelpCommands::HelpCommands(WindowDialogs& dialogs, QString projectFile, QWidget* window,
+                           const MainMenu& menu)
+    : QObject(window), m_dialogs(dialogs), m_projectFile(std::move(projectFile)), m_window(window)
 {
     connect(menu.mmhelp, &QAction::triggered, this, &HelpCommands::mmhelp_Click);
     connect(menu.mmv, &QAction::triggered, this, &HelpCommands::mmv_Click);
@@ -25,7 +26,7 @@ void HelpCommands::mmhelp_Click()
 void HelpCommands::mmv_Click()
 {
     if (!m_about)
-        m_about = new frmAbout(m_dialogs, m_window);
+        m_about = new frmAbout(m_dialogs, m_projectFile, m_window);
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

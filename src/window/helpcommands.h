@@ -16,13 +16,15 @@ class HelpCommands : public QObject
 {
     Q_OBJECT
 public:
-    HelpCommands(WindowDialogs& dialogs, QWidget* window, const MainMenu& menu);
+    HelpCommands(WindowDialogs& dialogs, QString projectFile, QWidget* window,
+                 const MainMenu& menu);
 
 private:
     void mmhelp_Click();
     void mmv_Click();
 
     WindowDialogs& m_dialogs;
+    QString m_projectFile; // shown by the version window
     QWidget* m_window;
     QPointer<frmAbout> m_about; // gone once its window is closed
 };

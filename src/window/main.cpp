@@ -34,6 +34,8 @@ int main(int argc, char* argv[])
     quillet::QtDialogs dialogs;
     quillet::FomMain window(quillet::defaultProjectFilePath(), dialogs);
     dialogs.setParent(&window);
+    // Pages opened with the program from the desktop.
+    window.openPagesAfterStart(QApplication::arguments().mid(1));
     window.show();
     return app.exec();
 }

@@ -73,6 +73,7 @@ void ProjectCommands::Timer1_Timer()
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
     m_parts.LstFile->setFocus();
+    emit reloaded();
 }
 
 void ProjectCommands::showProjectList(const ProjectList& list)

@@ -26,6 +26,10 @@ public:
     // The project tag of the current name.
     QString projectTag() const;
 
+signals:
+    // The start-up (or post-deletion) reload has filled the window.
+    void reloaded();
+
 private:
     void setupTimer();
     void connectControls(const MainMenu& menu);

@@ -29,6 +29,7 @@ private slots:
     void anUnreadableFileIsLoggedAndPassedOver();
     void otherUrlsAreIgnored();
     void aNewProjectFromDroppedPages();
+    void pagesOpenedWithTheProgramJoinTheLastProject();
 
 private:
     QString path(const QString& name) const
@@ -73,6 +74,19 @@ void TestFileListDrop::aListedPathIsNotAddedTwice()
     driver.dropFilesOnFileList({upper});
     QCOMPARE(driver.fileListEntries(), (QStringList{upper, a}));
     QCOMPARE(driver.logLines().last(), u"A.htmlを読み込めませんでした。"_s);
+}
+
+// The desktop's "open with": the page is dropped once the last project has been loaded, so
+// the start-up reload does not take it away again.
+void TestFileListDrop::pagesOpenedWithTheProgramJoinTheLastProject()
+{
+    const QString a = writePage(u"a.html"_s, {});
+    const QString b = writePage(u"b.html"_s, {});
+    writeProject(u"site"_s, {a}, siteMenu());
+    QDir::setCurrent(m_dir->path());
+    WindowDriver driver(projectFile(), {u"b.html"_s});
+    QTRY_COMPARE(driver.fileListEntries(), (QStringList{a, b}));
+    QCOMPARE(driver.names()->currentText(), u"site"_s);
 }
 
 void TestFileListDrop::anEmptyWindowTakesTheNameWithoutAQuestion_data()

@@ -43,6 +43,8 @@ void TestHelpAndVersion::versionItemTwiceShowsOneWindow()
     QCOMPARE(about->lblVersion->text(), u"ﾊﾞｰｼﾞｮﾝ 1.0.0"_s);
     QCOMPARE(about->lblDescription->text(), u"\u3000\u3000  HTML テキストエディター  "_s);
     QVERIFY(about->lblDisclaimer->text().contains(u"GPL"_s));
+    QCOMPARE(about->lblProjectFile->text(),
+             u"プロジェクトファイル: "_s + QDir::toNativeSeparators(dir.filePath(u"mprj.xml"_s)));
 
     QTest::mouseClick(about->cmdOK, Qt::LeftButton);
     QTRY_VERIFY(driver.window().findChildren<quillet::frmAbout*>().isEmpty());
@@ -53,7 +55,7 @@ void TestHelpAndVersion::versionItemTwiceShowsOneWindow()
 void TestHelpAndVersion::systemInformationIsNotAvailable()
 {
     ScriptedDialogs dialogs;
-    quillet::frmAbout about(dialogs, nullptr);
+    quillet::frmAbout about(dialogs, u"/tmp/mprj.xml"_s, nullptr);
     about.setAttribute(Qt::WA_DeleteOnClose, false);
     QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
     const quillet::UserMessage unavailable{QString(), u"現時点ではｼｽﾃﾑ情報を使用できません"_s};

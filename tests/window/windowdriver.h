@@ -18,7 +18,8 @@ class WindowDriver
 {
 public:
     // Opens the window on the project file and waits for the start-up reload.
-    explicit WindowDriver(const QString& projectFile);
+    // openedPages: the pages the program is started with.
+    explicit WindowDriver(const QString& projectFile, const QStringList& openedPages = {});
 
     ScriptedDialogs dialogs;
     quillet::FomMain& window() { return *m_window; }
