@@ -49,12 +49,8 @@ struct Decoded
     QString text;
 };
 
-Decoded decodeAs(const QByteArray& body, PageEncoding encoding)
+Decoded decodeUtf8(QByteArrayView body)
 {
-    if (encoding == PageEncoding::ShiftJis) {
-        std::optional<QString> text = decodeShiftJis(body);
-        return {text.has_value(), std::move(text).value_or(QString())};
-    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(body);
     return {decoder.isValid() && !decoder.hasError(), text};
@@ -75,6 +71,20 @@ Encoded encodeAs(const QString& text, PageEncoding encoding)
     QStringEncoder encoder(QStringEncoder::Utf8);
     QByteArray bytes = encoder.encode(text);
     return {encoder.isValid() && !encoder.hasError(), bytes};
+}
+
+// Invalid bytes and duplicate codes would come back different: such a text is refused
+// rather than corrupted. The Shift_JIS table knows which codes come back the same.
+Decoded decodeExactly(QByteArrayView body, PageEncoding encoding)
+{
+    if (encoding == PageEncoding::ShiftJis) {
+        std::optional<QString> text = decodeShiftJisExactly(body);
+        return {text.has_value(), std::move(text).value_or(QString())};
+    }
+    Decoded decoded = decodeUtf8(body);
+    const Encoded again = encodeAs(decoded.text, encoding);
+    decoded.ok = decoded.ok && again.ok && again.bytes == body;
+    return decoded;
 }
 
 // QSaveFile derives the new file's mode from what the current user may do, which differs
@@ -116,20 +126,19 @@ PageRead decodePage(const QByteArray& bytes)
 {
     PageRead read;
     read.page.format.encoding = detectEncoding(bytes);
-    const QByteArray body =
-        read.page.format.encoding == PageEncoding::Utf8WithBom ? bytes.mid(utf8Bom.size()) : bytes;
-    const Decoded decoded = decodeAs(body, read.page.format.encoding);
-    // Invalid bytes and duplicate codes would come back different: refuse rather than corrupt.
-    const Encoded again = encodeAs(decoded.text, read.page.format.encoding);
-    if (!decoded.ok || !again.ok || again.bytes != body) {
+    const qsizetype bomSize =
+        read.page.format.encoding == PageEncoding::Utf8WithBom ? utf8Bom.size() : 0;
+    Decoded decoded =
+        decodeExactly(QByteArrayView(bytes).sliced(bomSize), read.page.format.encoding);
+    if (!decoded.ok) {
         read.error = undecodableError();
         return read;
     }
     read.bytes = bytes;
     read.page.format.lfLineEnds = isLfFile(decoded.text);
-    read.page.text = read.page.format.lfLineEnds
-                         ? QString(decoded.text).replace(u'\n', QStringLiteral("\r\n"))
-                         : decoded.text;
+    if (read.page.format.lfLineEnds)
+        decoded.text.replace(u'\n', QStringLiteral("\r\n"));
+    read.page.text = std::move(decoded.text);
     read.ok = true;
     return read;
 }

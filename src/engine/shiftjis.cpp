@@ -107,11 +107,30 @@ const EncodeTable& encodeTable()
     return table;
 }
 
-} // namespace
-
-std::optional<QString> decodeShiftJis(QByteArrayView bytes)
+// The decode table without the codes that encode back to another code. A single byte left
+// out reads as a lead byte, which no pair then completes.
+DecodeTable buildExactDecodeTable(const DecodeTable& decode, const EncodeTable& encode)
 {
-    const DecodeTable& table = decodeTable();
+    DecodeTable table = decode;
+    const auto keepIfExact = [&encode](char16_t& unit, quint16 code) {
+        if (unit != noUnit && encode[unit] != code)
+            unit = noUnit;
+    };
+    for (int code = 0; code < 0x100; ++code)
+        keepIfExact(table.single[code], quint16(code));
+    for (int code = 0x100; code < 0x10000; ++code)
+        keepIfExact(table.pair[code], quint16(code));
+    return table;
+}
+
+const DecodeTable& exactDecodeTable()
+{
+    static const DecodeTable table = buildExactDecodeTable(decodeTable(), encodeTable());
+    return table;
+}
+
+std::optional<QString> decodeWith(const DecodeTable& table, QByteArrayView bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* const start = text.data();
     QChar* out = start;
@@ -131,6 +150,18 @@ std::optional<QString> decodeShiftJis(QByteArrayView bytes)
     }
     text.truncate(out - start);
     return text;
+}
+
+} // namespace
+
+std::optional<QString> decodeShiftJis(QByteArrayView bytes)
+{
+    return decodeWith(decodeTable(), bytes);
+}
+
+std::optional<QString> decodeShiftJisExactly(QByteArrayView bytes)
+{
+    return decodeWith(exactDecodeTable(), bytes);
 }
 
 std::optional<QByteArray> encodeShiftJis(QStringView text)

@@ -16,6 +16,10 @@ namespace quillet {
 // byte cut off by the end.
 std::optional<QString> decodeShiftJis(QByteArrayView bytes);
 
+// As decodeShiftJis, but nullopt also when encodeShiftJis would not give these very bytes
+// back (a code that reads as the same character as another one): one pass, no encoding.
+std::optional<QString> decodeShiftJisExactly(QByteArrayView bytes);
+
 // The bytes, or nullopt when any character (a surrogate too) has no Shift_JIS code.
 std::optional<QByteArray> encodeShiftJis(QStringView text);
 

@@ -133,6 +133,7 @@ private slots:
     void charactersOutsideTheBmpAreUnencodable();
     void loneHighSurrogateAtTheEndIsAnError();
     void wholeTextsConvertAsIcu();
+    void exactDecodingIsDecodingThatEncodesBack();
 };
 
 void TestShiftJis::everyByteAndBytePairDecodesAsIcu()
@@ -195,6 +196,28 @@ void TestShiftJis::wholeTextsConvertAsIcu()
         std::shuffle(sequences.begin(), sequences.end(), random);
         std::shuffle(units.begin(), units.end(), random);
     }
+}
+
+// The one-pass check must say exactly what decoding and encoding again would say.
+void TestShiftJis::exactDecodingIsDecodingThatEncodesBack()
+{
+    int refused = 0;
+    for (int first = 0; first < 0x100; ++first) {
+        for (int second = -1; second < 0x100; ++second) {
+            QByteArray bytes(1, char(first));
+            if (second >= 0)
+                bytes += char(second);
+            bytes += 'a';
+            const std::optional<QString> decoded = decodeShiftJis(bytes);
+            const bool roundTrips = decoded && encodeShiftJis(*decoded) == bytes;
+            const std::optional<QString> exact = decodeShiftJisExactly(bytes);
+            QVERIFY2(exact.has_value() == roundTrips, bytes.toHex().constData());
+            if (exact)
+                QCOMPARE(*exact, *decoded);
+            refused += decoded && !roundTrips;
+        }
+    }
+    QCOMPARE_GT(refused, 0); // the duplicate codes (NEC and IBM extensions) are there
 }
 
 QTEST_APPLESS_MAIN(TestShiftJis)
