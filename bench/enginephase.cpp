@@ -39,17 +39,6 @@ qint64 statusKb(const char* key)
     return 0;
 }
 
-// The same replacement without a journal, to see what the journal costs.
-class UnjournalledPages : public PageWriter
-{
-public:
-    PageRead read(const QString& path) override { return readPage(path); }
-    PageWrite replace(const QString& path, const PageRead& before, const QString& text) override
-    {
-        return writePage(path, text, before.page.format);
-    }
-};
-
 } // namespace
 
 int enginePhaseMain(const QStringList& arguments)
@@ -57,7 +46,7 @@ int enginePhaseMain(const QStringList& arguments)
     // arguments: phase, list file, menu file, journal folder (none: no journal)
     const QString phase = arguments.value(0);
     const QString journalFolder = arguments.value(3);
-    UnjournalledPages unjournalled;
+    DiskPages unjournalled; // the same replacement without a journal, to see what it costs
     JournalledPages journalled(journalFolder, {phase, arguments.value(1), siteTag});
     PageWriter& pages = journalFolder.isEmpty() ? static_cast<PageWriter&>(unjournalled)
                                                 : static_cast<PageWriter&>(journalled);

@@ -4,19 +4,88 @@
 
 namespace quillet {
 
+namespace {
+
+// Pages settled at a time when none of them is written, so that progress still comes.
+constexpr qsizetype waitingLimit = 256;
+
+void markUnwritten(const QString& path, PageOutcome& outcome)
+{
+    outcome.logLine = unwritableLogLine(path);
+    outcome.failed = true;
+    if (outcome.unwrittenText)
+        outcome.text = *outcome.unwrittenText;
+}
+
+// Outcomes waiting for their batch, logged in list order once it is durable. Only the last
+// page read keeps its text: the run's result needs no other.
+class WaitingOutcomes
+{
+public:
+    qsizetype size() const { return qsizetype(m_waiting.size()); }
+
+    void add(const QString& path, PageOutcome outcome)
+    {
+        if (outcome.read)
+            m_lastRead = {path, outcome};
+        outcome.text.clear();
+        outcome.unwrittenText.reset();
+        m_waiting.push_back({path, std::move(outcome)});
+    }
+
+    void settle(const QList<PageWrite>& writes, RunResult& result)
+    {
+        for (auto& [path, outcome] : m_waiting) {
+            settleOne(writes, path, outcome);
+            result.log.append(outcome.logLine);
+            result.pageFailed = result.pageFailed || outcome.failed;
+        }
+        m_waiting.clear();
+        if (!m_lastRead)
+            return;
+        auto& [path, outcome] = *m_lastRead;
+        settleOne(writes, path, outcome);
+        result.lastPageText = std::move(outcome.text);
+        m_lastRead.reset();
+    }
+
+private:
+    static void settleOne(const QList<PageWrite>& writes, const QString& path, PageOutcome& outcome)
+    {
+        if (outcome.batchSlot >= 0 && !writes.value(outcome.batchSlot).ok)
+            markUnwritten(path, outcome);
+    }
+
+    std::vector<std::pair<QString, PageOutcome>> m_waiting;
+    std::optional<std::pair<QString, PageOutcome>> m_lastRead;
+};
+
+} // namespace
+
 void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  const RunProgress& progress, RunResult& result)
+                  PageWriter& pages, const RunProgress& progress, RunResult& result)
 {
     const qsizetype total = paths.size();
-    for (qsizetype i = 0; i < total; ++i) {
-        PageOutcome outcome = step(paths[i]);
-        result.log.append(outcome.logLine);
-        result.pageFailed = result.pageFailed || outcome.failed;
-        if (outcome.read)
-            result.lastPageText = std::move(outcome.text);
+    WaitingOutcomes waiting;
+    qsizetype done = 0;
+    const auto settle = [&] {
+        done += waiting.size();
+        waiting.settle(pages.flush(), result);
         if (progress)
-            progress(i + 1, total);
+            progress(done, total);
+    };
+    pages.setBatching(true);
+    for (const QString& path : paths) {
+        // A page listed twice is read again only after its first write is in place.
+        if (pages.waits(path))
+            settle();
+        waiting.add(path, step(path));
+        if (pages.batchFull() || waiting.size() >= waitingLimit)
+            settle();
     }
+    if (waiting.size() > 0)
+        settle();
+    pages.setBatching(false);
 }
 
 PageOutcome unreadablePage(const QString& path)
@@ -39,10 +108,14 @@ PageOutcome pageOutcome(const QString& logLine, const QString& text)
 void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
                   PageOutcome& outcome)
 {
-    if (!pages.replace(path, before, outcome.text).ok) {
-        outcome.logLine = unwritableLogLine(path);
-        outcome.failed = true;
+    if (pages.batching()) {
+        outcome.batchSlot = pages.replaceLater(path, before, outcome.text).slot;
+        if (outcome.batchSlot < 0)
+            markUnwritten(path, outcome);
+        return;
     }
+    if (!pages.replace(path, before, outcome.text).ok)
+        markUnwritten(path, outcome);
 }
 
 QString unreadableLogLine(const QString& path)

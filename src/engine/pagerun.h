@@ -18,6 +18,8 @@ struct PageOutcome
     QString text;        // the page text the command ends with (empty when unreadable)
     bool read = false;   // the page could be read
     bool failed = false; // the page could not be read or written
+    std::optional<QString> unwrittenText; // the text instead, should the write fail
+    qsizetype batchSlot = -1;             // the write waits for the batch's flush
 };
 
 using RunProgress = std::function<void(qsizetype done, qsizetype total)>;
@@ -30,9 +32,10 @@ struct RunResult
     bool pageFailed = false;            // a page could not be read or written
 };
 
-// Runs step on every path in list order and appends each page's log line to result.
+// Runs step on every path in list order, the writes going through pages in batches, and
+// appends each page's log line to result once its batch is durable.
 void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  const RunProgress& progress, RunResult& result);
+                  PageWriter& pages, const RunProgress& progress, RunResult& result);
 
 // The outcome of a page that could not be read.
 PageOutcome unreadablePage(const QString& path);
@@ -40,8 +43,8 @@ PageOutcome unreadablePage(const QString& path);
 // The outcome of a page read, ending with text, logged with logLine unless a write fails.
 PageOutcome pageOutcome(const QString& logLine, const QString& text);
 
-// Replaces the page, read as before, with the outcome's text; on failure its log line says so
-// instead.
+// Replaces the page, read as before, with the outcome's text (in a run, with its batch); on
+// failure its log line says so instead.
 void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
                   PageOutcome& outcome);
 

@@ -8,24 +8,105 @@ void PageWriter::changed(const QString& path, const QString& before, const QStri
         m_listener(path, before, after);
 }
 
-JournalledPages::JournalledPages(QString journalFolder, JournalCommand command)
-    : m_journal(std::move(journalFolder), std::move(command))
-{}
+PageWriter::Deferred PageWriter::replaceLater(const QString& path, const PageRead& before,
+                                              const QString& text)
+{
+    const PageWrite written = replace(path, before, text);
+    if (!written.ok)
+        return {-1, written.error};
+    m_replaced.append(written);
+    return {m_replaced.size() - 1, {}};
+}
 
-PageRead JournalledPages::read(const QString& path)
+QList<PageWrite> PageWriter::flush()
+{
+    return std::exchange(m_replaced, {});
+}
+
+PageRead DiskPages::read(const QString& path)
 {
     return readPage(path);
 }
 
-PageWrite JournalledPages::replace(const QString& path, const PageRead& before, const QString& text)
+PageWrite DiskPages::replace(const QString& path, const PageRead& before, const QString& text)
 {
-    const StageResult staged = stage(path, before, text);
-    if (!staged.write.ok)
-        return staged.write;
-    const PageWrite synced = syncJournal();
-    if (!synced.ok)
-        return synced;
-    return commit(staged.staged);
+    const PageBytes encoded = encodePage(text, before.page.format);
+    if (!encoded.ok)
+        return {false, unencodableError()};
+    PageWrite written = record(path, before.bytes, encoded.bytes);
+    if (written.ok)
+        written = syncRecords();
+    if (written.ok)
+        written = writePageBytes(path, encoded.bytes);
+    if (written.ok)
+        changed(path, before.page.text, text);
+    return written;
+}
+
+PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead& before,
+                                             const QString& text)
+{
+    const PageBytes encoded = encodePage(text, before.page.format);
+    if (!encoded.ok)
+        return {-1, unencodableError()};
+    const PageWrite recorded = record(path, before.bytes, encoded.bytes);
+    if (!recorded.ok)
+        return {-1, recorded.error};
+    const PageBatch::Staged staged = m_batch.stage(path, encoded.bytes);
+    if (staged.slot >= 0 && hasChangeListener())
+        m_changes.insert(staged.slot, {path, before.page.text, text});
+    return {staged.slot, staged.error};
+}
+
+QList<PageWrite> DiskPages::flush()
+{
+    if (m_batch.isEmpty())
+        return {};
+    const PageWrite synced = syncRecords();
+    const QList<PageWrite> results = synced.ok ? m_batch.commit() : m_batch.drop(synced.error);
+    for (auto change = m_changes.cbegin(); change != m_changes.cend(); ++change) {
+        if (results.at(change.key()).ok)
+            changed(change->path, change->before, change->after);
+    }
+    m_changes.clear();
+    return results;
+}
+
+bool DiskPages::waits(const QString& path) const
+{
+    return m_batch.holds(path);
+}
+
+bool DiskPages::batchFull() const
+{
+    return m_batch.isFull();
+}
+
+PageWrite DiskPages::record(const QString&, const QByteArray&, const QByteArray&)
+{
+    return {true, {}};
+}
+
+PageWrite DiskPages::syncRecords()
+{
+    return {true, {}};
+}
+
+JournalledPages::JournalledPages(QString journalFolder, JournalCommand command)
+    : m_journal(std::move(journalFolder), std::move(command))
+{}
+
+PageWrite JournalledPages::record(const QString& path, const QByteArray& oldBytes,
+                                  const QByteArray& newBytes)
+{
+    if (!m_journal.append(path, oldBytes, newBytes))
+        return {false, m_journal.error()};
+    return {true, {}};
+}
+
+PageWrite JournalledPages::syncRecords()
+{
+    return syncJournal();
 }
 
 JournalledPages::StageResult JournalledPages::stage(const QString& path, const PageRead& before,
@@ -37,11 +118,9 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
         result.write = {false, unencodableError()};
         return result;
     }
-    if (!m_journal.append(path, before.bytes, encoded.bytes)) {
-        result.write = {false, m_journal.error()};
+    result.write = record(path, before.bytes, encoded.bytes);
+    if (!result.write.ok)
         return result;
-    }
-    result.write.ok = true;
     result.staged = {path, std::move(encoded.bytes), before.page.text, text};
     return result;
 }

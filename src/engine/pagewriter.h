@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/pagebatch.h"
 #include "engine/pagefile.h"
 #include "engine/pagejournal.h"
 
@@ -8,7 +9,7 @@
 
 // How a command reads and replaces pages: every page a command changes goes through one
 // PageWriter, journalled on disk (JournalledPages) or kept in memory for a dry run
-// (DryRunPages).
+// (DryRunPages). Runs over many pages replace them a batch at a time (DiskPages).
 namespace quillet {
 
 class PageWriter
@@ -30,27 +31,75 @@ public:
     // Told of every page replaced.
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
 
+    // Replacement in batches, for runs: a page given to replaceLater is replaced by the next
+    // flush, whose results come by slot. Here both happen at once.
+    struct Deferred
+    {
+        qsizetype slot = -1;
+        QString error; // when slot < 0: nothing will be replaced
+    };
+    virtual Deferred replaceLater(const QString& path, const PageRead& before, const QString& text);
+    virtual QList<PageWrite> flush();
+    // Whether a page waiting for flush is the file at path.
+    virtual bool waits(const QString& /*path*/) const { return false; }
+    virtual bool batchFull() const { return false; }
+
+    // Set while a run walks its pages: writeOutcome then uses replaceLater.
+    bool batching() const { return m_batching; }
+    void setBatching(bool batching) { m_batching = batching; }
+
 protected:
     void changed(const QString& path, const QString& before, const QString& after) const;
+    bool hasChangeListener() const { return bool(m_listener); }
 
 private:
     ChangeListener m_listener;
+    QList<PageWrite> m_replaced; // replaceLater's results until flush
+    bool m_batching = false;
+};
+
+// Pages on disk. A page is replaced only after what record() took of it is durable
+// (syncRecords). In batches, every page's new bytes wait beside it and are put in place
+// together (PageBatch); the records are synced once per batch.
+class DiskPages : public PageWriter
+{
+public:
+    PageRead read(const QString& path) override;
+    PageWrite replace(const QString& path, const PageRead& before, const QString& text) override;
+
+    Deferred replaceLater(const QString& path, const PageRead& before,
+                          const QString& text) override;
+    QList<PageWrite> flush() override;
+    bool waits(const QString& path) const override;
+    bool batchFull() const override;
+
+protected:
+    virtual PageWrite record(const QString& path, const QByteArray& oldBytes,
+                             const QByteArray& newBytes);
+    virtual PageWrite syncRecords();
+
+private:
+    struct Change
+    {
+        QString path;
+        QString before;
+        QString after;
+    };
+    PageBatch m_batch;
+    QHash<qsizetype, Change> m_changes; // by slot, only when someone listens
 };
 
 // Pages on disk. A page is replaced only after its old bytes are durable in the command's
 // journal entry, so that a command killed at any moment can be taken back.
-class JournalledPages : public PageWriter
+class JournalledPages : public DiskPages
 {
 public:
     JournalledPages(QString journalFolder, JournalCommand command);
 
-    PageRead read(const QString& path) override;
-    PageWrite replace(const QString& path, const PageRead& before, const QString& text) override;
-
-    // replace() in its three steps, for writing several pages at a time. The order must hold
-    // for every page: stage (its record appended), then syncJournal, only then commit. Several
-    // pages may be staged before one sync and their commits; a page committed before a sync
-    // that covers its record could not be taken back after a crash.
+    // replace() in its three steps, one page at a time, to stop between them as a kill would.
+    // The order must hold for every page: stage (its record appended), then syncJournal, only
+    // then commit; a page committed before a sync that covers its record could not be taken
+    // back after a crash.
     struct Staged
     {
         QString path;
@@ -66,6 +115,11 @@ public:
     StageResult stage(const QString& path, const PageRead& before, const QString& text);
     PageWrite syncJournal();
     PageWrite commit(const Staged& staged);
+
+protected:
+    PageWrite record(const QString& path, const QByteArray& oldBytes,
+                     const QByteArray& newBytes) override;
+    PageWrite syncRecords() override;
 
 private:
     JournalWriter m_journal;

@@ -61,7 +61,8 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
         return result;
     result.log.append(logHeadLine);
     runPageSteps(
-        paths, [&](const QString& path) { return step(path, settings, pages); }, progress, result);
+        paths, [&](const QString& path) { return step(path, settings, pages); }, pages, progress,
+        result);
     return result;
 }
 

@@ -29,15 +29,13 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& project
     if (!read.ok)
         return unreadablePage(path);
     if (find(read.page.text, temporaryComment, 1) == 0)
-        return {
-            .logLine = GetFileName(path) + untouchedSuffix, .text = read.page.text, .read = true};
+        return pageOutcome(GetFileName(path) + untouchedSuffix, read.page.text);
     const QString tag = projectTag(projectName);
     PageOutcome outcome = pageOutcome(GetFileName(path) + convertedSuffix,
                                       replaceAll(read.page.text, temporaryComment, tag));
-    writeOutcome(pages, path, read, outcome);
     // The source view shows what is on disk: the page as read when the write failed.
-    if (outcome.failed)
-        outcome.text = read.page.text;
+    outcome.unwrittenText = read.page.text;
+    writeOutcome(pages, path, read, outcome);
     return outcome;
 }
 
@@ -51,7 +49,7 @@ RunResult runTemporaryComments(const QStringList& paths, const QString& projectN
     runPageSteps(
         paths,
         [&](const QString& path) { return convertTemporaryComments(path, projectName, pages); },
-        progress, result);
+        pages, progress, result);
     return result;
 }
 

@@ -1,0 +1,259 @@
+#include "engine/pagebatch.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+
+namespace quillet {
+
+struct PageBatch::StagedFile
+{
+    ~StagedFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+        releaseReplaced();
+    }
+
+    void releaseReplaced()
+    {
+        if (replacedFd >= 0)
+            ::close(replacedFd);
+        replacedFd = -1;
+    }
+
+    int fd = -1;         // the unnamed file, or -1 when the page is written at commit
+    int replacedFd = -1; // holds the replaced page's blocks until released
+    qsizetype slot = -1;
+    QByteArray target; // the page itself, links resolved
+    QString path;      // as given, for a page written at commit
+    QByteArray bytes;  // the bytes of a page written at commit
+    dev_t device = 0;
+    QString error; // set once something failed: the page stays as it was
+};
+
+namespace {
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString fileId(const struct stat& status)
+{
+    return QString::number(status.st_dev) + u':' + QString::number(status.st_ino);
+}
+
+// Whether the folder's file system cannot make unnamed files (not whether this one may).
+bool lacksUnnamedFiles(int error)
+{
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+QByteArray linkTarget(const QString& path)
+{
+    return QFile::encodeName(QFileInfo(path).canonicalFilePath());
+}
+
+QByteArray folderOf(const QByteArray& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+// Gives the unnamed file a name beside the page, then moves that name over the page.
+bool placeOver(int fd, const QByteArray& target)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QByteArray name =
+            target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) !=
+            0) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        if (::rename(name.constData(), target.constData()) == 0)
+            return true;
+        const int error = errno;
+        ::unlink(name.constData());
+        errno = error;
+        return false;
+    }
+    return false;
+}
+
+} // namespace
+
+PageBatch::PageBatch() : PageBatch(Limits{}) {}
+
+PageBatch::PageBatch(Limits limits) : m_limits(limits) {}
+
+PageBatch::~PageBatch() = default;
+
+PageBatch::Staged PageBatch::stage(const QString& path, const QByteArray& bytes)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {};
+    if (::lstat(name.constData(), &status) != 0)
+        return writeAtCommit(path, bytes);
+    const bool isLink = S_ISLNK(status.st_mode);
+    if ((isLink && ::stat(name.constData(), &status) != 0) || !S_ISREG(status.st_mode))
+        return writeAtCommit(path, bytes);
+    auto file = std::make_unique<StagedFile>();
+    file->target = isLink ? linkTarget(path) : name;
+    file->fd = ::open(folderOf(file->target).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (file->fd < 0 && lacksUnnamedFiles(errno))
+        return writeAtCommit(path, bytes);
+    if (file->fd < 0 || !writeAll(file->fd, bytes) || ::fchmod(file->fd, status.st_mode & 07777))
+        return {-1, systemError(errno)};
+    file->device = status.st_dev;
+    // The disk starts on this page while the next ones are prepared.
+    ::sync_file_range(file->fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    m_bytes += bytes.size();
+    m_fileIds.insert(fileId(status));
+    return add(std::move(file));
+}
+
+// What is not a plain file here (a folder, a missing page), or lies where no unnamed file
+// can be made, is written by writePageBytes at commit, with its checks and errors.
+PageBatch::Staged PageBatch::writeAtCommit(const QString& path, const QByteArray& bytes)
+{
+    auto file = std::make_unique<StagedFile>();
+    file->path = path;
+    file->bytes = bytes;
+    m_bytes += bytes.size();
+    return add(std::move(file));
+}
+
+PageBatch::Staged PageBatch::add(std::unique_ptr<StagedFile> file)
+{
+    file->slot = qsizetype(m_files.size());
+    m_files.push_back(std::move(file));
+    return {m_files.back()->slot, {}};
+}
+
+bool PageBatch::holds(const QString& path) const
+{
+    struct stat status
+    {};
+    return !m_fileIds.isEmpty() && ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
+           m_fileIds.contains(fileId(status));
+}
+
+bool PageBatch::isFull() const
+{
+    return qsizetype(m_files.size()) >= m_limits.pages || m_bytes >= m_limits.bytes;
+}
+
+bool PageBatch::isEmpty() const
+{
+    return m_files.empty();
+}
+
+// Every new text is on the disk before any page is replaced by it, and the renames are on
+// the disk before any page is reported written.
+QList<PageWrite> PageBatch::commit()
+{
+    syncFileSystems();
+    placeStaged();
+    syncFileSystems();
+    releaseReplaced();
+    QList<PageWrite> results;
+    for (const std::unique_ptr<StagedFile>& file : m_files)
+        results.append({file->error.isEmpty(), file->error});
+    clear();
+    return results;
+}
+
+QList<PageWrite> PageBatch::drop(const QString& error)
+{
+    const QList<PageWrite> results(qsizetype(m_files.size()), PageWrite{false, error});
+    clear();
+    return results;
+}
+
+void PageBatch::clear()
+{
+    m_files.clear();
+    m_fileIds.clear();
+    m_bytes = 0;
+}
+
+// One syncfs per file system makes the whole batch durable with one cache flush, where an
+// fdatasync per file costs one each.
+void PageBatch::syncFileSystems()
+{
+    QHash<dev_t, QString> errors;
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->fd < 0 || !file->error.isEmpty() || errors.contains(file->device))
+            continue;
+        errors.insert(file->device, ::syncfs(file->fd) == 0 ? QString() : systemError(errno));
+    }
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->fd >= 0 && file->error.isEmpty())
+            file->error = errors.value(file->device);
+    }
+}
+
+void PageBatch::placeStaged()
+{
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->fd < 0) {
+            file->error = writePageBytes(file->path, file->bytes).error;
+            continue;
+        }
+        if (!file->error.isEmpty())
+            continue;
+        file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
+        if (!placeOver(file->fd, file->target))
+            file->error = systemError(errno);
+    }
+}
+
+// Freeing a replaced page's blocks (its last descriptor closing) can wait on the disk for
+// milliseconds, one page after another inside a rename; closing many at once overlaps the
+// waits. Whatever a thread cannot be started for is closed with the batch.
+void PageBatch::releaseReplaced()
+{
+    constexpr size_t releasers = 8;
+    std::vector<std::jthread> threads;
+    for (size_t first = 0; first < std::min(releasers, m_files.size()); ++first) {
+        try {
+            threads.emplace_back([this, first] {
+                for (size_t i = first; i < m_files.size(); i += releasers)
+                    m_files[i]->releaseReplaced();
+            });
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+}
+
+} // namespace quillet

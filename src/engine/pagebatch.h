@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/pagefile.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// Page replacements made durable together rather than one fsync each. Each page's new bytes
+// go to an unnamed file in the page's folder; on commit the file system is synced once, each
+// is renamed over its page, and the file system is synced once more. A crash leaves every page
+// old or new, and no named file but the pages.
+namespace quillet {
+
+class PageBatch
+{
+public:
+    struct Limits
+    {
+        qsizetype pages = 256; // holding two open files each
+        qsizetype bytes = 32 * 1024 * 1024;
+    };
+
+    PageBatch();
+    explicit PageBatch(Limits limits);
+    ~PageBatch(); // what was not committed is dropped, the pages untouched
+    PageBatch(const PageBatch&) = delete;
+    PageBatch& operator=(const PageBatch&) = delete;
+
+    // Puts the bytes for the page at path aside and returns their slot in commit()'s
+    // results, or an error with the page untouched. Where the folder takes no unnamed file,
+    // the bytes wait in memory and the page is written by writePageBytes at commit.
+    struct Staged
+    {
+        qsizetype slot = -1;
+        QString error; // the system's description when slot < 0
+    };
+    Staged stage(const QString& path, const QByteArray& bytes);
+
+    // Whether a page staged and not yet committed is the file at path (through any link).
+    bool holds(const QString& path) const;
+    bool isFull() const;
+    bool isEmpty() const;
+
+    // Replaces every staged page; one result per slot. The batch is empty afterwards.
+    QList<PageWrite> commit();
+    // Replaces none: every slot fails with the error.
+    QList<PageWrite> drop(const QString& error);
+
+    struct StagedFile;
+
+private:
+    Staged writeAtCommit(const QString& path, const QByteArray& bytes);
+    Staged add(std::unique_ptr<StagedFile> file);
+    void clear();
+    void syncFileSystems();
+    void placeStaged();
+    void releaseReplaced();
+
+    Limits m_limits;
+    qsizetype m_bytes = 0;
+    std::vector<std::unique_ptr<StagedFile>> m_files;
+    QSet<QString> m_fileIds; // device and inode of every staged page
+};
+
+} // namespace quillet
