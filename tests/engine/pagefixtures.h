@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 // Page files built in code for the engine tests.
@@ -23,5 +25,23 @@ inline quint64 inodeOf(const QString& path)
     struct stat info = {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
 }
+
+// Lowers the largest file this process may write, as a full disk would.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const rlimit lowered{bytes, saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &lowered);
+        std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+    rlimit saved{};
+};
 
 } // namespace quillet::fixtures

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -18,24 +16,6 @@ Q_DECLARE_METATYPE(quillet::PageEncoding)
 namespace {
 
 const QByteArray bom("\xEF\xBB\xBF");
-
-// Lowers the largest file this process may write, as a full disk would.
-struct FileSizeLimit
-{
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        const rlimit lowered{bytes, saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-        std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-    rlimit saved{};
-};
 
 } // namespace
 

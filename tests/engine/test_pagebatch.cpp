@@ -1,0 +1,156 @@
+#include "engine/pagefixtures.h"
+#include "engine/pagerun.h"
+#include "engine/pagewriter.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quillet;
+using namespace quillet::fixtures;
+
+namespace {
+
+// A step that appends a mark to every page, or writes the text a test chose for it.
+struct MarkingStep
+{
+    QHash<QString, QString> texts;              // by file name; a page not here gets its text + "x"
+    std::function<void(const QString&)> before; // runs before a page is read
+
+    PageOutcome operator()(const QString& path, PageWriter& pages) const
+    {
+        if (before)
+            before(path);
+        const PageRead read = pages.read(path);
+        if (!read.ok)
+            return unreadablePage(path);
+        const QString name = QFileInfo(path).fileName();
+        PageOutcome outcome =
+            pageOutcome(name + u" done"_s, texts.value(name, read.page.text + u'x'));
+        writeOutcome(pages, path, read, outcome);
+        return outcome;
+    }
+};
+
+QStringList makePages(const QTemporaryDir& dir, int count)
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        paths.append(dir.filePath(u"p%1.html"_s.arg(i)));
+        writeBytes(paths.last(), shiftJis(u"頁%1"_s.arg(i)));
+    }
+    return paths;
+}
+
+RunResult runSteps(const QStringList& paths, const MarkingStep& step)
+{
+    DiskPages pages;
+    RunResult result;
+    runPageSteps(
+        paths, [&](const QString& path) { return step(path, pages); }, pages, {}, result);
+    return result;
+}
+
+} // namespace
+
+class TestPageBatch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyPageWrittenAndNothingLeftBeside();
+    void failedWriteInTheMiddleLeavesThatPageOnly();
+    void pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten();
+    void pageListedTwiceSeesItsFirstWrite();
+    void linksAndPermissionsKept();
+};
+
+void TestPageBatch::everyPageWrittenAndNothingLeftBeside()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 600); // more than one batch
+    const QStringList entries = folderEntries(dir.path());
+    const RunResult result = runSteps(paths, {});
+    QVERIFY(!result.pageFailed);
+    QCOMPARE(result.log.size(), paths.size());
+    QCOMPARE(result.log.last(), u"p599.html done"_s);
+    QCOMPARE(result.lastPageText, u"頁599x"_s);
+    for (int i = 0; i < paths.size(); ++i)
+        QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1x"_s.arg(i)));
+    QCOMPARE(folderEntries(dir.path()), entries);
+}
+
+// A full disk for one page of a batch: that page is as it was, logged, and the others written.
+void TestPageBatch::failedWriteInTheMiddleLeavesThatPageOnly()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 5);
+    const QStringList entries = folderEntries(dir.path());
+    const QString large(8 * 1024, u'あ');
+    RunResult result;
+    {
+        const FileSizeLimit limit(4096);
+        result = runSteps(paths, {.texts = {{u"p2.html"_s, large}}, .before = {}});
+    }
+    QVERIFY(result.pageFailed);
+    QCOMPARE(result.log[2], u"p2.htmlを書き込めませんでした。"_s);
+    QCOMPARE(readBytes(paths[2]), shiftJis(u"頁2"_s));
+    for (int i : {0, 1, 3, 4}) {
+        QCOMPARE(result.log[i], u"p%1.html done"_s.arg(i));
+        QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1x"_s.arg(i)));
+    }
+    QCOMPARE(folderEntries(dir.path()), entries);
+}
+
+// A page made a folder after its text was staged cannot be replaced when the batch is placed.
+void TestPageBatch::pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 4);
+    MarkingStep step;
+    step.before = [&](const QString& path) {
+        if (path == paths[2]) {
+            QVERIFY(QFile::remove(paths[1]));
+            QVERIFY(QDir().mkdir(paths[1]));
+        }
+    };
+    const RunResult result = runSteps(paths, step);
+    QVERIFY(result.pageFailed);
+    QCOMPARE(result.log, (QStringList{u"p0.html done"_s, u"p1.htmlを書き込めませんでした。"_s,
+                                      u"p2.html done"_s, u"p3.html done"_s}));
+    QVERIFY(QFileInfo(paths[1]).isDir());
+    QCOMPARE(readBytes(paths[3]), shiftJis(u"頁3x"_s));
+    QCOMPARE(folderEntries(dir.path()),
+             (QStringList{u"p0.html"_s, u"p1.html"_s, u"p2.html"_s, u"p3.html"_s}));
+}
+
+void TestPageBatch::pageListedTwiceSeesItsFirstWrite()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 2);
+    const QString link = dir.filePath(u"again.html"_s);
+    QVERIFY(QFile::link(paths[0], link));
+    runSteps({paths[0], paths[1], paths[0], link}, {});
+    QCOMPARE(readBytes(paths[0]), shiftJis(u"頁0xxx"_s));
+    QCOMPARE(readBytes(paths[1]), shiftJis(u"頁1x"_s));
+}
+
+void TestPageBatch::linksAndPermissionsKept()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 2);
+    const QString link = dir.filePath(u"link.html"_s);
+    QVERIFY(QFile::link(paths[0], link));
+    QVERIFY(::chmod(QFile::encodeName(paths[1]).constData(), 0640) == 0);
+    runSteps({link, paths[1]}, {});
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readBytes(paths[0]), shiftJis(u"頁0x"_s));
+    struct stat status
+    {};
+    QVERIFY(::stat(QFile::encodeName(paths[1]).constData(), &status) == 0);
+    QCOMPARE(status.st_mode & 07777, mode_t(0640));
+}
+
+QTEST_APPLESS_MAIN(TestPageBatch)
+#include "test_pagebatch.moc"
