@@ -1,6 +1,7 @@
 #include "benchmark.h"
 
 #include "benchsite.h"
+#include "crashtrial.h"
 #include "enginephase.h"
 #include "filelistphase.h"
 #include "sedphase.h"
@@ -289,10 +290,20 @@ int runBenchmark(const BenchmarkConfig& config)
     printMemory(config.smallPages, "restore", smallRestore);
     printMemory(config.pages, "convert", lastConvert);
     printMemory(config.pages, "restore", lastRestore);
-    std::printf("  largest page %.1f KB\n\n", size.largestPage / 1024.0);
+    std::printf("  largest page %.1f KB\n", size.largestPage / 1024.0);
 
+    const CrashTrialFigures crashes = runCrashTrials(
+        {engineRoot, enginePaths, list, menu,
+         std::max(median(convert.engine), median(restore.engine)), config.crashTrials});
+    if (crashes.trials > 0)
+        std::printf("\nCrash trial: %d runs killed with SIGKILL at a random moment (%d mid-run):\n"
+                    "  pages neither old nor new %d, stray files %d\n",
+                    crashes.trials, crashes.killedMidRun, crashes.badPages, crashes.strayFiles);
+
+    std::printf("\n");
     runFileListRounds(config, work, enginePaths, list, menu);
-    return notOriginal == 0 ? 0 : 1;
+    const bool sound = notOriginal == 0 && crashes.badPages == 0 && crashes.strayFiles == 0;
+    return sound ? 0 : 1;
 }
 
 } // namespace quillet::bench

@@ -9,6 +9,7 @@ struct BenchmarkConfig
     int pages = 10000;
     int smallPages = 2500; // a second, smaller run shows whether peak memory grows with pages
     int repetitions = 5;
+    int crashTrials = 20;      // runs killed at random moments
     QString folder;            // where the temporary site goes; the system's temp folder if empty
     QString noFsyncLibrary;    // LD_PRELOAD library that turns fsync into nothing, if built
     bool keep = false;         // leave the pages, lists and scripts behind (for profiling)

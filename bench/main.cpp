@@ -35,13 +35,17 @@ int main(int argc, char** argv)
     const QCommandLineOption fileListOnly(
         QStringLiteral("filelist-only"),
         QStringLiteral("Only the file list commands beside the conversion run."));
-    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly});
+    const QCommandLineOption crashTrials(QStringLiteral("crash-trials"),
+                                         QStringLiteral("Runs killed at random moments (0: none)."),
+                                         QStringLiteral("n"), QStringLiteral("20"));
+    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly, crashTrials});
     parser.process(app);
 
     BenchmarkConfig config;
     config.pages = std::max(1, parser.value(pages).toInt());
     config.smallPages = std::clamp(parser.value(small).toInt(), 1, config.pages);
     config.repetitions = std::max(1, parser.value(rounds).toInt());
+    config.crashTrials = std::max(0, parser.value(crashTrials).toInt());
     config.folder = parser.value(folder);
     config.keep = parser.isSet(keep);
     config.fileListOnly = parser.isSet(fileListOnly);
