@@ -5,6 +5,7 @@
 #include "enginephase.h"
 #include "filelistphase.h"
 #include "sedphase.h"
+#include "windowphase.h"
 
 #include <QDir>
 #include <QFile>
@@ -206,6 +207,49 @@ void runFileListRounds(const BenchmarkConfig& config, const QTemporaryDir& work,
     printBeside("after-conversion search", after, unsynced);
 }
 
+double windowOrDie(const BenchmarkConfig& config, const QString& projectFile, const QString& phase)
+{
+    settleDisk();
+    const double seconds = runWindowPhase(config.windowProgram, projectFile, phase);
+    if (seconds < 0)
+        qFatal("the window's %s failed", qPrintable(phase));
+    return seconds;
+}
+
+double cliOrDie(const BenchmarkConfig& config, const QString& projectFile, const QString& phase)
+{
+    settleDisk();
+    const double seconds = runCliPhase(config.cliProgram, projectFile, siteName, phase);
+    if (seconds < 0)
+        qFatal("quillet-cli %s failed", qPrintable(phase));
+    return seconds;
+}
+
+// The same runs from the window and from quillet-cli, alternating; "engine" is the window.
+void compareWindowWithCli(const BenchmarkConfig& config, const QString& projectFile)
+{
+    Timings convert;
+    Timings restore;
+    for (int r = 1; r <= config.repetitions; ++r) {
+        convert.sed.push_back(cliOrDie(config, projectFile, QStringLiteral("convert")));
+        restore.sed.push_back(cliOrDie(config, projectFile, QStringLiteral("restore")));
+        convert.engine.push_back(windowOrDie(config, projectFile, QStringLiteral("convert")));
+        restore.engine.push_back(windowOrDie(config, projectFile, QStringLiteral("restore")));
+        std::printf("Round %d: convert window %.2f s, cli %.2f s; restore window %.2f s, cli "
+                    "%.2f s\n",
+                    r, convert.engine.back(), convert.sed.back(), restore.engine.back(),
+                    restore.sed.back());
+        std::fflush(stdout);
+    }
+    std::printf("Medians (window: the click until the log is filled; cli: the whole process):\n");
+    for (const auto& [what, timings] : {std::pair{"convert", &convert}, {"restore", &restore}}) {
+        const double window = median(timings->engine);
+        const double cli = median(timings->sed);
+        std::printf("%-10s window %6.2f s   cli %6.2f s   window/cli %.2f\n", what, window, cli,
+                    window / cli);
+    }
+}
+
 } // namespace
 
 int runBenchmark(const BenchmarkConfig& config)
@@ -300,9 +344,20 @@ int runBenchmark(const BenchmarkConfig& config)
                     "  pages neither old nor new %d, stray files %d\n",
                     crashes.trials, crashes.killedMidRun, crashes.badPages, crashes.strayFiles);
 
+    int notOriginalAfterWindow = 0;
+    if (config.windowRuns) {
+        std::printf("\nThe window's runs beside quillet-cli's, %d pages:\n", config.pages);
+        const QString projectFile = work.filePath(QStringLiteral("mprj.xml"));
+        writeProjectFile(projectFile, siteName, enginePaths, plainMenu());
+        compareWindowWithCli(config, projectFile);
+        notOriginalAfterWindow = pagesNotOriginal(enginePaths);
+        std::printf("Pages differing from the original afterwards: %d\n", notOriginalAfterWindow);
+    }
+
     std::printf("\n");
     runFileListRounds(config, work, enginePaths, list, menu);
-    const bool sound = notOriginal == 0 && crashes.badPages == 0 && crashes.strayFiles == 0;
+    const bool sound = notOriginal == 0 && notOriginalAfterWindow == 0 && crashes.badPages == 0 &&
+                       crashes.strayFiles == 0;
     return sound ? 0 : 1;
 }
 

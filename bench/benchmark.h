@@ -10,8 +10,11 @@ struct BenchmarkConfig
     int smallPages = 2500; // a second, smaller run shows whether peak memory grows with pages
     int repetitions = 5;
     int crashTrials = 20;      // runs killed at random moments
+    bool windowRuns = true;    // the window's runs beside quillet-cli's
     QString folder;            // where the temporary site goes; the system's temp folder if empty
     QString noFsyncLibrary;    // LD_PRELOAD library that turns fsync into nothing, if built
+    QString windowProgram;     // the offscreen window runner
+    QString cliProgram;        // quillet-cli
     bool keep = false;         // leave the pages, lists and scripts behind (for profiling)
     bool fileListOnly = false; // only the file list commands beside the conversion run
 };

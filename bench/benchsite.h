@@ -8,7 +8,8 @@
 // share one menu, each page with its own entry highlighted.
 namespace quillet::bench {
 
-inline const QString siteTag = QStringLiteral("<!--サイト-->");
+inline const QString siteName = QStringLiteral("サイト");
+inline const QString siteTag = QStringLiteral("<!--") + siteName + QStringLiteral("-->");
 
 // The menu text the runs stamp (no entry highlighted).
 QString plainMenu();

@@ -38,17 +38,22 @@ int main(int argc, char** argv)
     const QCommandLineOption crashTrials(QStringLiteral("crash-trials"),
                                          QStringLiteral("Runs killed at random moments (0: none)."),
                                          QStringLiteral("n"), QStringLiteral("20"));
-    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly, crashTrials});
+    const QCommandLineOption noWindow(QStringLiteral("no-window"),
+                                      QStringLiteral("Leave out the window's runs."));
+    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly, crashTrials, noWindow});
     parser.process(app);
 
     BenchmarkConfig config;
     config.pages = std::max(1, parser.value(pages).toInt());
     config.smallPages = std::clamp(parser.value(small).toInt(), 1, config.pages);
     config.repetitions = std::max(1, parser.value(rounds).toInt());
+    config.windowRuns = !parser.isSet(noWindow);
     config.crashTrials = std::max(0, parser.value(crashTrials).toInt());
     config.folder = parser.value(folder);
     config.keep = parser.isSet(keep);
     config.fileListOnly = parser.isSet(fileListOnly);
+    config.windowProgram = QStringLiteral(QUILLET_BENCH_WINDOW);
+    config.cliProgram = QStringLiteral(QUILLET_BENCH_CLI);
 #ifdef QUILLET_BENCH_NOFSYNC
     config.noFsyncLibrary = QStringLiteral(QUILLET_BENCH_NOFSYNC);
 #endif

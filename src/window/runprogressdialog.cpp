@@ -8,6 +8,7 @@ namespace quillet {
 namespace {
 
 constexpr int showAfterMs = 500;
+constexpr int updateEveryMs = 200;
 
 // Neither Esc nor the close button may hide the dialog while the pages are written.
 class UncancellableProgressDialog : public QProgressDialog
@@ -40,6 +41,7 @@ RunProgress RunProgressDialog::callback()
 {
     // The clock starts with the run, not with the first finished page.
     m_dialog->setValue(0);
+    m_sinceShown.start();
     return [this](qsizetype done, qsizetype total) {
         show(done, total);
     };
@@ -47,6 +49,9 @@ RunProgress RunProgressDialog::callback()
 
 void RunProgressDialog::show(qsizetype done, qsizetype total)
 {
+    if (done < total && m_sinceShown.elapsed() < updateEveryMs)
+        return;
+    m_sinceShown.restart();
     if (m_dialog->maximum() != int(total))
         m_dialog->setMaximum(int(total));
     m_dialog->setLabelText(QStringLiteral("%1 / %2 ページ").arg(done).arg(total));

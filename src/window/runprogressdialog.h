@@ -2,6 +2,7 @@
 
 #include "engine/runs.h"
 
+#include <QElapsedTimer>
 #include <memory>
 
 class QProgressDialog;
@@ -9,7 +10,8 @@ class QWidget;
 
 namespace quillet {
 
-// Shows pages done of pages listed when a run takes longer than about half a second.
+// Shows pages done of pages listed when a run takes longer than about half a second, a few
+// times a second: each update repaints and handles the window's events.
 // A run cannot be cancelled half-way, so the dialog has no cancel button.
 class RunProgressDialog
 {
@@ -24,6 +26,7 @@ private:
     void show(qsizetype done, qsizetype total);
 
     std::unique_ptr<QProgressDialog> m_dialog;
+    QElapsedTimer m_sinceShown;
 };
 
 } // namespace quillet

@@ -1,0 +1,57 @@
+#include "windowphase.h"
+
+#include "engine/pagefile.h"
+#include "engine/unhighlight.h"
+#include "project/projecttext.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+
+namespace quillet::bench {
+
+void writeProjectFile(const QString& path, const QString& name, const QStringList& pages,
+                      const QString& menuText)
+{
+    QString text = emptyProjectText();
+    addProject(text, name);
+    const qsizetype key = projectKeyIn(text, name);
+    if (!SaveFileList(text, key, pages) ||
+        !SaveMenuText(text, projectKeyIn(text, name), PrepareMenuText(menuText).escaped) ||
+        !SetLastProject(text, name) || !writePage(path, text, {}).ok)
+        qFatal("cannot write the project file %s", qPrintable(path));
+}
+
+double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase)
+{
+    QProcess window;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    window.setProcessEnvironment(environment);
+    window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    window.start(program, {projectFile, phase});
+    if (!window.waitForFinished(-1) || window.exitStatus() != QProcess::NormalExit ||
+        window.exitCode() != 0)
+        return -1;
+    static const QRegularExpression pattern(QStringLiteral(R"(seconds=([\d.]+))"));
+    const QRegularExpressionMatch match =
+        pattern.match(QString::fromUtf8(window.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
+double runCliPhase(const QString& program, const QString& projectFile, const QString& name,
+                   const QString& phase)
+{
+    QProcess cli;
+    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    cli.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer timer;
+    timer.start();
+    cli.start(program, {QStringLiteral("--project-file"), projectFile, phase, name});
+    if (!cli.waitForFinished(-1) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
+        return -1;
+    return timer.nsecsElapsed() / 1e9;
+}
+
+} // namespace quillet::bench

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The window's run beside quillet-cli's over the same pages and project file.
+namespace quillet::bench {
+
+// Writes a project file holding one project (the last one used) with the pages and menu.
+void writeProjectFile(const QString& path, const QString& name, const QStringList& pages,
+                      const QString& menuText);
+
+// Seconds of the window's run (the button's click, offscreen), or < 0 when it failed.
+double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase);
+
+// Seconds of the whole quillet-cli process, or < 0 when it failed.
+double runCliPhase(const QString& program, const QString& projectFile, const QString& name,
+                   const QString& phase);
+
+} // namespace quillet::bench
