@@ -207,10 +207,17 @@ void runFileListRounds(const BenchmarkConfig& config, const QTemporaryDir& work,
     printBeside("after-conversion search", after, unsynced);
 }
 
+// The window and quillet-cli keep their undo journal beside the project file.
+QString dataHome(const QString& projectFile)
+{
+    return QFileInfo(projectFile).absolutePath() + QStringLiteral("/data");
+}
+
 double windowOrDie(const BenchmarkConfig& config, const QString& projectFile, const QString& phase)
 {
     settleDisk();
-    const double seconds = runWindowPhase(config.windowProgram, projectFile, phase);
+    const double seconds =
+        runWindowPhase(config.windowProgram, projectFile, phase, dataHome(projectFile));
     if (seconds < 0)
         qFatal("the window's %s failed", qPrintable(phase));
     return seconds;
@@ -219,7 +226,8 @@ double windowOrDie(const BenchmarkConfig& config, const QString& projectFile, co
 double cliOrDie(const BenchmarkConfig& config, const QString& projectFile, const QString& phase)
 {
     settleDisk();
-    const double seconds = runCliPhase(config.cliProgram, projectFile, siteName, phase);
+    const double seconds =
+        runCliPhase(config.cliProgram, projectFile, siteName, phase, dataHome(projectFile));
     if (seconds < 0)
         qFatal("quillet-cli %s failed", qPrintable(phase));
     return seconds;

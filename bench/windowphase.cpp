@@ -23,10 +23,22 @@ void writeProjectFile(const QString& path, const QString& name, const QStringLis
         qFatal("cannot write the project file %s", qPrintable(path));
 }
 
-double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase)
+namespace {
+
+QProcessEnvironment environmentWithDataHome(const QString& dataHome)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    return environment;
+}
+
+} // namespace
+
+double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase,
+                      const QString& dataHome)
 {
     QProcess window;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = environmentWithDataHome(dataHome);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     window.setProcessEnvironment(environment);
     window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -41,9 +53,10 @@ double runWindowPhase(const QString& program, const QString& projectFile, const 
 }
 
 double runCliPhase(const QString& program, const QString& projectFile, const QString& name,
-                   const QString& phase)
+                   const QString& phase, const QString& dataHome)
 {
     QProcess cli;
+    cli.setProcessEnvironment(environmentWithDataHome(dataHome));
     cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     cli.setStandardOutputFile(QProcess::nullDevice());
     QElapsedTimer timer;

@@ -10,11 +10,14 @@ namespace quillet::bench {
 void writeProjectFile(const QString& path, const QString& name, const QStringList& pages,
                       const QString& menuText);
 
+// Both keep their undo journal under dataHome (XDG_DATA_HOME), not the user's.
+
 // Seconds of the window's run (the button's click, offscreen), or < 0 when it failed.
-double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase);
+double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase,
+                      const QString& dataHome);
 
 // Seconds of the whole quillet-cli process, or < 0 when it failed.
 double runCliPhase(const QString& program, const QString& projectFile, const QString& name,
-                   const QString& phase);
+                   const QString& phase, const QString& dataHome);
 
 } // namespace quillet::bench
