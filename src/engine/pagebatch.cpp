@@ -4,9 +4,12 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <limits>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
@@ -108,11 +111,26 @@ bool placeOver(int fd, const QByteArray& target)
     return false;
 }
 
+// A batch holds two descriptors a page while it is placed; the rest stay for the program.
+qsizetype pagesTheOpenFileLimitAllows()
+{
+    constexpr rlim_t keptForTheProgram = 128;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return std::numeric_limits<qsizetype>::max();
+    return limit.rlim_cur > keptForTheProgram + 2
+               ? qsizetype((limit.rlim_cur - keptForTheProgram) / 2)
+               : 1;
+}
+
 } // namespace
 
 PageBatch::PageBatch() : PageBatch(Limits{}) {}
 
-PageBatch::PageBatch(Limits limits) : m_limits(limits) {}
+PageBatch::PageBatch(Limits limits) : m_limits(limits)
+{
+    m_limits.pages = std::clamp<qsizetype>(m_limits.pages, 1, pagesTheOpenFileLimitAllows());
+}
 
 PageBatch::~PageBatch() = default;
 

@@ -43,9 +43,9 @@ QStringList makePages(const QTemporaryDir& dir, int count)
     return paths;
 }
 
-RunResult runSteps(const QStringList& paths, const MarkingStep& step)
+RunResult runSteps(const QStringList& paths, const MarkingStep& step,
+                   PageWriter&& pages = DiskPages())
 {
-    DiskPages pages;
     RunResult result;
     runPageSteps(
         paths, [&](const QString& path) { return step(path, pages); }, pages, {}, result);
@@ -64,6 +64,7 @@ private slots:
     void pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten();
     void pageListedTwiceSeesItsFirstWrite();
     void linksAndPermissionsKept();
+    void journalThatCannotBeWrittenLeavesEveryPage();
 };
 
 void TestPageBatch::everyPageWrittenAndNothingLeftBeside()
@@ -150,6 +151,24 @@ void TestPageBatch::linksAndPermissionsKept()
     {};
     QVERIFY(::stat(QFile::encodeName(paths[1]).constData(), &status) == 0);
     QCOMPARE(status.st_mode & 07777, mode_t(0640));
+}
+
+void TestPageBatch::journalThatCannotBeWrittenLeavesEveryPage()
+{
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 3);
+    writeBytes(dir.filePath(u"file"_s), "x");
+    const QStringList entries = folderEntries(dir.path());
+    const RunResult result =
+        runSteps(paths, {},
+                 JournalledPages(dir.filePath(u"file/journal"_s),
+                                 {u"convert"_s, dir.filePath(u"mprj.xml"_s), {}}));
+    QVERIFY(result.pageFailed);
+    for (int i = 0; i < paths.size(); ++i) {
+        QCOMPARE(result.log[i], u"p%1.htmlを書き込めませんでした。"_s.arg(i));
+        QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1"_s.arg(i)));
+    }
+    QCOMPARE(folderEntries(dir.path()), entries);
 }
 
 QTEST_APPLESS_MAIN(TestPageBatch)
