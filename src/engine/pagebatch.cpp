@@ -23,14 +23,8 @@ struct PageBatch::StagedFile
     {
         if (fd >= 0)
             ::close(fd);
-        releaseReplaced();
-    }
-
-    void releaseReplaced()
-    {
         if (replacedFd >= 0)
             ::close(replacedFd);
-        replacedFd = -1;
     }
 
     int fd = -1;         // the unnamed file, or -1 when the page is written at commit
@@ -132,7 +126,10 @@ PageBatch::PageBatch(Limits limits) : m_limits(limits)
     m_limits.pages = std::clamp<qsizetype>(m_limits.pages, 1, pagesTheOpenFileLimitAllows());
 }
 
-PageBatch::~PageBatch() = default;
+PageBatch::~PageBatch()
+{
+    finishReleasing();
+}
 
 PageBatch::Staged PageBatch::stage(const QString& path, const QByteArray& bytes)
 {
@@ -256,22 +253,33 @@ void PageBatch::placeStaged()
 }
 
 // Freeing a replaced page's blocks (its last descriptor closing) can wait on the disk for
-// milliseconds, one page after another inside a rename; closing many at once overlaps the
-// waits. Whatever a thread cannot be started for is closed with the batch.
+// milliseconds, one page after another inside a rename; closing many at once, while the next
+// batch is prepared, overlaps the waits.
 void PageBatch::releaseReplaced()
 {
     constexpr size_t releasers = 8;
-    std::vector<std::jthread> threads;
-    for (size_t first = 0; first < std::min(releasers, m_files.size()); ++first) {
+    finishReleasing();
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->replacedFd >= 0)
+            m_releasing.push_back(std::exchange(file->replacedFd, -1));
+    }
+    for (size_t first = 0; first < std::min(releasers, m_releasing.size()); ++first) {
         try {
-            threads.emplace_back([this, first] {
-                for (size_t i = first; i < m_files.size(); i += releasers)
-                    m_files[i]->releaseReplaced();
+            m_releasers.emplace_back([this, first] {
+                for (size_t i = first; i < m_releasing.size(); i += releasers)
+                    ::close(m_releasing[i]);
             });
         } catch (const std::system_error&) {
-            break;
+            for (size_t i = first; i < m_releasing.size(); i += releasers)
+                ::close(m_releasing[i]);
         }
     }
+}
+
+void PageBatch::finishReleasing()
+{
+    m_releasers.clear(); // joins them
+    m_releasing.clear();
 }
 
 } // namespace quillet

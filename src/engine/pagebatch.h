@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <thread>
 #include <vector>
 
 // Page replacements made durable together rather than one fsync each. Each page's new bytes
@@ -51,6 +52,10 @@ public:
     // Replaces none: every slot fails with the error.
     QList<PageWrite> drop(const QString& error);
 
+    // The replaced pages of a commit are released while the next batch is prepared; this
+    // waits until they are.
+    void finishReleasing();
+
     struct StagedFile;
 
 private:
@@ -64,7 +69,9 @@ private:
     Limits m_limits;
     qsizetype m_bytes = 0;
     std::vector<std::unique_ptr<StagedFile>> m_files;
-    QSet<QString> m_fileIds; // device and inode of every staged page
+    QSet<QString> m_fileIds;               // device and inode of every staged page
+    std::vector<int> m_releasing;          // the last commit's replaced pages
+    std::vector<std::jthread> m_releasers; // closing them; declared last, joined first
 };
 
 } // namespace quillet

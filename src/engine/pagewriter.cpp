@@ -82,6 +82,13 @@ bool DiskPages::batchFull() const
     return m_batch.isFull();
 }
 
+void DiskPages::setBatching(bool batching)
+{
+    PageWriter::setBatching(batching);
+    if (!batching)
+        m_batch.finishReleasing();
+}
+
 PageWrite DiskPages::record(const QString&, const QByteArray&, const QByteArray&)
 {
     return {true, {}};

@@ -44,9 +44,10 @@ public:
     virtual bool waits(const QString& /*path*/) const { return false; }
     virtual bool batchFull() const { return false; }
 
-    // Set while a run walks its pages: writeOutcome then uses replaceLater.
+    // Set while a run walks its pages: writeOutcome then uses replaceLater. Unset once every
+    // batch is flushed, it waits for whatever the batches still do in the background.
     bool batching() const { return m_batching; }
-    void setBatching(bool batching) { m_batching = batching; }
+    virtual void setBatching(bool batching) { m_batching = batching; }
 
 protected:
     void changed(const QString& path, const QString& before, const QString& after) const;
@@ -72,6 +73,7 @@ public:
     QList<PageWrite> flush() override;
     bool waits(const QString& path) const override;
     bool batchFull() const override;
+    void setBatching(bool batching) override;
 
 protected:
     virtual PageWrite record(const QString& path, const QByteArray& oldBytes,
