@@ -104,12 +104,22 @@ double sedOrDie(const QString& script, const QStringList& paths)
     return seconds;
 }
 
+// The speed ratio of each round's pair, which the machine's drift between rounds leaves alone.
+double medianPairRatio(const Timings& timings)
+{
+    std::vector<double> ratios;
+    for (size_t r = 0; r < timings.engine.size(); ++r)
+        ratios.push_back(timings.sed[r] / timings.engine[r]);
+    return median(ratios);
+}
+
 void printRate(const char* what, const Timings& timings, int pages)
 {
     const double engine = pages / median(timings.engine);
     const double sed = pages / median(timings.sed);
-    std::printf("%-10s engine %8.0f pages/s   sed %8.0f pages/s   engine/sed %.2f\n", what, engine,
-                sed, engine / sed);
+    std::printf("%-10s engine %8.0f pages/s   sed %8.0f pages/s   engine/sed %.2f (round by round "
+                "%.2f)\n",
+                what, engine, sed, engine / sed, medianPairRatio(timings));
 }
 
 double megabytes(qint64 kb)
