@@ -14,7 +14,8 @@
 // Page replacements made durable together rather than one fsync each. Each page's new bytes
 // go to an unnamed file in the page's folder; on commit the file system is synced once, each
 // is renamed over its page, and the file system is synced once more. A crash leaves every page
-// old or new, and no named file but the pages.
+// old or new; the new bytes have a name only from the link just before their rename, so only
+// a crash between those two calls leaves a file beside the pages.
 namespace quillet {
 
 class PageBatch
