@@ -263,8 +263,8 @@ void compareWindowWithCli(const BenchmarkConfig& config, const QString& projectF
     for (const auto& [what, timings] : {std::pair{"convert", &convert}, {"restore", &restore}}) {
         const double window = median(timings->engine);
         const double cli = median(timings->sed);
-        std::printf("%-10s window %6.2f s   cli %6.2f s   window/cli %.2f\n", what, window, cli,
-                    window / cli);
+        std::printf("%-10s window %6.2f s   cli %6.2f s   window/cli %.2f (round by round %.2f)\n",
+                    what, window, cli, window / cli, 1 / medianPairRatio(*timings));
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QStringEncoder>
 #include <QThread>
 
+#include <cstdio>
+
 namespace quillet::bench {
 
 namespace {
@@ -46,13 +48,20 @@ int badPages(const QStringList& paths)
     return bad;
 }
 
-int strayFiles(const QString& root, const QStringList& paths)
+// Counted once each: they are removed, so that the next trial starts from a clean site.
+int removeStrayFiles(const QString& root, const QStringList& paths)
 {
     const QSet<QString> pages(paths.begin(), paths.end());
     int stray = 0;
     QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        stray += !pages.contains(it.next());
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (pages.contains(path))
+            continue;
+        std::printf("  stray file %s\n", qPrintable(path));
+        QFile::remove(path);
+        ++stray;
+    }
     return stray;
 }
 
@@ -85,7 +94,7 @@ CrashTrialFigures runCrashTrials(const CrashTrialSetup& setup)
             trial % 2 == 0 ? QStringLiteral("convert") : QStringLiteral("restore");
         figures.killedMidRun += killMidRun(phase, setup);
         figures.badPages += badPages(setup.paths);
-        figures.strayFiles += strayFiles(setup.root, setup.paths);
+        figures.strayFiles += removeStrayFiles(setup.root, setup.paths);
         ++figures.trials;
         // The rest of the run, so that the next trial starts from one form.
         if (!runEnginePhase(phase, setup.listFile, setup.menuFile).ok)

@@ -197,6 +197,9 @@ bool PageBatch::isEmpty() const
 QList<PageWrite> PageBatch::commit()
 {
     syncFileSystems();
+    // Renames slowed by releases in the background would widen the one moment in which a kill
+    // leaves a new page's file under a name of its own.
+    finishReleasing();
     placeStaged();
     syncFileSystems();
     releaseReplaced();
@@ -258,7 +261,6 @@ void PageBatch::placeStaged()
 void PageBatch::releaseReplaced()
 {
     constexpr size_t releasers = 8;
-    finishReleasing();
     for (const std::unique_ptr<StagedFile>& file : m_files) {
         if (file->replacedFd >= 0)
             m_releasing.push_back(std::exchange(file->replacedFd, -1));
