@@ -54,7 +54,7 @@ PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead
         return {-1, recorded.error};
     const PageBatch::Staged staged = m_batch.stage(path, encoded.bytes);
     if (staged.slot >= 0 && hasChangeListener())
-        m_changes.insert(staged.slot, {path, before.page.text, text});
+        m_changes.push_back({staged.slot, path, before.page.text, text});
     return {staged.slot, staged.error};
 }
 
@@ -64,9 +64,9 @@ QList<PageWrite> DiskPages::flush()
         return {};
     const PageWrite synced = syncRecords();
     const QList<PageWrite> results = synced.ok ? m_batch.commit() : m_batch.drop(synced.error);
-    for (auto change = m_changes.cbegin(); change != m_changes.cend(); ++change) {
-        if (results.at(change.key()).ok)
-            changed(change->path, change->before, change->after);
+    for (const Change& change : m_changes) {
+        if (results.at(change.slot).ok)
+            changed(change.path, change.before, change.after);
     }
     m_changes.clear();
     return results;

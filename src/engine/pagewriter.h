@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <functional>
+#include <vector>
 
 // How a command reads and replaces pages: every page a command changes goes through one
 // PageWriter, journalled on disk (JournalledPages) or kept in memory for a dry run
@@ -83,12 +84,13 @@ protected:
 private:
     struct Change
     {
+        qsizetype slot;
         QString path;
         QString before;
         QString after;
     };
     PageBatch m_batch;
-    QHash<qsizetype, Change> m_changes; // by slot, only when someone listens
+    std::vector<Change> m_changes; // in the order staged, only when someone listens
 };
 
 // Pages on disk. A page is replaced only after its old bytes are durable in the command's

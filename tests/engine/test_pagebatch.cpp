@@ -72,11 +72,16 @@ void TestPageBatch::everyPageWrittenAndNothingLeftBeside()
     QTemporaryDir dir;
     const QStringList paths = makePages(dir, 600); // more than one batch
     const QStringList entries = folderEntries(dir.path());
-    const RunResult result = runSteps(paths, {});
+    DiskPages pages;
+    QStringList told;
+    pages.setChangeListener(
+        [&](const QString& path, const QString&, const QString&) { told.append(path); });
+    const RunResult result = runSteps(paths, {}, std::move(pages));
     QVERIFY(!result.pageFailed);
     QCOMPARE(result.log.size(), paths.size());
     QCOMPARE(result.log.last(), u"p599.html done"_s);
     QCOMPARE(result.lastPageText, u"頁599x"_s);
+    QCOMPARE(told, paths);
     for (int i = 0; i < paths.size(); ++i)
         QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1x"_s.arg(i)));
     QCOMPARE(folderEntries(dir.path()), entries);
