@@ -30,6 +30,13 @@ FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
     keepWelcomePictureInStep();
 }
 
+// The list's model is reset while the widgets are torn down, after this page has stopped
+// being one.
+FileListPage::~FileListPage()
+{
+    LstFile->model()->disconnect(this);
+}
+
 // A picture left over entries would hide them, so it follows every change of the list.
 void FileListPage::keepWelcomePictureInStep()
 {

@@ -15,6 +15,7 @@ class FileListPage : public QWidget
     Q_OBJECT
 public:
     explicit FileListPage(QWidget* parent = nullptr);
+    ~FileListPage() override;
 
     FileListWidget* LstFile = nullptr;
     WelcomePicture* Picture1 = nullptr;
