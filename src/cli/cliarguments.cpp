@@ -10,26 +10,78 @@ namespace {
 const QString projectFileOption = QStringLiteral("--project-file");
 const QString colourOption = QStringLiteral("--color");
 const QString menuFileOption = QStringLiteral("--menu-file");
+const QString fromFileOption = QStringLiteral("--from-file");
+const QString fromPageOption = QStringLiteral("--from-page");
 const QString helpOption = QStringLiteral("--help");
 const QString versionOption = QStringLiteral("--version");
 const QString endOfOptions = QStringLiteral("--");
+
+struct CommandRule
+{
+    const char16_t* word;
+    Command command;
+    qsizetype names; // positional arguments after the command word: 0, 1, or 2 and more
+};
+
+const CommandRule commandRules[] = {
+    {u"list", Command::List, 0},       {u"convert", Command::Convert, 1},
+    {u"restore", Command::Restore, 1}, {u"comments", Command::Comments, 1},
+    {u"undo", Command::Undo, 0},       {u"check", Command::Check, 1},
+    {u"add", Command::Add, 2},         {u"remove", Command::Remove, 2},
+    {u"menu", Command::Menu, 1},       {u"show", Command::Show, 1},
+    {u"delete", Command::Delete, 1},
+};
+
+// The commands an option may be given with.
+struct OptionRule
+{
+    const char16_t* option;
+    QList<Command> commands;
+};
+
+const QList<OptionRule>& optionRules()
+{
+    static const QList<OptionRule> rules{
+        {u"--color", {Command::Convert, Command::Restore}},
+        {u"--menu-file", {Command::Restore}},
+        {u"--from-file", {Command::Menu}},
+        {u"--from-page", {Command::Menu}},
+        {u"--dry-run", {Command::Convert, Command::Restore, Command::Comments, Command::Delete}},
+        {u"--diff", {Command::Convert, Command::Restore, Command::Comments}},
+        {u"--json", {Command::Check}},
+        {u"--list", {Command::Undo}},
+    };
+    return rules;
+}
+
+QString commandWord(Command command)
+{
+    for (const CommandRule& rule : commandRules) {
+        if (rule.command == command)
+            return QString::fromUtf16(rule.word);
+    }
+    return {};
+}
+
+ParsedArguments versionInvocation()
+{
+    ParsedArguments parsed;
+    parsed.invocation.command = Command::Version;
+    return parsed;
+}
 
 bool looksLikeOption(const QString& argument)
 {
     return argument.size() > 1 && argument.startsWith(u'-');
 }
 
-std::optional<Command> commandNamed(const QString& word)
+const CommandRule* commandNamed(const QString& word)
 {
-    if (word == QStringLiteral("list"))
-        return Command::List;
-    if (word == QStringLiteral("convert"))
-        return Command::Convert;
-    if (word == QStringLiteral("restore"))
-        return Command::Restore;
-    if (word == QStringLiteral("comments"))
-        return Command::Comments;
-    return std::nullopt;
+    for (const CommandRule& rule : commandRules) {
+        if (word == QString::fromUtf16(rule.word))
+            return &rule;
+    }
+    return nullptr;
 }
 
 // Reads the arguments left to right; the first problem found is the one reported.
@@ -41,7 +93,8 @@ public:
     ParsedArguments read()
     {
         bool optionsEnded = false;
-        while (m_next < m_arguments.size() && m_error.isEmpty() && !m_answer) {
+        // --help and --version answer at once: nothing after them is read.
+        while (m_next < m_arguments.size() && m_error.isEmpty() && !m_help && !m_version) {
             const QString argument = m_arguments[m_next++];
             if (optionsEnded || !looksLikeOption(argument))
                 m_positional.append(argument);
@@ -50,11 +103,10 @@ public:
             else
                 readOption(argument);
         }
-        if (m_answer) {
-            Invocation answer;
-            answer.command = *m_answer;
-            return {answer, QString()};
-        }
+        if (m_help)
+            return {};
+        if (m_version)
+            return versionInvocation();
         if (m_error.isEmpty())
             buildInvocation();
         return {m_invocation, m_error};
@@ -65,12 +117,13 @@ private:
     {
         const qsizetype equals = argument.startsWith(endOfOptions) ? argument.indexOf(u'=') : -1;
         const QString option = equals < 0 ? argument : argument.left(equals);
-        const bool help = option == helpOption || option == QStringLiteral("-h");
-        if (help || option == versionOption) {
-            if (equals < 0)
-                m_answer = help ? Command::Help : Command::Version;
-            else
+        if (bool* flag = flagSlot(option)) {
+            if (equals >= 0)
                 m_error = option + QStringLiteral(" は値を取りません。");
+            else
+                *flag = true;
+            if (flag != &m_help && flag != &m_version)
+                m_given.append(option);
             return;
         }
         std::optional<QString>* slot = optionSlot(option);
@@ -85,10 +138,30 @@ private:
         const QString value = equals >= 0                   ? argument.mid(equals + 1)
                               : m_next < m_arguments.size() ? m_arguments[m_next++]
                                                             : QString();
-        if (value.isEmpty())
+        if (value.isEmpty()) {
             m_error = option + QStringLiteral(" には値が必要です。");
-        else
-            *slot = value;
+            return;
+        }
+        *slot = value;
+        if (option != projectFileOption)
+            m_given.append(option);
+    }
+
+    bool* flagSlot(const QString& option)
+    {
+        if (option == helpOption || option == QStringLiteral("-h"))
+            return &m_help;
+        if (option == versionOption)
+            return &m_version;
+        if (option == QStringLiteral("--dry-run"))
+            return &m_invocation.dryRun;
+        if (option == QStringLiteral("--diff"))
+            return &m_invocation.diff;
+        if (option == QStringLiteral("--json"))
+            return &m_invocation.json;
+        if (option == QStringLiteral("--list"))
+            return &m_invocation.listJournal;
+        return nullptr;
     }
 
     std::optional<QString>* optionSlot(const QString& option)
@@ -98,7 +171,11 @@ private:
         if (option == colourOption)
             return &m_colour;
         if (option == menuFileOption)
-            return &m_menuFile;
+            return &m_invocation.menuFile;
+        if (option == fromFileOption)
+            return &m_invocation.fromFile;
+        if (option == fromPageOption)
+            return &m_invocation.fromPage;
         return nullptr;
     }
 
@@ -108,30 +185,52 @@ private:
             m_error = QStringLiteral("コマンドがありません。");
             return;
         }
-        const std::optional<Command> command = commandNamed(m_positional.first());
-        if (!command) {
+        const CommandRule* rule = commandNamed(m_positional.first());
+        if (!rule) {
             m_error = QStringLiteral("不明なコマンドです: ") + m_positional.first();
             return;
         }
-        m_invocation.command = *command;
+        m_invocation.command = rule->command;
         m_invocation.projectFile = m_projectFile;
-        if (readName() && checkColour())
-            checkMenuFile();
+        if (readNames(*rule) && checkOptions() && checkColour())
+            checkMenuSource();
     }
 
-    bool readName()
+    bool readNames(const CommandRule& rule)
     {
-        const qsizetype wanted = m_invocation.command == Command::List ? 1 : 2;
-        if (m_positional.size() < wanted) {
-            m_error = m_positional.first() + QStringLiteral(" にはプロジェクト名が必要です。");
+        const qsizetype given = m_positional.size() - 1;
+        if (given < rule.names) {
+            m_error =
+                m_positional.first() + (rule.names == 1 || given == 0
+                                            ? QStringLiteral(" にはプロジェクト名が必要です。")
+                                            : QStringLiteral(" にはページのパスが必要です。"));
             return false;
         }
-        if (m_positional.size() > wanted) {
-            m_error = QStringLiteral("余分な引数です: ") + m_positional[wanted];
+        if (rule.names < 2 && given > rule.names) {
+            m_error = QStringLiteral("余分な引数です: ") + m_positional[rule.names + 1];
             return false;
         }
-        if (wanted == 2)
+        if (rule.names >= 1)
             m_invocation.name = m_positional[1];
+        m_invocation.paths = m_positional.mid(2);
+        return true;
+    }
+
+    bool checkOptions()
+    {
+        for (const QString& option : std::as_const(m_given)) {
+            for (const OptionRule& rule : optionRules()) {
+                if (option != QString::fromUtf16(rule.option) ||
+                    rule.commands.contains(m_invocation.command))
+                    continue;
+                QStringList words;
+                for (Command command : rule.commands)
+                    words.append(commandWord(command));
+                m_error = option + QStringLiteral(" は ") + words.join(QStringLiteral(" と ")) +
+                          QStringLiteral(" でだけ使えます。");
+                return false;
+            }
+        }
         return true;
     }
 
@@ -139,11 +238,6 @@ private:
     {
         if (!m_colour)
             return true;
-        const Command command = m_invocation.command;
-        if (command != Command::Convert && command != Command::Restore) {
-            m_error = colourOption + QStringLiteral(" は convert と restore でだけ使えます。");
-            return false;
-        }
         const std::optional<QString> colour = parseLinkColour(*m_colour);
         if (!colour) {
             m_error = QStringLiteral("色は # と 16 進数 6 桁で指定してください: ") + *m_colour;
@@ -153,21 +247,22 @@ private:
         return true;
     }
 
-    void checkMenuFile()
+    void checkMenuSource()
     {
-        if (m_menuFile && m_invocation.command != Command::Restore)
-            m_error = menuFileOption + QStringLiteral(" は restore でだけ使えます。");
-        else
-            m_invocation.menuFile = m_menuFile;
+        if (m_invocation.command != Command::Menu ||
+            m_invocation.fromFile.has_value() != m_invocation.fromPage.has_value())
+            return;
+        m_error = QStringLiteral("menu には --from-file か --from-page のどちらか一つが必要です。");
     }
 
     const QStringList& m_arguments;
     qsizetype m_next = 0;
     QStringList m_positional;
+    QStringList m_given; // the options given, to check each is allowed with the command
     std::optional<QString> m_projectFile;
     std::optional<QString> m_colour;
-    std::optional<QString> m_menuFile;
-    std::optional<Command> m_answer; // --help or --version: nothing else is read
+    bool m_help = false;
+    bool m_version = false;
     QString m_error;
     Invocation m_invocation;
 };
@@ -184,9 +279,18 @@ QString usageSynopsis()
     return QStringLiteral(
         "使い方:\n"
         "  quillet-cli [--project-file FILE] list\n"
-        "  quillet-cli [--project-file FILE] [--color #RRGGBB] convert NAME\n"
+        "  quillet-cli [--project-file FILE] [--color #RRGGBB] convert NAME [--dry-run] [--diff]\n"
         "  quillet-cli [--project-file FILE] [--color #RRGGBB] restore NAME [--menu-file FILE]\n"
-        "  quillet-cli [--project-file FILE] comments NAME");
+        "              [--dry-run] [--diff]\n"
+        "  quillet-cli [--project-file FILE] comments NAME [--dry-run] [--diff]\n"
+        "  quillet-cli [--project-file FILE] check NAME [--json]\n"
+        "  quillet-cli [--project-file FILE] undo [--list]\n"
+        "  quillet-cli [--project-file FILE] add NAME PATH...\n"
+        "  quillet-cli [--project-file FILE] remove NAME PATH...\n"
+        "  quillet-cli [--project-file FILE] menu NAME (--from-file FILE | --from-page PAGE)\n"
+        "  quillet-cli [--project-file FILE] show NAME\n"
+        "  quillet-cli [--project-file FILE] delete NAME [--dry-run]\n"
+        "  quillet-cli --version");
 }
 
 QString helpText()
@@ -202,22 +306,55 @@ QString helpText()
                           "            --menu-file がなければプロジェクトは保存しません。\n"
                           "  comments  各ページの仮のコメント ") +
            temporaryComment +
-           QStringLiteral(" をプロジェクトタグに直します。\n"
-                          "\n"
-                          "オプション:\n"
-                          "  --project-file FILE  プロジェクトファイル (既定: ウィンドウと同じ "
-                          "mprj.xml。\n"
-                          "                       インストールしたプログラムでは "
-                          "~/.local/share/quillet/mprj.xml)\n"
-                          "  --color #RRGGBB      強調するリンクの色 (既定: tomato)\n"
-                          "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
-                          "保存してから戻します (restore のみ)\n"
-                          "  -h, --help           この説明を表示します。\n"
-                          "  --version            バージョンを表示します。\n"
-                          "\n"
-                          "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"
-                          "終了コード: 0 成功、1 読み書きできないページがあった、"
-                          "2 使い方の誤りまたはエラー。");
+           QStringLiteral(
+               " をプロジェクトタグに直します。\n"
+               "  check     各ページの状態を 1 行ずつ表示します: converted (プロジェクトタグ"
+               "あり)、\n"
+               "            restored (メニューあり、自身のリンクを強調)、unmarked (メニューあり、"
+               "強調なし)、\n"
+               "            drifted (<!--MenuStart--> と <!--MenuEnd--> の間がメニューと違う。"
+               "差分を続けて表示)、\n"
+               "            none (どれでもない)、unreadable (読み込めない)。最後に集計の行。\n"
+               "            全ページが restored か、全ページが converted なら終了コード 0、"
+               "そうでなければ 1。\n"
+               "  undo      このプロジェクトファイルで最後に記録された処理 (convert、restore、"
+               "comments、\n"
+               "            保存時のリンク修正、ウィンドウでのソース保存) の前の内容にページを"
+               "戻します。\n"
+               "            処理の後に変更されたページはそのままにして表示します "
+               "(終了コード 1)。\n"
+               "            もう一度実行すると、その前の処理を戻します。"
+               "プロジェクトファイルは変えません。\n"
+               "            記録は利用者のデータフォルダに最後の 20 件まで残ります。\n"
+               "  add       ページを追加します。フォルダなら直下の HTML ファイルを追加します。\n"
+               "            プロジェクトがなければ作ります。メニューがなければ、ページの最初の"
+               "メニューを取ります。\n"
+               "  remove    ページをプロジェクトから外します (ファイルは消しません)。\n"
+               "  menu      ファイルの内容 (--from-file) か、ページの <!--MenuStart--> と "
+               "<!--MenuEnd--> の\n"
+               "            間 (--from-page) をメニューとして保存します。\n"
+               "  show      ファイルの一覧とメニューを表示します。\n"
+               "  delete    プロジェクトを削除します (確認はしません。ページは変えません)。\n"
+               "\n"
+               "オプション:\n"
+               "  --project-file FILE  プロジェクトファイル (既定: ウィンドウと同じ mprj.xml。\n"
+               "                       インストールしたプログラムでは "
+               "~/.local/share/quillet/mprj.xml)\n"
+               "  --color #RRGGBB      強調するリンクの色 (既定: tomato)\n"
+               "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
+               "保存してから戻します (restore のみ)\n"
+               "  --dry-run            何も書き込まずに、出るはずのログと終了コードを返します。\n"
+               "  --diff               変わるページごとに、内容の差分 (unified diff、UTF-8) を"
+               "表示します。\n"
+               "  --json               check の結果を一つの JSON で表示します。\n"
+               "  --list               undo で戻せる処理を新しい順に表示します。\n"
+               "  --version            バージョンを表示します。\n"
+               "  -h, --help           この説明を表示します。\n"
+               "\n"
+               "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"
+               "終了コード: 0 成功、1 読み書きできないページがあった (check: 一致していない、"
+               "undo: 戻せないページがあった)、\n"
+               "2 使い方の誤りまたはエラー。");
 }
 
 } // namespace quillet::cli

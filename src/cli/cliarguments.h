@@ -7,15 +7,36 @@
 // The command line of quillet-cli, read into what to do.
 namespace quillet::cli {
 
-enum class Command { Help, Version, List, Convert, Restore, Comments };
+enum class Command {
+    Help,
+    Version,
+    List,
+    Convert,
+    Restore,
+    Comments,
+    Undo,
+    Check,
+    Add,
+    Remove,
+    Menu,
+    Show,
+    Delete,
+};
 
 struct Invocation
 {
     Command command = Command::Help;
-    QString name;                       // the project name (every command but list)
+    QString name;                       // the project name (every command but list and undo)
+    QStringList paths;                  // add and remove: the pages, as given
     std::optional<QString> projectFile; // absent: the window's project file
     QString linkColour;                 // "#RRGGBB" upper-cased; empty: the default colour
     std::optional<QString> menuFile;    // restore only: the menu text to write back
+    std::optional<QString> fromFile;    // menu: the menu text from this file
+    std::optional<QString> fromPage;    // menu: the menu block of this page
+    bool dryRun = false;                // write nothing, print what would be done
+    bool diff = false;                  // print the changes of the pages
+    bool json = false;                  // check: one JSON document
+    bool listJournal = false;           // undo: list the commands that can be taken back
 };
 
 struct ParsedArguments

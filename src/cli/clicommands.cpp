@@ -1,6 +1,10 @@
 #include "cli/clicommands.h"
 
+#include "cli/clicheck.h"
 #include "cli/clidialogs.h"
+#include "cli/clidiff.h"
+#include "cli/cliprojectcommands.h"
+#include "cli/cliundo.h"
 #include "cli/menutext.h"
 #include "engine/pagefile.h"
 #include "engine/pagewriter.h"
@@ -41,8 +45,9 @@ public:
             return restore();
         case Command::Comments:
             return comments();
-        case Command::Help:
-        case Command::Version:
+        case Command::Check:
+            return check();
+        default:
             break;
         }
         return exitError;
@@ -104,6 +109,8 @@ private:
             return status(pageFailedBefore);
         }
         m_console.writeOutLines(result.log);
+        if (m_invocation.diff)
+            m_console.writeOutLines(m_changes.diffLines());
         return status(pageFailedBefore || result.pageFailed);
     }
 
@@ -118,13 +125,19 @@ private:
     using PageRun = RunResult (*)(const QStringList&, const RunSettings&, PageWriter&,
                                   const RunProgress&);
 
-    // The page writer of the command: its pages go into one journal entry.
+    // The page writer of the command: its pages go into one journal entry, or nowhere in a
+    // dry run.
     PageWriter& pages()
     {
-        if (!m_pages)
+        if (m_pages)
+            return *m_pages;
+        if (m_invocation.dryRun)
+            m_pages = std::make_unique<DryRunPages>();
+        else
             m_pages = std::make_unique<JournalledPages>(
                 defaultJournalFolder(),
                 JournalCommand{commandName(), m_store.filePath(), m_invocation.name});
+        m_pages->setChangeListener(m_changes.listener());
         return *m_pages;
     }
 
@@ -138,8 +151,9 @@ private:
             m_dialogs.showMessage(*refusal);
             return status(false);
         }
-        const SaveRequest request{m_invocation.name, project.files, settings.menuText, true,
-                                  m_invocation.linkColour};
+        const SaveRequest request{m_invocation.name,       project.files,
+                                  settings.menuText,       true,
+                                  m_invocation.linkColour, m_invocation.dryRun};
         PageWriter& writer = pages();
         const SaveOutcome saved = m_store.SaveProject(request, m_dialogs, writer);
         if (saved.menuText)
@@ -177,6 +191,18 @@ private:
         return true;
     }
 
+    int check()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        const RunSettings settings = settingsFor(*project);
+        QList<CheckedPage> pages;
+        for (const QString& path : project->files)
+            pages.append({path, checkPage(path, settings)});
+        return reportCheck(m_invocation.name, pages, m_invocation.json, m_console);
+    }
+
     int comments()
     {
         const std::optional<LoadedProject> project = loadProject();
@@ -190,12 +216,25 @@ private:
     ProjectStore m_store;
     CliDialogs m_dialogs;
     std::unique_ptr<PageWriter> m_pages;
+    PageChanges m_changes;
 };
 
 } // namespace
 
 int runCommand(const Invocation& invocation, const QString& projectFile, Console& console)
 {
+    switch (invocation.command) {
+    case Command::Undo:
+        return runUndo(invocation, projectFile, console);
+    case Command::Add:
+    case Command::Remove:
+    case Command::Menu:
+    case Command::Show:
+    case Command::Delete:
+        return runProjectCommand(invocation, projectFile, console);
+    default:
+        break;
+    }
     return CommandRunner(invocation, projectFile, console).run();
 }
 

@@ -59,6 +59,25 @@ PageUndo undoRecord(const JournalRecord& record)
 
 } // namespace
 
+QList<JournalEntry> undoableCommands(const QString& journalFolder, const QString& projectFile)
+{
+    QList<JournalEntry> entries;
+    const QString file = journalProjectFile(projectFile);
+    for (const JournalEntry& entry : readJournal(journalFolder, false)) {
+        if (entry.command.projectFile == file)
+            entries.prepend(entry);
+    }
+    return entries;
+}
+
+QString journalEntryLine(const JournalEntry& entry)
+{
+    return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+           QStringLiteral("  ") + entry.command.command + QStringLiteral("  ") +
+           entry.command.project + QStringLiteral("  ") + QString::number(journalPageCount(entry)) +
+           QStringLiteral(" ページ");
+}
+
 UndoResult undoLastCommand(const QString& journalFolder, const QString& projectFile)
 {
     UndoResult result;

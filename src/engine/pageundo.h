@@ -20,4 +20,10 @@ struct UndoResult
 // second undo takes back the command before (or retries the failed pages).
 UndoResult undoLastCommand(const QString& journalFolder, const QString& projectFile);
 
+// The journalled commands of the project file, newest first (the next one undo takes back).
+QList<JournalEntry> undoableCommands(const QString& journalFolder, const QString& projectFile);
+
+// One line saying what an entry is: local time, command, project and number of pages.
+QString journalEntryLine(const JournalEntry& entry);
+
 } // namespace quillet

@@ -59,6 +59,12 @@ struct SaveOutcome
     bool stopsTheRun() const { return result == Result::WriteFailed || result == Result::Refused; }
 };
 
+struct EditOutcome
+{
+    enum class Result { Written, Refused, WriteFailed };
+    Result result = Result::Refused;
+};
+
 struct DeleteOutcome
 {
     enum class Result { Deleted, NotFound, Refused, WriteFailed };
@@ -106,6 +112,15 @@ public:
     // converting), records it as the last project, writes the project file, then highlights
     // the plain self-link of every listed page (through pages) and logs each corrected page.
     SaveOutcome SaveProject(const SaveRequest& request, StoreDialogs& dialogs, PageWriter& pages);
+
+    // Stores the project's file list and its menu text (escaped, as PrepareMenuText gives it),
+    // each only when given, creating the project when it is missing. Unlike a save it asks
+    // nothing, touches no page and keeps the last project; other projects keep their bytes.
+    EditOutcome StoreProject(const QString& name, const std::optional<QStringList>& files,
+                             const std::optional<QString>& escapedMenu, StoreDialogs& dialogs);
+
+    // Whether the project file can hold the path as a file list entry and read it back.
+    bool canHoldPath(const QString& path) const;
 
     // Removes the project from the project text and writes the file. The caller asks first
     // (deleteQuestion) and reloads the list after Deleted.

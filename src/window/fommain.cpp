@@ -15,6 +15,7 @@
 #include "window/runcommands.h"
 #include "window/sourcecommands.h"
 #include "window/sourcetextview.h"
+#include "window/undocommand.h"
 #include "window/webpageview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
@@ -180,6 +181,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
     m_fileList = new FileListCommands(*m_parts, m_menu, this);
+    new UndoCommand(*m_parts, m_menu, this);
 }
 
 void FomMain::connectEditors()

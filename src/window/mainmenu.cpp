@@ -28,6 +28,8 @@ void setupProjectMenu(QMenuBar& bar, MainMenu& m)
     m.mpsave = addItem(*m.mpro, "mpsave", QStringLiteral("プロジェクトの保存(&S)"));
     m.mpro->addSeparator();
     m.mperase = addItem(*m.mpro, "mperase", QStringLiteral("プロジェクトの削除"));
+    m.mpro->addSeparator();
+    m.mundo = addItem(*m.mpro, "mundo", QStringLiteral("直前の処理を元に戻す(&U)"));
 }
 
 void setupFileMenus(QMenuBar& bar, MainMenu& m)

@@ -14,6 +14,7 @@ struct MainMenu
     QMenu* mpro = nullptr;
     QAction* mpsave = nullptr;
     QAction* mperase = nullptr;
+    QAction* mundo = nullptr;
 
     QMenu* mFile = nullptr;
     QAction* mSelectHtmlFile = nullptr;

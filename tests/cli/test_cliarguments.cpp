@@ -2,6 +2,8 @@
 #include "cli/cliarguments.h"
 #include "cli/clifixtures.h"
 
+#include "appversion.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,8 @@ private slots:
     void usageErrorExitsWithTwoAndTheUsage();
     void helpExitsWithZero();
     void defaultProjectFileOnlyWithoutTheOption();
+    void readsFlagsPathsAndMenuSources();
+    void versionExitsWithZero();
 };
 
 void TestCliArguments::readsCommands_data()
@@ -65,6 +69,12 @@ void TestCliArguments::readsCommands_data()
     QTest::newRow("version before a bad command")
         << QStringList{u"--version"_s, u"nonsense"_s} << Command::Version << QString() << u"-"_s
         << QString() << u"-"_s;
+    QTest::newRow("undo") << QStringList{u"undo"_s, u"--project-file=p.xml"_s} << Command::Undo
+                          << QString() << u"p.xml"_s << QString() << u"-"_s;
+    QTest::newRow("check") << QStringList{u"check"_s, u"A"_s, u"--json"_s} << Command::Check
+                           << u"A"_s << u"-"_s << QString() << u"-"_s;
+    QTest::newRow("delete") << QStringList{u"delete"_s, u"A"_s, u"--dry-run"_s} << Command::Delete
+                            << u"A"_s << u"-"_s << QString() << u"-"_s;
 }
 
 void TestCliArguments::readsCommands()
@@ -86,7 +96,31 @@ void TestCliArguments::refusesUsageErrors_data()
     QTest::addColumn<QString>("error");
 
     QTest::newRow("nothing") << QStringList{} << u"コマンドがありません。"_s;
-    QTest::newRow("unknown command") << QStringList{u"show"_s} << u"不明なコマンドです: show"_s;
+    QTest::newRow("unknown command")
+        << QStringList{u"frobnicate"_s} << u"不明なコマンドです: frobnicate"_s;
+    QTest::newRow("add without a path")
+        << QStringList{u"add"_s, u"A"_s} << u"add にはページのパスが必要です。"_s;
+    QTest::newRow("remove without a name")
+        << QStringList{u"remove"_s} << u"remove にはプロジェクト名が必要です。"_s;
+    QTest::newRow("undo with a name") << QStringList{u"undo"_s, u"A"_s} << u"余分な引数です: A"_s;
+    QTest::newRow("menu without a source")
+        << QStringList{u"menu"_s, u"A"_s}
+        << u"menu には --from-file か --from-page のどちらか一つが必要です。"_s;
+    QTest::newRow("menu with two sources")
+        << QStringList{u"menu"_s, u"A"_s, u"--from-file=m"_s, u"--from-page=p"_s}
+        << u"menu には --from-file か --from-page のどちらか一つが必要です。"_s;
+    QTest::newRow("dry run on check") << QStringList{u"check"_s, u"A"_s, u"--dry-run"_s}
+                                      << u"--dry-run は convert と restore と comments と delete "
+                                         u"でだけ使えます。"_s;
+    QTest::newRow("diff on delete")
+        << QStringList{u"delete"_s, u"A"_s, u"--diff"_s}
+        << u"--diff は convert と restore と comments でだけ使えます。"_s;
+    QTest::newRow("json on list") << QStringList{u"list"_s, u"--json"_s}
+                                  << u"--json は check でだけ使えます。"_s;
+    QTest::newRow("list on show") << QStringList{u"show"_s, u"A"_s, u"--list"_s}
+                                  << u"--list は undo でだけ使えます。"_s;
+    QTest::newRow("flag with a value") << QStringList{u"convert"_s, u"A"_s, u"--dry-run=yes"_s}
+                                       << u"--dry-run は値を取りません。"_s;
     QTest::newRow("unknown option")
         << QStringList{u"--colour"_s, u"#FF0000"_s, u"convert"_s, u"A"_s}
         << u"不明なオプションです: --colour"_s;
@@ -165,6 +199,36 @@ void TestCliArguments::defaultProjectFileOnlyWithoutTheOption()
     QCOMPARE(asked, 0);
     QCOMPARE(runCli({u"list"_s}, console, defaultFile), 0);
     QCOMPARE(asked, 1);
+}
+
+void TestCliArguments::readsFlagsPathsAndMenuSources()
+{
+    const Invocation add =
+        parseArguments({u"add"_s, u"サイト"_s, u"a.html"_s, u"site"_s, u"--"_s, u"-b.html"_s})
+            .invocation;
+    QCOMPARE(add.command, Command::Add);
+    QCOMPARE(add.name, u"サイト"_s);
+    QCOMPARE(add.paths, (QStringList{u"a.html"_s, u"site"_s, u"-b.html"_s}));
+
+    const Invocation restore =
+        parseArguments({u"--dry-run"_s, u"restore"_s, u"A"_s, u"--diff"_s}).invocation;
+    QVERIFY(restore.dryRun && restore.diff && !restore.json && !restore.listJournal);
+
+    const Invocation undo = parseArguments({u"undo"_s, u"--list"_s}).invocation;
+    QVERIFY(undo.listJournal);
+
+    const Invocation menu =
+        parseArguments({u"menu"_s, u"A"_s, u"--from-page"_s, u"p.html"_s}).invocation;
+    QCOMPARE(menu.fromPage, std::optional<QString>(u"p.html"_s));
+    QCOMPARE(menu.fromFile, std::nullopt);
+}
+
+void TestCliArguments::versionExitsWithZero()
+{
+    RecordingConsole console;
+    QCOMPARE(runCli({u"--version"_s}, console, [] { return QString(); }), 0);
+    QCOMPARE(console.out,
+             QStringList{u"quillet-cli "_s + QString::fromLatin1(quillet::appVersion)});
 }
 
 QTEST_GUILESS_MAIN(TestCliArguments)

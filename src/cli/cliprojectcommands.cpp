@@ -1,0 +1,214 @@
+#include "cli/cliprojectcommands.h"
+
+#include "cli/clicommands.h"
+#include "cli/clidialogs.h"
+#include "cli/clidiff.h"
+#include "cli/menutext.h"
+#include "engine/menublock.h"
+#include "engine/pagefile.h"
+#include "engine/unhighlight.h"
+#include "filelist/filelistorder.h"
+#include "project/projectmessages.h"
+#include "project/projectstore.h"
+#include "project/projecttext.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace quillet::cli {
+
+namespace {
+
+// The HTML files directly in a folder, or the file itself, as absolute paths.
+QStringList pagesNamed(const QString& argument)
+{
+    const QFileInfo info(argument);
+    if (!info.isDir())
+        return {info.absoluteFilePath()};
+    const QDir folder(info.absoluteFilePath());
+    QStringList pages;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files))
+        pages.append(folder.filePath(name));
+    return pages;
+}
+
+class ProjectCommand
+{
+public:
+    ProjectCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+        : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
+    {}
+
+    int run()
+    {
+        if (m_store.LoadProjectList(m_dialogs).readFailed)
+            return exitError;
+        switch (m_invocation.command) {
+        case Command::Add:
+            return add();
+        case Command::Remove:
+            return remove();
+        case Command::Menu:
+            return menu();
+        case Command::Show:
+            return show();
+        case Command::Delete:
+            return deleteProject();
+        default:
+            break;
+        }
+        return exitError;
+    }
+
+private:
+    const QString& name() const { return m_invocation.name; }
+
+    bool exists() const { return m_store.FindProjectKey(name()) != 0; }
+
+    int notFound()
+    {
+        m_dialogs.showMessage({QString(), projectNotFoundMessage().text});
+        return exitError;
+    }
+
+    int refuse(const QString& text)
+    {
+        m_dialogs.showMessage({QString(), text});
+        return exitError;
+    }
+
+    int written(const EditOutcome& outcome) const
+    {
+        return outcome.result == EditOutcome::Result::Written ? exitSuccess : exitError;
+    }
+
+    // A project without a menu takes the first menu block of its pages, as a drop does.
+    std::optional<QString> menuFromPages(const QStringList& files) const
+    {
+        for (const QString& path : files) {
+            const PageRead read = readPage(path);
+            const QString block = read.ok ? GetMenuBlock(read.page.text) : QString();
+            if (!block.isEmpty())
+                return PrepareMenuText(asMenuText(block)).escaped;
+        }
+        return std::nullopt;
+    }
+
+    int add()
+    {
+        QStringList files = exists() ? m_store.LoadFileList(name()).files : QStringList();
+        QStringList added;
+        for (const QString& argument : m_invocation.paths) {
+            if (!QFileInfo::exists(argument))
+                return refuse(argument + QStringLiteral("が見つかりません。"));
+            for (const QString& path : pagesNamed(argument)) {
+                if (!m_store.canHoldPath(path))
+                    return refuse(path +
+                                  QStringLiteral("はプロジェクトファイルに書けないパスです。"));
+                if (files.contains(path)) {
+                    m_console.writeOut(path + QStringLiteral("は登録済みです。"));
+                    continue;
+                }
+                files.insert(sortedInsertPosition(files, path), path);
+                added.append(path + QStringLiteral("を追加しました。"));
+            }
+        }
+        std::optional<QString> menu;
+        if (m_store.LoadMenuText(name()).value_or(QString()).isEmpty())
+            menu = menuFromPages(files);
+        const int status = written(m_store.StoreProject(name(), files, menu, m_dialogs));
+        if (status == exitSuccess)
+            m_console.writeOutLines(added);
+        return status;
+    }
+
+    int remove()
+    {
+        if (!exists())
+            return notFound();
+        QStringList files = m_store.LoadFileList(name()).files;
+        bool missing = false;
+        QStringList removed;
+        for (const QString& argument : m_invocation.paths) {
+            const QString path =
+                files.contains(argument) ? argument : QFileInfo(argument).absoluteFilePath();
+            if (files.removeAll(path) == 0) {
+                m_console.writeError(argument + QStringLiteral("は登録されていません。"));
+                missing = true;
+            } else {
+                removed.append(path + QStringLiteral("を外しました。"));
+            }
+        }
+        if (removed.isEmpty())
+            return exitPageFailed;
+        const int status = written(m_store.StoreProject(name(), files, std::nullopt, m_dialogs));
+        if (status == exitSuccess)
+            m_console.writeOutLines(removed);
+        return status == exitSuccess && missing ? exitPageFailed : status;
+    }
+
+    int menu()
+    {
+        if (!exists())
+            return notFound();
+        const QString source =
+            m_invocation.fromFile ? *m_invocation.fromFile : *m_invocation.fromPage;
+        const PageRead read = readPage(source);
+        if (!read.ok)
+            return refuse(source + QStringLiteral("を読み込めませんでした。\r\n") + read.error);
+        const QString text = m_invocation.fromFile ? read.page.text : GetMenuBlock(read.page.text);
+        const PreparedMenuText menu = PrepareMenuText(asMenuText(text));
+        if (menu.escaped.isEmpty())
+            return refuse(source + QStringLiteral("にメニューがありません。"));
+        return written(m_store.StoreProject(name(), std::nullopt, menu.escaped, m_dialogs));
+    }
+
+    int show()
+    {
+        if (!exists())
+            return notFound();
+        m_console.writeOut(QStringLiteral("ファイル:"));
+        m_console.writeOutLines(m_store.LoadFileList(name()).files);
+        m_console.writeOut(QStringLiteral("メニュー:"));
+        const QString menu = m_store.LoadMenuText(name()).value_or(QString());
+        if (!menu.isEmpty())
+            m_console.writeOutLines(menu.split(QStringLiteral("\r\n")));
+        return exitSuccess;
+    }
+
+    int deleteProject()
+    {
+        const qsizetype key = m_store.FindProjectKey(name());
+        if (key == 0)
+            return notFound();
+        if (m_invocation.dryRun) {
+            QString text = m_store.text();
+            if (!removeProject(text, key))
+                return refuse(malformedForDeletionMessage().text);
+            m_console.writeOut(QStringLiteral("プロジェクト「") + name() +
+                               QStringLiteral("」を削除します(書き込みはしません)。"));
+            m_console.writeOutLines(fileDiff(m_store.filePath(), m_store.text(), text));
+            return exitSuccess;
+        }
+        if (m_store.DeleteProject(name(), m_dialogs).result != DeleteOutcome::Result::Deleted)
+            return exitError;
+        m_console.writeOut(QStringLiteral("プロジェクト「") + name() +
+                           QStringLiteral("」を削除しました。"));
+        return exitSuccess;
+    }
+
+    const Invocation& m_invocation;
+    Console& m_console;
+    ProjectStore m_store;
+    CliDialogs m_dialogs;
+};
+
+} // namespace
+
+int runProjectCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run();
+}
+
+} // namespace quillet::cli

@@ -1,0 +1,52 @@
+#include "project/projectmessages.h"
+#include "project/projectstore.h"
+#include "project/projecttext.h"
+
+namespace quillet {
+
+namespace {
+
+std::optional<QString> textWithStoredProject(QString text, const QString& name,
+                                             const std::optional<QStringList>& files,
+                                             const std::optional<QString>& escapedMenu)
+{
+    if (text.isEmpty())
+        text = emptyProjectText();
+    if (projectKeyIn(text, name) == 0 && !addProject(text, name))
+        return std::nullopt;
+    const qsizetype key = projectKeyIn(text, name);
+    if (files && !SaveFileList(text, key, *files))
+        return std::nullopt;
+    if (escapedMenu && !SaveMenuText(text, key, *escapedMenu))
+        return std::nullopt;
+    return text;
+}
+
+} // namespace
+
+EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<QStringList>& files,
+                                       const std::optional<QString>& escapedMenu,
+                                       StoreDialogs& dialogs)
+{
+    if (!ensureLoaded(dialogs))
+        return {EditOutcome::Result::Refused};
+    const std::optional<QString> text = textWithStoredProject(m_text, name, files, escapedMenu);
+    if (!text) {
+        dialogs.showMessage(malformedForSaveMessage());
+        return {EditOutcome::Result::Refused};
+    }
+    if (!writeProjectText(*text, dialogs))
+        return {EditOutcome::Result::WriteFailed};
+    return {EditOutcome::Result::Written};
+}
+
+bool ProjectStore::canHoldPath(const QString& path) const
+{
+    // One entry a line, read up to the first closing tag; blank lines are skipped.
+    if (path.trimmed().isEmpty() || path.contains(u'\r') || path.contains(u'\n') ||
+        path.contains(u'<') || path.contains(u'>'))
+        return false;
+    return encodePage(path, m_format).ok;
+}
+
+} // namespace quillet
