@@ -1,3 +1,4 @@
+#include "project/projectencoding.h"
 #include "project/projectmessages.h"
 #include "project/projectstore.h"
 #include "project/projecttext.h"
@@ -43,10 +44,10 @@ EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<
 bool ProjectStore::canHoldPath(const QString& path) const
 {
     // One entry a line, read up to the first closing tag; blank lines are skipped.
-    if (path.trimmed().isEmpty() || path.contains(u'\r') || path.contains(u'\n') ||
-        path.contains(u'<') || path.contains(u'>'))
-        return false;
-    return encodePage(path, m_format).ok;
+    const QString text = emptyProjectText() + path;
+    return !path.trimmed().isEmpty() && !path.contains(u'\r') && !path.contains(u'\n') &&
+           !path.contains(u'<') && !path.contains(u'>') &&
+           encodePage(text, projectFileContent(text, m_format).format).ok;
 }
 
 } // namespace quillet

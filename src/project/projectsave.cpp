@@ -96,7 +96,9 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& 
         outcome.log.append(menuNotSavedLine);
     if (!SetLastProject(*text, request.name))
         dialogs.showMessage(lastProjectNotWrittenMessage());
-    if (!request.dryRun && !writeProjectText(*text, dialogs)) {
+    const bool written =
+        request.dryRun ? canWriteProjectText(*text, dialogs) : writeProjectText(*text, dialogs);
+    if (!written) {
         // Pages corrected against a menu the file does not hold would drift from it.
         outcome.result = SaveOutcome::Result::WriteFailed;
         return outcome;

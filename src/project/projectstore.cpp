@@ -52,6 +52,15 @@ bool ProjectStore::writeProjectText(const QString& text, StoreDialogs& dialogs)
     return true;
 }
 
+bool ProjectStore::canWriteProjectText(const QString& text, StoreDialogs& dialogs) const
+{
+    const ProjectFileContent content = projectFileContent(text, m_format);
+    if (encodePage(content.text, content.format).ok)
+        return true;
+    dialogs.showMessage(projectFileUnwritableMessage(unencodableError()));
+    return false;
+}
+
 ProjectList ProjectStore::LoadProjectList(StoreDialogs& dialogs)
 {
     ProjectList list;

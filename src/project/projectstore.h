@@ -138,6 +138,10 @@ private:
     // shown and both stay as they were.
     bool writeProjectText(const QString& text, StoreDialogs& dialogs);
 
+    // Whether writeProjectText could write the text, with its message shown when not; a dry
+    // run's stand-in for the write.
+    bool canWriteProjectText(const QString& text, StoreDialogs& dialogs) const;
+
     QString m_filePath;
     QString m_text;
     PageFormat m_format;   // the form the file was read in; a new file gets the defaults

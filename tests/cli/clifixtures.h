@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cli/cli.h"
 #include "cli/console.h"
 #include "common/testfiles.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 // Consoles, files and project texts built in code for the command-line tests.
 namespace quillet::fixtures {
@@ -48,5 +50,33 @@ inline QString escaped(QString menu)
     using namespace Qt::StringLiterals;
     return menu.replace(u"<"_s, u"&lt;"_s).replace(u">"_s, u"&gt;"_s);
 }
+
+// A site folder with its own project file; every run names that file.
+class Site
+{
+public:
+    QString projectFile() const { return m_dir.filePath(QStringLiteral("mprj.xml")); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    void writeProject(const QString& lastProject, const QStringList& projects) const
+    {
+        writeBytes(projectFile(), shiftJis(projectText(lastProject, projects)));
+    }
+    void writePage(const QString& name, const QString& text) const
+    {
+        writeBytes(path(name), shiftJis(text));
+    }
+    int run(QStringList arguments)
+    {
+        arguments = QStringList{QStringLiteral("--project-file"), projectFile()} + arguments;
+        return quillet::cli::runCli(arguments, console,
+                                    [] { return QStringLiteral("/nonexistent"); });
+    }
+
+    RecordingConsole console;
+
+private:
+    QTemporaryDir m_dir;
+};
 
 } // namespace quillet::fixtures

@@ -15,33 +15,6 @@ namespace {
 const QString menuStored = u"&lt;a href=\"page.html\"&gt;ページ&lt;/a&gt;"_s;
 const QString menu = u"<a href=\"page.html\">ページ</a>"_s;
 
-// A site folder with its own project file; every run names that file.
-class Site
-{
-public:
-    QString projectFile() const { return m_dir.filePath(u"mprj.xml"_s); }
-    QString path(const QString& name) const { return m_dir.filePath(name); }
-
-    void writeProject(const QString& lastProject, const QStringList& projects) const
-    {
-        writeBytes(projectFile(), shiftJis(projectText(lastProject, projects)));
-    }
-    void writePage(const QString& name, const QString& text) const
-    {
-        writeBytes(path(name), shiftJis(text));
-    }
-    int run(QStringList arguments)
-    {
-        arguments = QStringList{u"--project-file"_s, projectFile()} + arguments;
-        return quillet::cli::runCli(arguments, console, [] { return u"/nonexistent"_s; });
-    }
-
-    RecordingConsole console;
-
-private:
-    QTemporaryDir m_dir;
-};
-
 } // namespace
 
 class TestCliCommands : public QObject
