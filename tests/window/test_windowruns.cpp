@@ -22,6 +22,7 @@ private slots:
     void emptySettingsAreRefused_data();
     void emptySettingsAreRefused();
     void aProjectFileThatCannotBeWrittenStopsTheConversion();
+    void undoTakesBackTheConversionAfterAsking();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -155,6 +156,34 @@ void TestWindowRuns::aProjectFileThatCannotBeWrittenStopsTheConversion()
     QCOMPARE(driver.dialogs.messages.size(), 1);
     QVERIFY(!readText(pages[0]).contains(u"<!--site-->"_s));
     QVERIFY(!driver.logLines().contains(u"a.htmlの変換を行ないました。"_s));
+}
+
+void TestWindowRuns::undoTakesBackTheConversionAfterAsking()
+{
+    const QStringList pages = writeSite(siteMenu());
+    const auto bytesOf = [](const QString& file) {
+        QFile page(file);
+        return page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray();
+    };
+    const QList<QByteArray> originals{bytesOf(pages[0]), bytesOf(pages[1])};
+    WindowDriver driver(projectFile());
+    driver.choose("mundo");
+    QCOMPARE(driver.dialogs.messages.last().text, u"元に戻せる処理はありません。"_s);
+
+    driver.click("CodEncode");
+    QVERIFY(bytesOf(pages[0]) != originals[0]);
+    driver.choose("mundo"); // answered Cancel
+    QVERIFY(driver.dialogs.questions.last().text.contains(u"  convert  site  2 ページ"_s));
+    QVERIFY(bytesOf(pages[0]) != originals[0]);
+
+    driver.clickTab(1);
+    driver.dialogs.answers.enqueue(true);
+    driver.choose("mundo");
+    QCOMPARE(bytesOf(pages[0]), originals[0]);
+    QCOMPARE(bytesOf(pages[1]), originals[1]);
+    QCOMPARE(driver.logLines(),
+             QStringList({pages[0] + u"を元に戻しました。"_s, pages[1] + u"を元に戻しました。"_s}));
+    QCOMPARE(driver.tabs()->currentIndex(), 4);
 }
 
 QTEST_MAIN(TestWindowRuns)
