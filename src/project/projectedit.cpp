@@ -5,33 +5,13 @@
 
 namespace quillet {
 
-namespace {
-
-std::optional<QString> textWithStoredProject(QString text, const QString& name,
-                                             const std::optional<QStringList>& files,
-                                             const std::optional<QString>& escapedMenu)
-{
-    if (text.isEmpty())
-        text = emptyProjectText();
-    if (projectKeyIn(text, name) == 0 && !addProject(text, name))
-        return std::nullopt;
-    const qsizetype key = projectKeyIn(text, name);
-    if (files && !SaveFileList(text, key, *files))
-        return std::nullopt;
-    if (escapedMenu && !SaveMenuText(text, key, *escapedMenu))
-        return std::nullopt;
-    return text;
-}
-
-} // namespace
-
 EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<QStringList>& files,
                                        const std::optional<QString>& escapedMenu,
                                        StoreDialogs& dialogs)
 {
     if (!ensureLoaded(dialogs))
         return {EditOutcome::Result::Refused};
-    const std::optional<QString> text = textWithStoredProject(m_text, name, files, escapedMenu);
+    const std::optional<QString> text = storeProjectIn(m_text, name, files, escapedMenu);
     if (!text) {
         dialogs.showMessage(malformedForSaveMessage());
         return {EditOutcome::Result::Refused};

@@ -47,23 +47,6 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageW
     }
 }
 
-// The project text with the project stored in it, or nothing when the text is too malformed
-// to edit without damaging another project.
-std::optional<QString> textWithProject(QString text, const QString& name, const QStringList& files,
-                                       const PreparedMenuText& menu)
-{
-    if (text.isEmpty())
-        text = emptyProjectText();
-    if (projectKeyIn(text, name) == 0 && !addProject(text, name))
-        return std::nullopt;
-    const qsizetype key = projectKeyIn(text, name);
-    if (!SaveFileList(text, key, files))
-        return std::nullopt;
-    if (!menu.escaped.isEmpty() && !SaveMenuText(text, key, menu.escaped))
-        return std::nullopt;
-    return text;
-}
-
 } // namespace
 
 SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& dialogs,
@@ -81,7 +64,9 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, StoreDialogs& 
     }
     const bool exists = FindProjectKey(request.name) != 0;
     const PreparedMenuText menu = PrepareMenuText(request.menuText);
-    std::optional<QString> text = textWithProject(m_text, request.name, request.files, menu);
+    std::optional<QString> text =
+        storeProjectIn(m_text, request.name, request.files,
+                       menu.escaped.isEmpty() ? std::nullopt : std::optional(menu.escaped));
     if (!text) {
         dialogs.showMessage(malformedForSaveMessage());
         outcome.result = SaveOutcome::Result::Refused;

@@ -306,4 +306,20 @@ bool removeProject(QString& text, qsizetype key)
     return true;
 }
 
+std::optional<QString> storeProjectIn(QString text, const QString& name,
+                                      const std::optional<QStringList>& files,
+                                      const std::optional<QString>& escapedMenuText)
+{
+    if (text.isEmpty())
+        text = emptyProjectText();
+    if (projectKeyIn(text, name) == 0 && !addProject(text, name))
+        return std::nullopt;
+    const qsizetype key = projectKeyIn(text, name);
+    if (files && !SaveFileList(text, key, *files))
+        return std::nullopt;
+    if (escapedMenuText && !SaveMenuText(text, key, *escapedMenuText))
+        return std::nullopt;
+    return text;
+}
+
 } // namespace quillet

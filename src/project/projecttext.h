@@ -72,6 +72,13 @@ bool SaveMenuText(QString& text, qsizetype key, const QString& escapedMenuText);
 // False for a "<lastfile>" without a "</lastfile>" after it, or with a project inside.
 bool SetLastProject(QString& text, const QString& name);
 
+// The text with the project stored: created when missing (in an empty text too), and its
+// files and orgstring elements set to the entries and the escaped menu text when given.
+// Nothing when the text is too malformed to edit without damaging another project.
+std::optional<QString> storeProjectIn(QString text, const QString& name,
+                                      const std::optional<QStringList>& files,
+                                      const std::optional<QString>& escapedMenuText);
+
 // Removes the project at key, from its key line through its own "</projectname>", with the
 // line break that joined it to the text around it. False when it has no end of its own.
 bool removeProject(QString& text, qsizetype key);
