@@ -2,6 +2,7 @@
 
 #include "cli/cliarguments.h"
 #include "cli/clicommands.h"
+#include "cli/clihelp.h"
 
 #include "appversion.h"
 
@@ -19,7 +20,8 @@ int runCli(const QStringList& arguments, Console& console,
     }
     const Invocation& invocation = parsed.invocation;
     if (invocation.command == Command::Help) {
-        console.writeOut(helpText());
+        console.writeOut(invocation.helpTopic ? commandHelpText(*invocation.helpTopic)
+                                              : helpText());
         return exitSuccess;
     }
     if (invocation.command == Command::Version) {

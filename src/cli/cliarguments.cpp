@@ -1,7 +1,6 @@
 #include "cli/cliarguments.h"
 
 #include "filelist/linkcolour.h"
-#include "filelist/tempcomments.h"
 
 namespace quillet::cli {
 
@@ -104,7 +103,7 @@ public:
                 readOption(argument);
         }
         if (m_help)
-            return {};
+            return helpInvocation();
         if (m_version)
             return versionInvocation();
         if (m_error.isEmpty())
@@ -113,6 +112,16 @@ public:
     }
 
 private:
+    // "quillet-cli restore --help" tells of restore alone.
+    ParsedArguments helpInvocation() const
+    {
+        ParsedArguments parsed;
+        if (const CommandRule* rule =
+                m_positional.isEmpty() ? nullptr : commandNamed(m_positional.first()))
+            parsed.invocation.helpTopic = rule->command;
+        return parsed;
+    }
+
     void readOption(const QString& argument)
     {
         const qsizetype equals = argument.startsWith(endOfOptions) ? argument.indexOf(u'=') : -1;
@@ -272,89 +281,6 @@ private:
 ParsedArguments parseArguments(const QStringList& arguments)
 {
     return ArgumentReader(arguments).read();
-}
-
-QString usageSynopsis()
-{
-    return QStringLiteral(
-        "使い方:\n"
-        "  quillet-cli [--project-file FILE] list\n"
-        "  quillet-cli [--project-file FILE] [--color #RRGGBB] convert NAME [--dry-run] [--diff]\n"
-        "  quillet-cli [--project-file FILE] [--color #RRGGBB] restore NAME [--menu-file FILE]\n"
-        "              [--dry-run] [--diff]\n"
-        "  quillet-cli [--project-file FILE] comments NAME [--dry-run] [--diff]\n"
-        "  quillet-cli [--project-file FILE] check NAME [--json]\n"
-        "  quillet-cli [--project-file FILE] undo [--list]\n"
-        "  quillet-cli [--project-file FILE] add NAME PATH...\n"
-        "  quillet-cli [--project-file FILE] remove NAME PATH...\n"
-        "  quillet-cli [--project-file FILE] menu NAME (--from-file FILE | --from-page PAGE)\n"
-        "  quillet-cli [--project-file FILE] show NAME\n"
-        "  quillet-cli [--project-file FILE] delete NAME [--dry-run]\n"
-        "  quillet-cli --version");
-}
-
-QString helpText()
-{
-    return usageSynopsis() +
-           QStringLiteral("\n\n"
-                          "コマンド:\n"
-                          "  list      プロジェクト名をファイルの順に表示します。\n"
-                          "  convert   プロジェクトを保存し、各ページのメニューをプロジェクトタグ "
-                          "<!--NAME--> に変換します。\n"
-                          "  restore   各ページのプロジェクトタグをメニューに戻し、"
-                          "ページ自身へのリンクを強調します。\n"
-                          "            --menu-file がなければプロジェクトは保存しません。\n"
-                          "  comments  各ページの仮のコメント ") +
-           temporaryComment +
-           QStringLiteral(
-               " をプロジェクトタグに直します。\n"
-               "  check     各ページの状態を 1 行ずつ表示します: converted (プロジェクトタグ"
-               "あり)、\n"
-               "            restored (メニューあり、自身のリンクを強調)、unmarked (メニューあり、"
-               "強調なし)、\n"
-               "            drifted (<!--MenuStart--> と <!--MenuEnd--> の間がメニューと違う。"
-               "差分を続けて表示)、\n"
-               "            none (どれでもない)、unreadable (読み込めない)。最後に集計の行。\n"
-               "            全ページが restored か、全ページが converted なら終了コード 0、"
-               "そうでなければ 1。\n"
-               "  undo      このプロジェクトファイルで最後に記録された処理 (convert、restore、"
-               "comments、\n"
-               "            保存時のリンク修正、ウィンドウでのソース保存) の前の内容にページを"
-               "戻します。\n"
-               "            処理の後に変更されたページはそのままにして表示します "
-               "(終了コード 1)。\n"
-               "            もう一度実行すると、その前の処理を戻します。"
-               "プロジェクトファイルは変えません。\n"
-               "            記録は利用者のデータフォルダに最後の 20 件まで残ります。\n"
-               "  add       ページを追加します。フォルダなら直下の HTML ファイルを追加します。\n"
-               "            プロジェクトがなければ作ります。メニューがなければ、ページの最初の"
-               "メニューを取ります。\n"
-               "  remove    ページをプロジェクトから外します (ファイルは消しません)。\n"
-               "  menu      ファイルの内容 (--from-file) か、ページの <!--MenuStart--> と "
-               "<!--MenuEnd--> の\n"
-               "            間 (--from-page) をメニューとして保存します。\n"
-               "  show      ファイルの一覧とメニューを表示します。\n"
-               "  delete    プロジェクトを削除します (確認はしません。ページは変えません)。\n"
-               "\n"
-               "オプション:\n"
-               "  --project-file FILE  プロジェクトファイル (既定: ウィンドウと同じ mprj.xml。\n"
-               "                       インストールしたプログラムでは "
-               "~/.local/share/quillet/mprj.xml)\n"
-               "  --color #RRGGBB      強調するリンクの色 (既定: tomato)\n"
-               "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
-               "保存してから戻します (restore のみ)\n"
-               "  --dry-run            何も書き込まずに、出るはずのログと終了コードを返します。\n"
-               "  --diff               変わるページごとに、内容の差分 (unified diff、UTF-8) を"
-               "表示します。\n"
-               "  --json               check の結果を一つの JSON で表示します。\n"
-               "  --list               undo で戻せる処理を新しい順に表示します。\n"
-               "  --version            バージョンを表示します。\n"
-               "  -h, --help           この説明を表示します。\n"
-               "\n"
-               "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"
-               "終了コード: 0 成功、1 読み書きできないページがあった (check: 一致していない、"
-               "undo: 戻せないページがあった)、\n"
-               "2 使い方の誤りまたはエラー。");
 }
 
 } // namespace quillet::cli

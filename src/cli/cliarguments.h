@@ -37,6 +37,7 @@ struct Invocation
     bool diff = false;                  // print the changes of the pages
     bool json = false;                  // check: one JSON document
     bool listJournal = false;           // undo: list the commands that can be taken back
+    std::optional<Command> helpTopic;   // Help: the command named before --help, if any
 };
 
 struct ParsedArguments
@@ -48,11 +49,5 @@ struct ParsedArguments
 // Reads the arguments after the program name. Options may stand before or after the
 // command; "--" ends the options, so a project name may begin with "-".
 ParsedArguments parseArguments(const QStringList& arguments);
-
-// The usage lines, shown after a usage error.
-QString usageSynopsis();
-
-// The usage lines and what each command and option does, for --help.
-QString helpText();
 
 } // namespace quillet::cli

@@ -27,6 +27,7 @@ private slots:
     void defaultProjectFileOnlyWithoutTheOption();
     void readsFlagsPathsAndMenuSources();
     void versionExitsWithZero();
+    void commandHelpTellsOfThatCommand();
 };
 
 void TestCliArguments::readsCommands_data()
@@ -229,6 +230,17 @@ void TestCliArguments::versionExitsWithZero()
     QCOMPARE(runCli({u"--version"_s}, console, [] { return QString(); }), 0);
     QCOMPARE(console.out,
              QStringList{u"quillet-cli "_s + QString::fromLatin1(quillet::appVersion)});
+}
+
+void TestCliArguments::commandHelpTellsOfThatCommand()
+{
+    RecordingConsole console;
+    QCOMPARE(runCli({u"undo"_s, u"--help"_s, u"nonsense"_s}, console, [] { return QString(); }), 0);
+    const QString help = console.out.join(u'\n');
+    QVERIFY(help.startsWith(
+        u"使い方:\n  quillet-cli [--project-file FILE] undo [--list]\n\n  undo "_s));
+    QVERIFY(!help.contains(u" restore "_s));
+    QVERIFY(help.contains(u"--dry-run"_s)); // the options are told in full
 }
 
 QTEST_GUILESS_MAIN(TestCliArguments)
