@@ -197,6 +197,11 @@ private:
         if (!project)
             return status(false);
         const RunSettings settings = settingsFor(*project);
+        // Without a menu every page would seem to hold it.
+        if (const std::optional<UserMessage> refusal = checkRunSettings(settings)) {
+            m_dialogs.showMessage(*refusal);
+            return status(false);
+        }
         QList<CheckedPage> pages;
         for (const QString& path : project->files)
             pages.append({path, checkPage(path, settings)});

@@ -302,6 +302,10 @@ void TestCliSafety::checkInStepExitsWithZero()
     QCOMPARE(site.run({u"restore"_s, name}), 0);
     QCOMPARE(site.run({u"check"_s, name}), 0);
     QCOMPARE(site.run({u"check"_s, u"ない"_s}), 2);
+    site.writeProject(name, projectLines(name, QStringList{site.path(u"a.html"_s)}, QString()));
+    QCOMPARE(site.run({u"check"_s, name}), 2);
+    QCOMPARE(site.console.errors.last(),
+             u"メニュ文字設定エラー: メニュー文字が設定されていません。"_s);
 }
 
 QTEST_GUILESS_MAIN(TestCliSafety)
