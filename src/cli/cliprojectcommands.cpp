@@ -8,6 +8,7 @@
 #include "engine/pagefile.h"
 #include "engine/unhighlight.h"
 #include "filelist/filelistorder.h"
+#include "filelist/pathadmission.h"
 #include "project/projectmessages.h"
 #include "project/projectstore.h"
 #include "project/projecttext.h"
@@ -97,30 +98,35 @@ private:
 
     int add()
     {
-        QStringList files = exists() ? m_store.LoadFileList(name()).files : QStringList();
-        QStringList added;
+        QStringList named;
         for (const QString& argument : m_invocation.paths) {
             if (!QFileInfo::exists(argument))
                 return refuse(argument + QStringLiteral("が見つかりません。"));
-            for (const QString& path : pagesNamed(argument)) {
-                if (!m_store.canHoldPath(path))
-                    return refuse(path +
-                                  QStringLiteral("はプロジェクトファイルに書けないパスです。"));
-                if (files.contains(path)) {
-                    m_console.writeOut(path + QStringLiteral("は登録済みです。"));
-                    continue;
-                }
-                files.insert(sortedInsertPosition(files, path), path);
-                added.append(path + QStringLiteral("を追加しました。"));
-            }
+            named += pagesNamed(argument);
         }
+        // As in the window: the paths the project file can hold go in, the others are named.
+        const PathAdmission admission = admitPaths(named, m_store.format());
+        if (!admission.refused.isEmpty())
+            m_dialogs.showMessage(refusedPathsMessage(admission.refused));
+        QStringList files = exists() ? m_store.LoadFileList(name()).files : QStringList();
+        QStringList added;
+        for (const QString& path : admission.admitted) {
+            if (files.contains(path)) {
+                m_console.writeOut(path + QStringLiteral("は登録済みです。"));
+                continue;
+            }
+            files.insert(sortedInsertPosition(files, path), path);
+            added.append(path + QStringLiteral("を追加しました。"));
+        }
+        if (added.isEmpty())
+            return m_dialogs.errorShown() ? exitError : exitSuccess;
         std::optional<QString> menu;
         if (m_store.LoadMenuText(name()).value_or(QString()).isEmpty())
             menu = menuFromPages(files);
-        const int status = written(m_store.StoreProject(name(), files, menu, m_dialogs));
-        if (status == exitSuccess)
-            m_console.writeOutLines(added);
-        return status;
+        if (written(m_store.StoreProject(name(), files, menu, m_dialogs)) != exitSuccess)
+            return exitError;
+        m_console.writeOutLines(added);
+        return m_dialogs.errorShown() ? exitError : exitSuccess;
     }
 
     int remove()

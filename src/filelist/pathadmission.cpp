@@ -4,8 +4,10 @@ namespace quillet {
 
 bool projectFileCanHold(const QString& path, const PageFormat& format)
 {
-    // The project file keeps one path a line.
-    if (path.contains(u'\r') || path.contains(u'\n'))
+    // The project file keeps one path a line and skips blank lines; a "<" or ">" could
+    // close the element or open another project.
+    if (path.trimmed().isEmpty() || path.contains(u'\r') || path.contains(u'\n') ||
+        path.contains(u'<') || path.contains(u'>'))
         return false;
     return encodePage(path, format).ok;
 }

@@ -119,9 +119,6 @@ public:
     EditOutcome StoreProject(const QString& name, const std::optional<QStringList>& files,
                              const std::optional<QString>& escapedMenu, StoreDialogs& dialogs);
 
-    // Whether the project file can hold the path as a file list entry and read it back.
-    bool canHoldPath(const QString& path) const;
-
     // Removes the project from the project text and writes the file. The caller asks first
     // (deleteQuestion) and reloads the list after Deleted.
     DeleteOutcome DeleteProject(const QString& name, StoreDialogs& dialogs);

@@ -118,11 +118,14 @@ void TestCliProject::addCreatesAProjectFromAFolder()
 void TestCliProject::addRefusesAPathTheFileCannotHold()
 {
     ThreeProjects site;
-    site.writePage(u"site/<b>.html"_s, u"x"_s);
-    QCOMPARE(site.run({u"add"_s, u"B"_s, site.path(u"site/<b>.html"_s)}), 2);
-    QCOMPARE(site.console.errors.last(), u"quillet-cli: "_s + site.path(u"site/<b>.html"_s) +
-                                             u"はプロジェクトファイルに書けないパスです。"_s);
-    QCOMPARE(readBytes(site.projectFile()), site.before);
+    const QString odd = site.path(u"site/sub/<b>.html"_s);
+    site.writePage(u"site/sub/<b>.html"_s, u"x"_s);
+    QCOMPARE(site.run({u"add"_s, u"B"_s, site.path(u"site/sub"_s)}), 2);
+    QVERIFY(site.console.errors.last().endsWith(u"\n"_s + odd));
+    QCOMPARE(site.show(u"B"_s).mid(0, 3),
+             (QStringList{u"ファイル:"_s, site.path(u"site/sub/d.html"_s),
+                          site.path(u"site/x.html"_s)}));
+    site.othersKept(u"B"_s);
 }
 
 void TestCliProject::removeTakesEntriesOut()
