@@ -82,11 +82,15 @@ void settleDisk()
     ::sync();
 }
 
+// journal: the folder of the run's undo journal, emptied first; empty for a run without one.
 EngineFigures engineOrDie(const QString& phase, const QString& list, const QString& menu,
-                          qsizetype expected, const QString& preload = {})
+                          qsizetype expected, const QString& preload = {},
+                          const QString& journal = {})
 {
+    if (!journal.isEmpty())
+        QDir(journal).removeRecursively();
     settleDisk();
-    const EngineFigures figures = runEnginePhase(phase, list, menu, preload);
+    const EngineFigures figures = runEnginePhase(phase, list, menu, preload, journal);
     if (!figures.ok)
         qFatal("%s", qPrintable(figures.error));
     if (figures.changed != expected)
@@ -268,6 +272,32 @@ void compareWindowWithCli(const BenchmarkConfig& config, const QString& projectF
     }
 }
 
+// The engine's runs without and with the undo journal, round by round, side by side.
+void compareJournalCost(const BenchmarkConfig& config, const QString& journal, const QString& list,
+                        const QString& menu)
+{
+    std::vector<double> without[2];
+    std::vector<double> with[2];
+    const QString phases[2] = {QStringLiteral("convert"), QStringLiteral("restore")};
+    for (int r = 1; r <= config.repetitions; ++r) {
+        for (const bool journalled : {false, true}) {
+            for (int p = 0; p < 2; ++p) {
+                const double seconds = engineOrDie(phases[p], list, menu, config.pages, {},
+                                                   journalled ? journal : QString())
+                                           .seconds;
+                (journalled ? with : without)[p].push_back(seconds);
+            }
+        }
+    }
+    std::printf("\nThe undo journal, medians over %d rounds, %d pages:\n", config.repetitions,
+                config.pages);
+    for (int p = 0; p < 2; ++p)
+        std::printf("%-10s without %8.0f pages/s   with %8.0f pages/s   time %+.0f %%\n",
+                    qPrintable(phases[p]), config.pages / median(without[p]),
+                    config.pages / median(with[p]),
+                    100 * (median(with[p]) / median(without[p]) - 1));
+}
+
 } // namespace
 
 int runBenchmark(const BenchmarkConfig& config)
@@ -325,6 +355,7 @@ int runBenchmark(const BenchmarkConfig& config)
     std::printf("Medians over %d rounds, %d pages:\n", config.repetitions, config.pages);
     printRate("convert", convert, config.pages);
     printRate("restore", restore, config.pages);
+    compareJournalCost(config, work.filePath(QStringLiteral("journal")), list, menu);
 
     if (!config.noFsyncLibrary.isEmpty() && QFileInfo::exists(config.noFsyncLibrary)) {
         const double convertNoSync =

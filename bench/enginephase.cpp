@@ -82,7 +82,7 @@ int enginePhaseMain(const QStringList& arguments)
 }
 
 EngineFigures runEnginePhase(const QString& phase, const QString& listFile, const QString& menuFile,
-                             const QString& preload)
+                             const QString& preload, const QString& journalFolder)
 {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -91,7 +91,7 @@ EngineFigures runEnginePhase(const QString& phase, const QString& listFile, cons
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--engine-phase"), phase, listFile, menuFile});
+                {QStringLiteral("--engine-phase"), phase, listFile, menuFile, journalFolder});
     EngineFigures figures;
     if (!child.waitForFinished(-1) || child.exitCode() != 0) {
         figures.error = QStringLiteral("engine %1 failed").arg(phase);

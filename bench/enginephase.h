@@ -22,8 +22,9 @@ struct EngineFigures
 int enginePhaseMain(const QStringList& arguments);
 
 // In the driver: starts the child and reads its figures. preload, when not empty, is put
-// in LD_PRELOAD (to time the run without fsync).
+// in LD_PRELOAD (to time the run without fsync); journalFolder, when not empty, holds the
+// run's undo journal (without it the pages are replaced unjournalled).
 EngineFigures runEnginePhase(const QString& phase, const QString& listFile, const QString& menuFile,
-                             const QString& preload = {});
+                             const QString& preload = {}, const QString& journalFolder = {});
 
 } // namespace quillet::bench
