@@ -136,4 +136,12 @@ SiteSize writeSite(const QStringList& roots, int count)
     return size;
 }
 
+QString readUtf8(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
 } // namespace quillet::bench

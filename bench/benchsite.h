@@ -29,4 +29,7 @@ struct SiteSize
 // Writes pages 0 to count - 1 under every root given.
 SiteSize writeSite(const QStringList& roots, int count);
 
+// The whole of a UTF-8 file the benchmark wrote for a child process; fatal when unreadable.
+QString readUtf8(const QString& path);
+
 } // namespace quillet::bench

@@ -18,14 +18,6 @@ namespace quillet::bench {
 
 namespace {
 
-QString readUtf8(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
-
 // A line of /proc/self/status, in kB.
 qint64 statusKb(const char* key)
 {

@@ -1,5 +1,7 @@
 #include "filelistphase.h"
 
+#include "benchsite.h"
+
 #include "engine/pagefile.h"
 #include "engine/unhighlight.h"
 #include "filelist/candidatesearch.h"
@@ -17,14 +19,6 @@
 namespace quillet::bench {
 
 namespace {
-
-QString readUtf8(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(path));
-    return QString::fromUtf8(file.readAll());
-}
 
 // What the window does on a drop with an empty name and menu: every step of the check.
 qsizetype dropOnto(const QStringList& listed, const QString& dropped)
