@@ -31,6 +31,10 @@ public:
     {
         qFatal("question: %s", qPrintable(question.text));
     }
+    bool askOkCancelWithDetails(const quillet::UserMessage& question, const QString&) override
+    {
+        qFatal("question: %s", qPrintable(question.text));
+    }
     QStringList askHtmlFiles(const QString&) override { qFatal("file dialog"); }
     std::optional<QColor> askColour(const QColor&) override { qFatal("colour dialog"); }
     bool openInViewer(const QString&) override { qFatal("viewer"); }

@@ -28,7 +28,7 @@ const CommandRule commandRules[] = {
     {u"undo", Command::Undo, 0},       {u"check", Command::Check, 1},
     {u"add", Command::Add, 2},         {u"remove", Command::Remove, 2},
     {u"menu", Command::Menu, 1},       {u"show", Command::Show, 1},
-    {u"delete", Command::Delete, 1},
+    {u"delete", Command::Delete, 1},   {u"align", Command::Align, 1},
 };
 
 // The commands an option may be given with.
@@ -45,8 +45,9 @@ const QList<OptionRule>& optionRules()
         {u"--menu-file", {Command::Restore}},
         {u"--from-file", {Command::Menu}},
         {u"--from-page", {Command::Menu}},
-        {u"--dry-run", {Command::Convert, Command::Restore, Command::Comments, Command::Delete}},
-        {u"--diff", {Command::Convert, Command::Restore, Command::Comments}},
+        {u"--dry-run",
+         {Command::Convert, Command::Restore, Command::Comments, Command::Align, Command::Delete}},
+        {u"--diff", {Command::Convert, Command::Restore, Command::Comments, Command::Align}},
         {u"--json", {Command::Check}},
         {u"--list", {Command::Undo}},
     };

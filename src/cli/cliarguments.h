@@ -16,6 +16,7 @@ enum class Command {
     Comments,
     Undo,
     Check,
+    Align,
     Add,
     Remove,
     Menu,

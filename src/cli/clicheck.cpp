@@ -19,6 +19,17 @@ qsizetype countOf(const QList<CheckedPage>& pages, PageState state)
                          [&](const CheckedPage& page) { return page.check.state == state; });
 }
 
+// Where the page's copy of the menu stands: what align would replace.
+QString copyLine(const PageCheck& check)
+{
+    if (check.state != PageState::Drifted)
+        return {};
+    if (check.firstLine == 0)
+        return QStringLiteral("メニューらしい所が二つ以上あります (align では揃えません)。");
+    return QString::number(check.firstLine) + u'-' + QString::number(check.lastLine) +
+           QStringLiteral(" 行目がメニューの写しです (align で置き換わります)。");
+}
+
 QStringList textLines(const QList<CheckedPage>& pages)
 {
     QStringList lines;
@@ -27,6 +38,8 @@ QStringList textLines(const QList<CheckedPage>& pages)
         if (!page.check.error.isEmpty())
             line += QStringLiteral(" (") + page.check.error + u')';
         lines.append(line);
+        if (const QString copy = copyLine(page.check); !copy.isEmpty())
+            lines.append(QStringLiteral("    ") + copy);
         for (const QString& hunkLine : page.check.drift)
             lines.append(QStringLiteral("    ") + hunkLine);
     }
@@ -49,8 +62,13 @@ QJsonObject jsonReport(const QString& project, const QList<CheckedPage>& pages)
     for (const CheckedPage& page : pages) {
         QJsonObject object{{QStringLiteral("path"), page.path},
                            {QStringLiteral("state"), pageStateName(page.check.state)}};
-        if (page.check.state == PageState::Drifted)
+        if (page.check.state == PageState::Drifted) {
             object.insert(QStringLiteral("diff"), QJsonArray::fromStringList(page.check.drift));
+            if (page.check.firstLine > 0) {
+                object.insert(QStringLiteral("firstLine"), page.check.firstLine);
+                object.insert(QStringLiteral("lastLine"), page.check.lastLine);
+            }
+        }
         if (!page.check.error.isEmpty())
             object.insert(QStringLiteral("error"), page.check.error);
         pageArray.append(object);

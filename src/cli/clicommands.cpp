@@ -2,10 +2,11 @@
 
 #include "cli/clicheck.h"
 #include "cli/clidialogs.h"
-#include "cli/clidiff.h"
 #include "cli/cliprojectcommands.h"
 #include "cli/cliundo.h"
 #include "cli/menutext.h"
+#include "engine/menualign.h"
+#include "engine/pagechanges.h"
 #include "engine/pagefile.h"
 #include "engine/pagewriter.h"
 #include "engine/runs.h"
@@ -47,6 +48,8 @@ public:
             return comments();
         case Command::Check:
             return check();
+        case Command::Align:
+            return align();
         default:
             break;
         }
@@ -61,6 +64,8 @@ private:
             return QStringLiteral("convert");
         case Command::Restore:
             return QStringLiteral("restore");
+        case Command::Align:
+            return QStringLiteral("align");
         default:
             break;
         }
@@ -206,6 +211,14 @@ private:
         for (const QString& path : project->files)
             pages.append({path, checkPage(path, settings)});
         return reportCheck(m_invocation.name, pages, m_invocation.json, m_console);
+    }
+
+    int align()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        return finishRun(runAlignment(project->files, settingsFor(*project), pages()), false);
     }
 
     int comments()

@@ -41,10 +41,14 @@ const QList<CommandHelp>& commandHelps()
          QStringLiteral(
              "各ページの状態を 1 行ずつ表示します: converted (プロジェクトタグあり)、\n"
              "restored (メニューあり、自身のリンクを強調)、unmarked (メニューあり、強調なし)、\n"
-             "drifted (<!--MenuStart--> と <!--MenuEnd--> の間がメニューと違う。差分を続けて"
-             "表示)、\n"
+             "drifted (メニューと違う写しがある。align が置き換える行と差分を続けて表示)、\n"
              "none (どれでもない)、unreadable (読み込めない)。最後に集計の行。\n"
              "全ページが restored か、全ページが converted なら終了コード 0、そうでなければ 1。")},
+        {Command::Align, QStringLiteral("align"), QStringLiteral("align NAME [--dry-run] [--diff]"),
+         QStringLiteral(
+             "メニューもプロジェクトタグも持たないページで、メニューの写し (<!--MenuStart--> と\n"
+             "<!--MenuEnd--> の間、なければメニューと 6 割以上同じ行の一続き) をメニューに\n"
+             "置き換え、自身のリンクを強調します。写しが二つ以上あるページはそのままです。")},
         {Command::Undo, QStringLiteral("undo"), QStringLiteral("undo [--list]"),
          QStringLiteral(
              "このプロジェクトファイルで最後に記録された処理 (convert、restore、comments、\n"

@@ -2,9 +2,9 @@
 
 #include "cli/clicommands.h"
 #include "cli/clidialogs.h"
-#include "cli/clidiff.h"
 #include "cli/menutext.h"
 #include "engine/menublock.h"
+#include "engine/pagechanges.h"
 #include "engine/pagefile.h"
 #include "engine/unhighlight.h"
 #include "filelist/filelistorder.h"

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // The highlight of a page's own menu entry: its link tags put inside comments and its
-// text wrapped in a coloured span.
+// text wrapped in a coloured span. Page editors write links as "<A" and "</A>": such a link
+// is a link too, and its highlight keeps the capital.
 namespace quillet {
 
 enum class LinkState { None = 0, Plain = 1, Highlighted = 2 };
@@ -16,6 +18,10 @@ inline const QString highlightTagPrefix = QStringLiteral("<!--");
 inline const QString spanOpenerHead = QStringLiteral("--><span style=\"font-weight:550;color:");
 inline const QString spanOpenerTail = QStringLiteral("\">");
 inline const QString highlightCloser = QStringLiteral("</span><!--</a>-->");
+inline const QString highlightCloserCapital = QStringLiteral("</span><!--</A>-->");
+
+// Lines after the opening tag's line that its "</a>" may stand on.
+constexpr int linkLinesAfterTag = 3;
 
 // The colour to write: the chosen one, or the default when none was chosen.
 QString effectiveLinkColour(const QString& chosen);
@@ -27,10 +33,16 @@ qsizetype FindSelfLink(const QString& text, const QString& name);
 // line counts as highlighted.
 LinkState GetLinkState(const QString& text, const QString& name);
 
-// The line with the link whose opening tag holds name highlighted. Any other link on the
-// line stays a link. The line is unchanged when no "<a" opening tag on it holds the name,
-// that tag does not end on the line, or no "</a>" follows it: commenting out such a link
-// would hide its text.
+// The text with the link whose opening tag holds name, on the line around the 1-based
+// position p, highlighted; its "</a>" may stand up to linkLinesAfterTag lines further on,
+// but not at or after limit (0-based; -1: the end of the text). Any other link stays a link.
+// Nothing when no such link ends there, when another "<a" opens inside it, or when the
+// highlight would not come off exactly: commenting out such a link would hide text.
+std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& name,
+                                       const QString& colour, qsizetype limit = -1);
+
+// The line with its link to name highlighted, or the line as it is (highlightLinkAt on one
+// line).
 QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour);
 
 } // namespace quillet

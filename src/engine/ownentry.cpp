@@ -1,5 +1,6 @@
 #include "engine/ownentry.h"
 
+#include "engine/anchorcase.h"
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
@@ -7,44 +8,43 @@ namespace quillet {
 
 namespace {
 
-// 1-based position of the start of the line of text with the line number that position p
-// has in other; cleaning keeps the line count, so the lines of both texts correspond.
-qsizetype sameLineStart(const QString& text, const QString& other, qsizetype p)
+// 0-based start of the line numbered lineNumber (0-based) in text.
+qsizetype lineStart(const QString& text, qsizetype lineNumber)
 {
-    const qsizetype lineNumber = QStringView(other).left(p - 1).count(u'\n');
     qsizetype start = 0;
-    for (qsizetype i = 0; i < lineNumber; ++i)
+    for (qsizetype i = 0; i < lineNumber && start >= 0; ++i)
         start = text.indexOf(u'\n', start) + 1;
-    return start + 1;
+    return start;
 }
 
-std::optional<OwnEntry> menuEntry(const QString& text, const QString& menuText, const QString& name)
+qsizetype lineNumberOf(const QString& text, qsizetype index)
 {
-    if (menuText.isEmpty())
-        return std::nullopt;
-    const qsizetype q = FindSelfLink(menuText, name);
-    if (q == 0)
-        return std::nullopt;
-    const QString cleaned = CleanHighlight(text);
-    const qsizetype m = find(cleaned, menuText, 1);
-    if (m == 0)
-        return std::nullopt;
-    const qsizetype position = sameLineStart(text, cleaned, m + q - 1);
-    const LineSpan line = lineAround(text, position);
-    const bool lit = carriesHighlight(text.mid(line.start, line.length));
-    return OwnEntry{position, lit ? LinkState::Highlighted : LinkState::Plain};
+    return QStringView(text).left(index).count(u'\n');
 }
 
 } // namespace
 
 OwnEntry FindOwnEntry(const QString& text, const QString& menuText, const QString& name)
 {
-    if (const std::optional<OwnEntry> entry = menuEntry(text, menuText, name))
-        return *entry;
-    const qsizetype s = FindSelfLink(text, name);
-    if (s == 0)
+    if (menuText.isEmpty())
         return {};
-    return {s, GetLinkState(text, name)};
+    const QString menu = applyAnchorCaseRule(menuText);
+    const qsizetype q = FindSelfLink(menu, name);
+    if (q == 0)
+        return {};
+    // Cleaning keeps the line count, so a line of the cleaned page is the same line of text.
+    const QString cleaned = CleanHighlight(text);
+    const qsizetype m = applyAnchorCaseRule(cleaned).indexOf(menu);
+    if (m < 0)
+        return {};
+    const qsizetype entryLine = lineNumberOf(cleaned, m + q - 1);
+    const qsizetype position = lineStart(text, entryLine) + 1;
+    const LineSpan line = lineAround(text, position);
+    const bool lit = carriesHighlight(text.mid(line.start, line.length));
+    const LineSpan lastLine =
+        lineAround(text, lineStart(text, lineNumberOf(cleaned, m + menu.size() - 1)) + 1);
+    return {position, lit ? LinkState::Highlighted : LinkState::Plain,
+            lastLine.start + lastLine.length};
 }
 
 std::optional<QString> HighlightFileLink(const QString& text, const QString& menuText,
@@ -53,12 +53,7 @@ std::optional<QString> HighlightFileLink(const QString& text, const QString& men
     const OwnEntry entry = FindOwnEntry(text, menuText, name);
     if (entry.state != LinkState::Plain)
         return std::nullopt;
-    const QString highlighted = editLineAround(text, entry.position, [&](const QString& line) {
-        return HighlightLinkLine(line, name, colour);
-    });
-    if (highlighted == text)
-        return std::nullopt;
-    return highlighted;
+    return highlightLinkAt(text, entry.position, name, colour, entry.menuEnd);
 }
 
 } // namespace quillet

@@ -6,18 +6,19 @@
 #include <optional>
 
 // A page's own menu entry: the entry of the menu that links to the page itself, found in
-// the menu even when the page mentions its own name earlier (a logo, a banner, a breadcrumb).
+// the page's copy of the menu only. A logo, a banner or a breadcrumb linking to the page
+// outside the menu is never its own entry.
 namespace quillet {
 
 struct OwnEntry
 {
     qsizetype position = 0; // a 1-based position on the entry's line, or 0 when there is none
     LinkState state = LinkState::None;
+    qsizetype menuEnd = -1; // 0-based end of the page's copy of the menu
 };
 
-// Where the page holds the menu (once cleaned of the highlight) and the menu links to name,
-// the own entry is the page's line of that menu link; otherwise the line of the first mention
-// of name on a link line. An empty menu text leaves only the second way.
+// The page's line of the menu's link to name, where the page holds the menu once cleaned of
+// the highlight ("<A" read as "<a"); no entry otherwise.
 OwnEntry FindOwnEntry(const QString& text, const QString& menuText, const QString& name);
 
 // The whole text with the own entry highlighted, or nothing when the entry is not a plain

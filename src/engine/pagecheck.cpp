@@ -1,7 +1,9 @@
 #include "engine/pagecheck.h"
 
+#include "engine/anchorcase.h"
 #include "engine/highlight.h"
-#include "engine/menublock.h"
+#include "engine/menucopy.h"
+#include "engine/ownentry.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
 #include "engine/textdiff.h"
@@ -10,44 +12,34 @@
 
 namespace quillet {
 
-namespace {
-
-bool holdsMarkers(const QString& text)
-{
-    const qsizetype start = find(text, menuStartMarker, 1);
-    return start != 0 && find(text, menuEndMarker, start) != 0;
-}
-
-QString cleanedBlock(const QString& block)
-{
-    return trimLineBreakPairs(CleanHighlight(block));
-}
-
-} // namespace
-
 PageCheck checkPageText(const QString& text, const QString& path, const RunSettings& settings)
 {
     if (find(text, settings.replacement, 1) != 0)
         return {PageState::Converted, {}, {}};
     // The menu as the restore run writes it into this very page.
     const QString highlighted = restorePageText(settings.replacement, path, settings).text;
-    if (find(text, highlighted, 1) != 0)
+    if (indexIgnoringAnchorCase(text, highlighted) >= 0)
         return {PageState::Restored, {}, {}};
-    if (find(text, settings.menuText, 1) != 0)
+    const OwnEntry entry = FindOwnEntry(text, settings.menuText, GetFileName(path));
+    if (entry.state == LinkState::Plain)
         return {PageState::Unmarked, {}, {}};
-    if (!holdsMarkers(text))
+    const QString cleaned = CleanHighlight(text);
+    if (indexIgnoringAnchorCase(cleaned, settings.menuText) >= 0)
+        // The menu in another highlight (another colour, say), or without a link to the page.
+        return {PageState::Restored, {}, {}};
+    const MenuCopySearch search = findMenuCopy(cleaned, settings.menuText);
+    PageCheck check{PageState::Drifted, {}, {}};
+    if (search.ambiguous)
+        return check;
+    if (!search.copy)
         return {PageState::None, {}, {}};
-    const QString block = GetMenuBlock(text);
-    const QString menu = cleanedBlock(settings.menuText);
-    const QString cleaned = cleanedBlock(block);
-    if (cleaned != menu)
-        return {
-            PageState::Drifted, unifiedDiffHunks(crlfLinesOf(menu), crlfLinesOf(cleaned), 1), {}};
-    // The menu in another highlight (another colour, say): in step all the same.
-    return {GetLinkState(block, GetFileName(path)) == LinkState::Plain ? PageState::Unmarked
-                                                                       : PageState::Restored,
-            {},
-            {}};
+    const MenuCopy& copy = *search.copy;
+    const QString menu = trimLineBreakPairs(settings.menuText);
+    const QString block = cleaned.mid(copy.start, copy.end - copy.start);
+    check.drift = unifiedDiffHunks(crlfLinesOf(menu), crlfLinesOf(block), 1);
+    check.firstLine = copy.firstLine;
+    check.lastLine = copy.lastLine;
+    return check;
 }
 
 PageCheck checkPage(const QString& path, const RunSettings& settings)

@@ -1,5 +1,6 @@
 #include "engine/runs.h"
 
+#include "engine/anchorcase.h"
 #include "engine/ownentry.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
@@ -51,21 +52,6 @@ bool isOnlyLineBreakPairs(const QString& text)
     return trimLineBreakPairs(text).isEmpty();
 }
 
-RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                       const RunProgress& progress,
-                       PageOutcome (*step)(const QString&, const RunSettings&, PageWriter&))
-{
-    RunResult result;
-    result.refusal = checkRunSettings(settings);
-    if (result.refusal)
-        return result;
-    result.log.append(logHeadLine);
-    runPageSteps(
-        paths, [&](const QString& path) { return step(path, settings, pages); }, pages, progress,
-        result);
-    return result;
-}
-
 QString restoreLogLine(const QString& path, RestoreKind kind)
 {
     switch (kind) {
@@ -100,10 +86,11 @@ std::optional<UserMessage> checkRunSettings(const RunSettings& settings)
 ConvertedText convertPageText(const QString& text, const RunSettings& settings)
 {
     const QString work = CleanHighlight(text);
-    if (find(work, settings.menuText, 1) == 0)
+    const std::optional<QString> replaced =
+        replaceIgnoringAnchorCase(work, settings.menuText, settings.replacement);
+    if (!replaced)
         return {false, work};
-    const QString replaced = replaceAll(work, settings.menuText, settings.replacement);
-    return {true, tidyAroundReplacement(replaced, settings.replacement)};
+    return {true, tidyAroundReplacement(*replaced, settings.replacement)};
 }
 
 RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings)
@@ -146,6 +133,20 @@ PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWr
         return outcome;
     writeOutcome(pages, path, read, outcome);
     return outcome;
+}
+
+RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
+                       const RunProgress& progress, PageStep step)
+{
+    RunResult result;
+    result.refusal = checkRunSettings(settings);
+    if (result.refusal)
+        return result;
+    result.log.append(logHeadLine);
+    runPageSteps(
+        paths, [&](const QString& path) { return step(path, settings, pages); }, pages, progress,
+        result);
+    return result;
 }
 
 RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,

@@ -48,6 +48,11 @@ RestoredText restorePageText(const QString& text, const QString& path, const Run
 PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages);
 PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWriter& pages);
 
+// A run of step over every page, once the settings allow it, its log after the head line.
+using PageStep = PageOutcome (*)(const QString&, const RunSettings&, PageWriter&);
+RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
+                       const RunProgress& progress, PageStep step);
+
 RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                         const RunProgress& progress = {});
 RunResult runRestore(const QStringList& paths, const RunSettings& settings, PageWriter& pages,

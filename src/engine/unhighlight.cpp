@@ -11,6 +11,19 @@ const QString crlf = QStringLiteral("\r\n");
 const QString highlightedTagStart = QStringLiteral("<!--<a");
 const QString linkEnd = QStringLiteral("</a>");
 
+bool startsWithTagStart(QStringView text)
+{
+    return text.startsWith(highlightedTagStart, Qt::CaseInsensitive);
+}
+
+// The length of the closer starting the text (either letter case), or 0.
+qsizetype closerLength(QStringView text)
+{
+    return text.startsWith(highlightCloser) || text.startsWith(highlightCloserCapital)
+               ? highlightCloser.size()
+               : 0;
+}
+
 // End (0-based, exclusive) of the span opener starting at pos, or -1 when none starts there.
 // The colour never holds a double quote.
 qsizetype spanOpenerEnd(QStringView line, qsizetype pos)
@@ -33,16 +46,16 @@ bool isHighlightedTag(QStringView line, qsizetype pos)
         return false;
     if (spanOpenerEnd(line, tagEnd + 1) >= 0)
         return true;
-    const qsizetype end = line.indexOf(linkEnd, tagEnd + 1);
+    const qsizetype end = line.indexOf(linkEnd, tagEnd + 1, Qt::CaseInsensitive);
     const qsizetype closer = end - highlightCloser.indexOf(linkEnd);
-    return end >= 0 && closer > tagEnd && line.mid(closer).startsWith(highlightCloser) &&
-           line.mid(tagEnd + 1, closer - tagEnd - 1).indexOf(u"<a") < 0;
+    return end >= 0 && closer > tagEnd && closerLength(line.mid(closer)) > 0 &&
+           line.mid(tagEnd + 1, closer - tagEnd - 1).indexOf(u"<a", 0, Qt::CaseInsensitive) < 0;
 }
 
 bool mayCarryHighlight(const QString& text)
 {
-    return text.contains(highlightCloser) || text.contains(spanOpenerHead) ||
-           text.contains(highlightedTagStart);
+    // Both the tag's prefix and the closer hold "<!--<".
+    return text.contains(u"<!--<") || text.contains(spanOpenerHead);
 }
 
 } // namespace
@@ -60,7 +73,7 @@ QString UnhighlightLine(const QString& line)
     QString result;
     result.reserve(line.size());
     for (qsizetype i = 0; i < line.size();) {
-        if (view.mid(i).startsWith(highlightedTagStart) && isHighlightedTag(view, i)) {
+        if (startsWithTagStart(view.mid(i)) && isHighlightedTag(view, i)) {
             i += highlightTagPrefix.size();
             continue;
         }
@@ -68,9 +81,10 @@ QString UnhighlightLine(const QString& line)
             i = end;
             continue;
         }
-        if (view.mid(i).startsWith(highlightCloser)) {
-            result += linkEnd;
-            i += highlightCloser.size();
+        if (const qsizetype length = closerLength(view.mid(i))) {
+            // "</a>" or "</A>", as the closer keeps it.
+            result += view.mid(i + highlightCloser.indexOf(linkEnd), linkEnd.size());
+            i += length;
             continue;
         }
         result += line[i++];

@@ -30,6 +30,7 @@ void setupProjectMenu(QMenuBar& bar, MainMenu& m)
     m.mperase = addItem(*m.mpro, "mperase", QStringLiteral("プロジェクトの削除"));
     m.mpro->addSeparator();
     m.mundo = addItem(*m.mpro, "mundo", QStringLiteral("直前の処理を元に戻す(&U)"));
+    m.malign = addItem(*m.mpro, "malign", QStringLiteral("メニューを揃える(&A)"));
 }
 
 void setupFileMenus(QMenuBar& bar, MainMenu& m)

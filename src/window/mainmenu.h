@@ -15,6 +15,7 @@ struct MainMenu
     QAction* mpsave = nullptr;
     QAction* mperase = nullptr;
     QAction* mundo = nullptr;
+    QAction* malign = nullptr;
 
     QMenu* mFile = nullptr;
     QAction* mSelectHtmlFile = nullptr;

@@ -56,9 +56,16 @@ bool QtDialogs::askYesNoCancel(const UserMessage& question)
 
 bool QtDialogs::askOkCancel(const UserMessage& question)
 {
+    return askOkCancelWithDetails(question, {});
+}
+
+bool QtDialogs::askOkCancelWithDetails(const UserMessage& question, const QString& details)
+{
     QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
                     QMessageBox::Ok | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Ok);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     setJapaneseButtonTexts(box);
     return box.exec() == QMessageBox::Ok;
 }

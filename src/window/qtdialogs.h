@@ -16,6 +16,7 @@ public:
     void showMessage(const UserMessage& message) override;
     bool askYesNoCancel(const UserMessage& question) override;
     bool askOkCancel(const UserMessage& question) override;
+    bool askOkCancelWithDetails(const UserMessage& question, const QString& details) override;
     QStringList askHtmlFiles(const QString& folder) override;
     std::optional<QColor> askColour(const QColor& initial) override;
     bool openInViewer(const QString& path) override;

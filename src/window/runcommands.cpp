@@ -1,5 +1,7 @@
 #include "window/runcommands.h"
 
+#include "engine/menualign.h"
+#include "engine/pagechanges.h"
 #include "filelist/linkcolour.h"
 #include "filelist/tempcomments.h"
 #include "window/crlftextedit.h"
@@ -37,6 +39,7 @@ void RunCommands::connectControls(const MainMenu& menu)
     ProjectPanel* panel = m_parts.FrmProject;
     connect(panel->CodEncode, &QPushButton::clicked, this, &RunCommands::CodEncode_Click);
     connect(panel->CmdDecode, &QPushButton::clicked, this, &RunCommands::CmdDecode_Click);
+    connect(menu.malign, &QAction::triggered, this, &RunCommands::malign_Click);
     connect(menu.mpcomment, &QAction::triggered, this, &RunCommands::mpcomment_Click);
     connect(menu.mcolor, &QAction::triggered, this, &RunCommands::mcolor_Click);
 }
@@ -87,6 +90,37 @@ void RunCommands::CmdDecode_Click()
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
     showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+}
+
+// The pages that would change are shown with their diffs first; nothing is written unless
+// the user agrees.
+void RunCommands::malign_Click()
+{
+    const RunSettings settings = runSettings();
+    if (refuseRun(settings))
+        return;
+    const QStringList paths = m_parts.fileListPage->paths();
+    BusyGuard busy(m_parts.state);
+    PageChanges changes;
+    {
+        RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
+        DryRunPages trial;
+        trial.setChangeListener(changes.listener());
+        const RunResult tried = runAlignment(paths, settings, trial, progress.callback());
+        if (changes.paths().isEmpty()) {
+            showRunResult(paths, tried);
+            return;
+        }
+    }
+    const UserMessage question{QStringLiteral("メニューを揃える"),
+                               QString::number(changes.paths().size()) +
+                                   QStringLiteral(" ページのメニューを置き換えます。\r\n") +
+                                   changes.paths().join(QStringLiteral("\r\n"))};
+    if (!m_parts.dialogs.askOkCancelWithDetails(question, changes.diffLines().join(u'\n')))
+        return;
+    RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("align"));
+    showRunResult(paths, runAlignment(paths, settings, pages, progress.callback()));
 }
 
 // The log is not cleared: the lines follow those of earlier commands.

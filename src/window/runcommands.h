@@ -24,6 +24,7 @@ private:
 
     void CodEncode_Click();
     void CmdDecode_Click();
+    void malign_Click();
     void mpcomment_Click();
     void mcolor_Click();
     RunSettings runSettings() const;

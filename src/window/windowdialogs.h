@@ -20,6 +20,8 @@ class WindowDialogs : public StoreDialogs
 public:
     // A question with OK and Cancel; true only when the answer is OK.
     virtual bool askOkCancel(const UserMessage& question) = 0;
+    // The same with a long text the user may open to read (a diff, say).
+    virtual bool askOkCancelWithDetails(const UserMessage& question, const QString& details) = 0;
     // The HTML files the user picks (several at once), or none when the dialog is cancelled.
     virtual QStringList askHtmlFiles(const QString& folder) = 0;
     // The colour the user picks, or nothing when the dialog is cancelled.

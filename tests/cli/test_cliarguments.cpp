@@ -110,12 +110,13 @@ void TestCliArguments::refusesUsageErrors_data()
     QTest::newRow("menu with two sources")
         << QStringList{u"menu"_s, u"A"_s, u"--from-file=m"_s, u"--from-page=p"_s}
         << u"menu には --from-file か --from-page のどちらか一つが必要です。"_s;
-    QTest::newRow("dry run on check") << QStringList{u"check"_s, u"A"_s, u"--dry-run"_s}
-                                      << u"--dry-run は convert と restore と comments と delete "
-                                         u"でだけ使えます。"_s;
+    QTest::newRow("dry run on check")
+        << QStringList{u"check"_s, u"A"_s, u"--dry-run"_s}
+        << u"--dry-run は convert と restore と comments と align と delete "
+           u"でだけ使えます。"_s;
     QTest::newRow("diff on delete")
         << QStringList{u"delete"_s, u"A"_s, u"--diff"_s}
-        << u"--diff は convert と restore と comments でだけ使えます。"_s;
+        << u"--diff は convert と restore と comments と align でだけ使えます。"_s;
     QTest::newRow("json on list") << QStringList{u"list"_s, u"--json"_s}
                                   << u"--json は check でだけ使えます。"_s;
     QTest::newRow("list on show") << QStringList{u"show"_s, u"A"_s, u"--list"_s}

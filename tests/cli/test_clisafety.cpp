@@ -272,6 +272,7 @@ void TestCliSafety::checkTellsEveryState()
     QCOMPARE(out,
              (QStringList{u"restored   "_s + paths[0], u"unmarked   "_s + paths[1],
                           u"converted  "_s + paths[2], u"drifted    "_s + paths[3],
+                          u"    4-6 行目がメニューの写しです (align で置き換わります)。"_s,
                           u"    @@ -2,3 +2,2 @@"_s, u"     "_s + menuA, u"    -"_s + menuB,
                           u"     </ul>"_s, u"none       "_s + paths[4],
                           u"unreadable "_s + paths[5] + u" ("_s + readPage(paths[5]).error + u")"_s,

@@ -26,6 +26,8 @@ private slots:
     void linkState();
     void highlightLinkLine_data();
     void highlightLinkLine();
+    void linkAcrossLines_data();
+    void linkAcrossLines();
 };
 
 void TestHighlight::findSelfLink_data()
@@ -41,7 +43,7 @@ void TestHighlight::findSelfLink_data()
         << u"<title>a.html</title>\r\n<li><a href=\"a.html\">"_s << u"a.html"_s << false;
     QTest::newRow("<a on the line before only")
         << u"<a\r\nhref=\"a.html\">"_s << u"a.html"_s << false;
-    QTest::newRow("capital A") << u"x\r\n<li><A href=\"a.html\">"_s << u"a.html"_s << false;
+    QTest::newRow("capital A") << u"x\r\n<li><A href=\"a.html\">"_s << u"a.html"_s << true;
     QTest::newRow("name in other case")
         << u"x\r\n<li><a href=\"A.html\">"_s << u"a.html"_s << false;
     QTest::newRow("inside a longer name, first")
@@ -78,7 +80,7 @@ void TestHighlight::linkState_data()
         << u"<!-- nav -->\r\n"_s + plain << name << LinkState::Plain;
     QTest::newRow("first mention outside a link line")
         << u"<title>a.html</title>\r\n"_s + plain << name << LinkState::None;
-    QTest::newRow("capital A") << u"<ul>\r\n<li><A href=\"a.html\">"_s << name << LinkState::None;
+    QTest::newRow("capital A") << u"<ul>\r\n<li><A href=\"a.html\">"_s << name << LinkState::Plain;
     QTest::newRow("not mentioned") << u"<ul>\r\n"_s + plain << u"b.html"_s << LinkState::None;
     QTest::newRow("empty name") << u"<ul>\r\n"_s + plain << QString() << LinkState::None;
 }
@@ -138,8 +140,18 @@ void TestHighlight::highlightLinkLine_data()
         << u"<li><a href=\"a.html\""_s << u"a.html"_s << tomato << u"<li><a href=\"a.html\""_s;
     QTest::newRow("no closing tag on the line")
         << u"<li><a href=\"a.html\">A"_s << u"a.html"_s << tomato << u"<li><a href=\"a.html\">A"_s;
-    QTest::newRow("capital A is no link")
-        << u"<A href=\"a.html\">A</A>"_s << u"a.html"_s << tomato << u"<A href=\"a.html\">A</A>"_s;
+    QTest::newRow("capital A keeps its letter")
+        << u"<LI><A HREF=\"a.html\">A</A>"_s << u"a.html"_s << tomato
+        << u"<LI><!--<A HREF=\"a.html\">"_s + span + u"A</span><!--</A>-->"_s;
+    QTest::newRow("a comment in the link text")
+        << u"<a href=\"a.html\">A<!-- new --></a>"_s << u"a.html"_s << tomato
+        << u"<!--<a href=\"a.html\">"_s + span + u"A<!-- new -->"_s + closing;
+    QTest::newRow("an author's commented-out link inside the link text")
+        << u"<a href=\"a.html\">A<!--<a href=\"b.html\">B</a>--></a>"_s << u"a.html"_s << tomato
+        << u"<a href=\"a.html\">A<!--<a href=\"b.html\">B</a>--></a>"_s;
+    QTest::newRow("another link opened inside it")
+        << u"<a href=\"a.html\">A <a href=\"b.html\">B</a>"_s << u"a.html"_s << tomato
+        << u"<a href=\"a.html\">A <a href=\"b.html\">B</a>"_s;
     QTest::newRow("a link the author commented out is passed over")
         << u"<!--<a href=\"a.html\">old</a>--><a href=\"a.html\">A</a>"_s << u"a.html"_s << tomato
         << u"<!--<a href=\"a.html\">old</a>--><!--<a href=\"a.html\">"_s + span + u"A"_s + closing;
@@ -157,6 +169,40 @@ void TestHighlight::highlightLinkLine()
     QCOMPARE(UnhighlightLine(highlighted), line);
     QCOMPARE(CleanHighlight(u"<ul>\r\n"_s + highlighted + u"\r\n</ul>"_s),
              u"<ul>\r\n"_s + line + u"\r\n</ul>"_s);
+}
+
+void TestHighlight::linkAcrossLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("limit");
+    QTest::addColumn<QString>("expected"); // empty: left as it is
+
+    const QString head = u"<UL>\r\n<LI><A href=\"p113.html\">"_s;
+    QTest::newRow("closing tag on the next line")
+        << head + u"作文打出の小づち<BR>\r\n</A></LI>\r\n</UL>"_s << qsizetype(-1)
+        << u"<UL>\r\n<LI><!--<A href=\"p113.html\">"_s + span +
+               u"作文打出の小づち<BR>\r\n</span><!--</A>--></LI>\r\n</UL>"_s;
+    QTest::newRow("three lines on, LF")
+        << u"<ul>\n<li><a href=\"p113.html\">\n作文\n打出\n</a></li>"_s << qsizetype(-1)
+        << u"<ul>\n<li><!--<a href=\"p113.html\">"_s + span + u"\n作文\n打出\n"_s + closing +
+               u"</li>"_s;
+    QTest::newRow("four lines on: too far")
+        << head + u"\r\n1\r\n2\r\n3\r\n</A>"_s << qsizetype(-1) << QString();
+    QTest::newRow("closing tag past the menu's end")
+        << head + u"作文\r\n</UL>\r\n</A>"_s << head.size() + 8 << QString();
+}
+
+void TestHighlight::linkAcrossLines()
+{
+    QFETCH(QString, text);
+    QFETCH(qsizetype, limit);
+    QFETCH(QString, expected);
+    const qsizetype entry = text.indexOf(u"p113") + 1;
+    const std::optional<QString> highlighted =
+        highlightLinkAt(text, entry, u"p113.html"_s, u"tomato"_s, limit);
+    QCOMPARE(highlighted.value_or(QString()), expected);
+    if (highlighted)
+        QCOMPARE(CleanHighlight(*highlighted), text);
 }
 
 QTEST_APPLESS_MAIN(TestHighlight)

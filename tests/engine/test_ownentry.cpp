@@ -16,8 +16,8 @@ class TestOwnEntry : public QObject
 private slots:
     void ownEntryOfARealPage_data();
     void ownEntryOfARealPage();
-    void fallbackWithoutTheMenu_data();
-    void fallbackWithoutTheMenu();
+    void onlyInTheMenu_data();
+    void onlyInTheMenu();
 };
 
 void TestOwnEntry::ownEntryOfARealPage_data()
@@ -46,33 +46,34 @@ void TestOwnEntry::ownEntryOfARealPage()
              std::optional(QString(40000, u'本') + u"\r\n"_s + lit));
 }
 
-void TestOwnEntry::fallbackWithoutTheMenu_data()
+void TestOwnEntry::onlyInTheMenu_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("menuText");
     QTest::addColumn<LinkState>("state");
     QTest::addColumn<QString>("expected"); // empty: nothing highlighted
 
-    const QString name = u"news.html"_s;
     const QString plainLine = u"<li><a href=\"news.html\">N</a></li>"_s;
     const QString litLine = u"<li><!--<a href=\"news.html\">"_s + site::highlightOpener() + u"N"_s +
                             site::highlightCloser + u"</li>"_s;
-    const QString otherMenu = u"<ul>\r\n<li><a href=\"x.html\">X</a></li>\r\n</ul>"_s;
-    QTest::newRow("no menu text: first mention on a link line")
-        << u"<ul>\r\n"_s + plainLine << QString() << LinkState::Plain << u"<ul>\r\n"_s + litLine;
-    QTest::newRow("menu not in the page")
-        << u"<ul>\r\n"_s + plainLine << otherMenu << LinkState::Plain << u"<ul>\r\n"_s + litLine;
+    const QString menu = u"<ul>\r\n"_s + plainLine + u"\r\n</ul>"_s;
+    const QString banner = u"<p><a href=\"news.html\"><img src=\"n.png\"></a></p>\r\n"_s;
+    QTest::newRow("no menu text") << u"<ul>\r\n"_s + plainLine << QString() << LinkState::None
+                                  << QString();
+    QTest::newRow("menu not in the page: a banner stays a link")
+        << banner + u"<ul>\r\n"_s + plainLine << menu << LinkState::None << QString();
+    QTest::newRow("banner above the menu") << banner + menu << menu << LinkState::Plain
+                                           << banner + u"<ul>\r\n"_s + litLine + u"\r\n</ul>"_s;
     QTest::newRow("already highlighted")
-        << u"<ul>\r\n"_s + litLine << QString() << LinkState::Highlighted << QString();
-    QTest::newRow("#top line first: never touched")
-        << u"<p>\r\n<p><a href=\"#top\">top</a> news.html</p>\r\n"_s + plainLine << QString()
-        << LinkState::Plain << QString();
-    QTest::newRow("first mention outside a link line")
-        << u"<title>news.html</title>\r\n"_s + plainLine << QString() << LinkState::None
-        << QString();
+        << u"<ul>\r\n"_s + litLine + u"\r\n</ul>"_s << menu << LinkState::Highlighted << QString();
+    QTest::newRow("page editor's capitals")
+        << u"<UL>\r\n<LI><A HREF=\"news.html\">N</A></LI>\r\n</UL>"_s
+        << u"<UL>\r\n<LI><a HREF=\"news.html\">N</a></LI>\r\n</UL>"_s << LinkState::Plain
+        << u"<UL>\r\n<LI><!--<A HREF=\"news.html\">"_s + site::highlightOpener() +
+               u"N</span><!--</A>--></LI>\r\n</UL>"_s;
 }
 
-void TestOwnEntry::fallbackWithoutTheMenu()
+void TestOwnEntry::onlyInTheMenu()
 {
     QFETCH(QString, text);
     QFETCH(QString, menuText);

@@ -326,20 +326,27 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
     const QString plain = t.dir.filePath(u"plain.html"_s);
     const QString marked = t.dir.filePath(u"marked.html"_s);
     const QString missing = t.dir.filePath(u"missing.html"_s);
+    const QString banner = t.dir.filePath(u"banner.html"_s);
+    const QString menu = u"<li><a href=\"plain.html\">P</a></li>"_s;
     writeBytes(plain, "<p>\r\n<li><a href=\"plain.html\">P</a></li>\r\n");
     const QByteArray markedBytes("<p>\r\n<li><!--<a href=\"marked.html\">--><span>M</span>\r\n");
     writeBytes(marked, markedBytes);
+    // Without the menu a link to the page itself is no menu entry.
+    const QByteArray bannerBytes(
+        "<p>\r\n<p><a href=\"banner.html\"><img src=\"b.png\"></a></p>\r\n");
+    writeBytes(banner, bannerBytes);
     ProjectStore store(t.file);
-    const SaveOutcome outcome = store.SaveProject(
-        {u"A"_s, {marked, missing, plain}, {}, false, u"#0080FF"_s}, t.dialogs, t.journal.pages);
-    QCOMPARE(outcome.log, (QStringList{u"プロジェクトは保存されませんでした。"_s,
-                                       u"missing.htmlを読み込めませんでした。"_s,
+    const SaveOutcome outcome =
+        store.SaveProject({u"A"_s, {banner, marked, missing, plain}, menu, false, u"#0080FF"_s},
+                          t.dialogs, t.journal.pages);
+    QCOMPARE(outcome.log, (QStringList{u"missing.htmlを読み込めませんでした。"_s,
                                        u"plain.htmlのリンクを修正しました。"_s}));
     QVERIFY(outcome.pageFailed);
     QCOMPARE(readBytes(plain),
              "<p>\r\n<li><!--<a href=\"plain.html\">--><span "
              "style=\"font-weight:550;color:#0080FF\">P</span><!--</a>--></li>\r\n");
     QCOMPARE(readBytes(marked), markedBytes);
+    QCOMPARE(readBytes(banner), bannerBytes);
 }
 
 // The menu's own entry is marked, not the logo above it; a converted page is left to the restore

@@ -16,6 +16,7 @@ public:
     QQueue<std::optional<QColor>> colours; // picks of the colour dialog; none: cancelled
     QStringList htmlFolders;               // the folder each open dialog started in
     QStringList viewed;                    // files opened in the desktop's viewer
+    QStringList details;                   // the details shown with each question that had them
     bool viewerStarts = true;
 
     void showMessage(const quillet::UserMessage& message) override { messages.append(message); }
@@ -26,6 +27,12 @@ public:
     }
     bool askOkCancel(const quillet::UserMessage& question) override
     {
+        return askYesNoCancel(question);
+    }
+    bool askOkCancelWithDetails(const quillet::UserMessage& question,
+                                const QString& detailText) override
+    {
+        details.append(detailText);
         return askYesNoCancel(question);
     }
     QStringList askHtmlFiles(const QString& folder) override

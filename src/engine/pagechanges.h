@@ -5,8 +5,9 @@
 #include <QHash>
 #include <QStringList>
 
-// The unified diffs quillet-cli prints for --diff and the dry runs.
-namespace quillet::cli {
+// The unified diffs of what a command changes in the pages: quillet-cli's --diff, and what
+// the window shows before it aligns the menus.
+namespace quillet {
 
 // "--- a/PATH", "+++ b/PATH" and the hunks from before to after, lines cut at CR LF; empty
 // when the texts are equal.
@@ -19,6 +20,8 @@ class PageChanges
 public:
     PageWriter::ChangeListener listener();
     QStringList diffLines() const;
+    // The pages changed, in the order they were first changed.
+    const QStringList& paths() const { return m_order; }
 
 private:
     struct Change
@@ -30,4 +33,4 @@ private:
     QHash<QString, Change> m_changes;
 };
 
-} // namespace quillet::cli
+} // namespace quillet

@@ -1,8 +1,8 @@
-#include "cli/clidiff.h"
+#include "engine/pagechanges.h"
 
 #include "engine/textdiff.h"
 
-namespace quillet::cli {
+namespace quillet {
 
 namespace {
 
@@ -47,4 +47,4 @@ QStringList PageChanges::diffLines() const
     return lines;
 }
 
-} // namespace quillet::cli
+} // namespace quillet

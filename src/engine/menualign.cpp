@@ -1,0 +1,72 @@
+#include "engine/menualign.h"
+
+#include "engine/anchorcase.h"
+#include "engine/menucopy.h"
+#include "engine/pathnames.h"
+#include "engine/textops.h"
+#include "engine/unhighlight.h"
+
+namespace quillet {
+
+namespace {
+
+QString alignLogLine(const QString& path, AlignKind kind)
+{
+    const QString name = GetFileName(path);
+    switch (kind) {
+    case AlignKind::Aligned:
+        return name + QStringLiteral("のメニューを揃えました。");
+    case AlignKind::InLine:
+        return name + QStringLiteral("のメニューは揃っています。");
+    case AlignKind::Converted:
+        return name + QStringLiteral("は変換されているため揃えませんでした。");
+    case AlignKind::TwoCopies:
+        return name + QStringLiteral("にはメニューらしい所が二つ以上あるため揃えませんでした。");
+    case AlignKind::NoCopy:
+        break;
+    }
+    return name + QStringLiteral("にはメニューが見つからないため揃えませんでした。");
+}
+
+} // namespace
+
+AlignedText alignPageText(const QString& text, const QString& path, const RunSettings& settings)
+{
+    if (find(text, settings.replacement, 1) != 0)
+        return {AlignKind::Converted, {}};
+    const QString cleaned = CleanHighlight(text);
+    if (indexIgnoringAnchorCase(cleaned, settings.menuText) >= 0)
+        return {AlignKind::InLine, {}};
+    const MenuCopySearch search = findMenuCopy(cleaned, settings.menuText);
+    if (search.ambiguous)
+        return {AlignKind::TwoCopies, {}};
+    if (!search.copy)
+        return {AlignKind::NoCopy, {}};
+    // The copy becomes the tag, which the restore turns into the menu as it does after a
+    // conversion.
+    const MenuCopy& copy = *search.copy;
+    const QString tagged = QStringView(cleaned).left(copy.start) + settings.replacement +
+                           QStringView(cleaned).mid(copy.end);
+    return {AlignKind::Aligned, restorePageText(tagged, path, settings).text};
+}
+
+PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWriter& pages)
+{
+    const PageRead read = pages.read(path);
+    if (!read.ok)
+        return unreadablePage(path);
+    const AlignedText aligned = alignPageText(read.page.text, path, settings);
+    if (aligned.kind != AlignKind::Aligned)
+        return pageOutcome(alignLogLine(path, aligned.kind), read.page.text);
+    PageOutcome outcome = pageOutcome(alignLogLine(path, aligned.kind), aligned.text);
+    writeOutcome(pages, path, read, outcome);
+    return outcome;
+}
+
+RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
+                       const RunProgress& progress)
+{
+    return runOverPages(paths, settings, pages, progress, AlignFile);
+}
+
+} // namespace quillet
