@@ -138,24 +138,28 @@ void blocksFrom(qsizetype first, const std::vector<int>& ids, const MenuLines& m
     }
 }
 
-// Overlapping blocks are one candidate, its best block the copy; disjoint ones are two.
+// The copy is the best block (a drifted line inside it counts against it no more than the
+// menu line after it counts for it, so of equal blocks the longer). A block that meets the
+// shares apart from it is a second copy.
 MenuCopySearch pickCandidate(const QString& text, const std::vector<Line>& lines,
                              const std::vector<Block>& blocks)
 {
     MenuCopySearch search;
     if (blocks.empty())
         return search;
+    const auto length = [](const Block& block) {
+        return block.last - block.first;
+    };
     Block best = blocks.front();
-    qsizetype reach = best.last;
     for (const Block& block : blocks) {
-        if (block.first > reach) {
+        if (block.score > best.score || (block.score == best.score && length(block) > length(best)))
+            best = block;
+    }
+    for (const Block& block : blocks) {
+        if (block.last < best.first || block.first > best.last) {
             search.ambiguous = true;
             return search;
         }
-        reach = std::max(reach, block.last);
-        const bool shorter = block.last - block.first < best.last - best.first;
-        if (block.score > best.score || (block.score == best.score && shorter))
-            best = block;
     }
     search.copy = copyOf(text, lines[best.first].start, lines[best.last].end);
     return search;

@@ -1,5 +1,6 @@
 #include "filelist/candidatesearch.h"
 
+#include "engine/anchorcase.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
 #include "engine/textops.h"
@@ -74,7 +75,7 @@ CandidateTest beforeConversionTest(const QString& cleanedMenuText)
 {
     return [cleanedMenuText](QString& pageText) {
         pageText = CleanHighlight(pageText);
-        return !pageText.isEmpty() && find(pageText, cleanedMenuText, 1) != 0;
+        return !pageText.isEmpty() && indexIgnoringAnchorCase(pageText, cleanedMenuText) >= 0;
     };
 }
 

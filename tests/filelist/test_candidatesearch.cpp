@@ -112,11 +112,13 @@ void TestCandidateSearch::beforeConversionFindsHighlightedPages()
     page(u"Index.html"_s, u"<body>\r\n"_s + highlighted + u"\r\n</body>"_s);
     page(u"plain.html"_s, u"<body>\r\n"_s + menu + u"\r\n</body>"_s);
     page(u"other.html"_s, u"<body>\r\n<p>no menu</p>\r\n</body>"_s);
+    page(u"editor.html"_s, u"<body>\r\n<li><A href=\"Index.html\">I</A></li>\r\n</body>"_s);
     const QString prefix = folder() + QDir::separator();
     CandidateSearch search;
     QCOMPARE(found(beforeConversionTest(menu), &search),
-             (QStringList{prefix + u"Index.html"_s, prefix + u"plain.html"_s}));
-    QCOMPARE(search.examined, 3);
+             (QStringList{prefix + u"Index.html"_s, prefix + u"editor.html"_s,
+                          prefix + u"plain.html"_s}));
+    QCOMPARE(search.examined, 4);
     QVERIFY(!search.error);
     QCOMPARE(search.lastPageText, u"<body>\r\n"_s + menu + u"\r\n</body>"_s);
 }
