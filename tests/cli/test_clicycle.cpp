@@ -76,6 +76,7 @@ private slots:
     void goesRoundTheCycleTwice();
     void realSiteWithAMenuShiftJisCannotHold();
     void runKilledPartwayIsTakenBack();
+    void pageEditorSiteAlignedAndCycled();
 };
 
 void TestCliCycle::goesRoundTheCycleTwice()
@@ -247,6 +248,116 @@ void TestCliCycle::runKilledPartwayIsTakenBack()
     QCOMPARE(undone.errors, QString());
     for (qsizetype i = 0; i < paths.size(); ++i)
         QCOMPARE(readBytes(paths[i]), originals[i]);
+}
+
+// A site from a page editor: capital links, an entry whose link spans two lines, two pages
+// whose copies of the menu drifted (one marked, one not) and a page without the menu whose
+// banner links to itself.
+namespace editorsite {
+
+const QStringList names{u"about.html"_s, u"faq.html"_s,  u"index.html"_s,
+                        u"news.html"_s,  u"p113.html"_s, u"plain.html"_s};
+
+QStringList menuLines()
+{
+    return {u"<TABLE><TR>"_s,
+            u"<TD><A HREF=\"index.html\">ホーム</A></TD>"_s,
+            u"<TD><A HREF=\"p113.html\">作文打出の小づち<BR>"_s,
+            u"</A></TD>"_s,
+            u"<TD><A HREF=\"about.html\">㈱髙橋について</A></TD>"_s,
+            u"<TD><A HREF=\"news.html\">お知らせ①</A></TD>"_s,
+            u"</TR></TABLE>"_s};
+}
+
+// The menu as a cycle leaves it in the page named: lower-case anchors, its entry highlighted.
+QString restoredMenu(const QString& name)
+{
+    QString menu = crlfLines(menuLines()).replace(u"<A"_s, u"<a"_s).replace(u"</A"_s, u"</a"_s);
+    const QString tag = u"<a HREF=\""_s + name + u"\">"_s;
+    const qsizetype at = menu.indexOf(tag);
+    if (at < 0)
+        return menu;
+    const qsizetype close = menu.indexOf(u"</a>"_s, at);
+    return menu.left(at) + u"<!--"_s + tag + u"--><span style=\"font-weight:550;color:tomato\">"_s +
+           menu.mid(at + tag.size(), close - at - tag.size()) + u"</span><!--</a>-->"_s +
+           menu.mid(close + 4);
+}
+
+QString pageText(const QString& menuBlock)
+{
+    return u"<HTML>\r\n<BODY>\r\n<P><A HREF=\"index.html\"><IMG SRC=\"logo.gif\"></A></P>\r\n"_s +
+           menuBlock + u"\r\n<P>本文Ⅰ</P>\r\n</BODY>\r\n</HTML>\r\n"_s;
+}
+
+QString marked(const QString& menu)
+{
+    return u"<!--MenuStart-->\r\n"_s + menu + u"\r\n<!--MenuEnd-->"_s;
+}
+
+QString before(const QString& name)
+{
+    QStringList lines = menuLines();
+    if (name == u"news.html"_s) {
+        lines[5].prepend(u"　"_s);
+        return pageText(marked(crlfLines(lines)));
+    }
+    if (name == u"about.html"_s) {
+        for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+            lines[i].prepend(u"  "_s);
+        return pageText(crlfLines(lines));
+    }
+    if (name == u"plain.html"_s)
+        return pageText(u"<P><A HREF=\"plain.html\"><IMG SRC=\"banner.gif\"></A></P>"_s);
+    return pageText(marked(crlfLines(menuLines())));
+}
+
+QString after(const QString& name)
+{
+    if (name == u"plain.html"_s)
+        return before(name);
+    if (name == u"about.html"_s)
+        return pageText(restoredMenu(name));
+    return pageText(marked(restoredMenu(name)));
+}
+
+} // namespace editorsite
+
+void TestCliCycle::pageEditorSiteAlignedAndCycled()
+{
+    QTemporaryDir dir;
+    const QString projectFile = dir.filePath(u"mprj.xml"_s);
+    const QStringList project{u"--project-file"_s, projectFile};
+    const auto cli = [&](const QStringList& arguments) {
+        const Finished finished = runCli(dir.path(), project + arguments);
+        return finished.exitCode == 0 && finished.errors.isEmpty() ? finished.out : u"failed"_s;
+    };
+    QList<QByteArray> original;
+    for (const QString& name : editorsite::names) {
+        original.append(shiftJis(editorsite::before(name)));
+        writeBytes(dir.filePath(name), original.last());
+    }
+    QVERIFY(cli({u"add"_s, projectName, dir.path()}) != u"failed"_s);
+    QVERIFY(cli({u"menu"_s, projectName, u"--from-page"_s, dir.filePath(u"index.html"_s)}) !=
+            u"failed"_s);
+    QCOMPARE(cli({u"align"_s, projectName}),
+             outputLines({u"ログです"_s, u"about.htmlのメニューを揃えました。"_s,
+                          u"faq.htmlのメニューは揃っています。"_s,
+                          u"index.htmlのメニューは揃っています。"_s,
+                          u"news.htmlのメニューを揃えました。"_s,
+                          u"p113.htmlのメニューは揃っています。"_s,
+                          u"plain.htmlにはメニューが見つからないため揃えませんでした。"_s}));
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(cli({u"convert"_s, projectName}) != u"failed"_s);
+        QVERIFY(cli({u"restore"_s, projectName}) != u"failed"_s);
+    }
+    for (qsizetype i = 0; i < editorsite::names.size(); ++i)
+        QCOMPARE(readBytes(dir.filePath(editorsite::names[i])),
+                 shiftJis(editorsite::after(editorsite::names[i])));
+    // The two restores, the two conversions and the alignment.
+    for (int undo = 0; undo < 5; ++undo)
+        QVERIFY(cli({u"undo"_s}) != u"failed"_s);
+    for (qsizetype i = 0; i < editorsite::names.size(); ++i)
+        QCOMPARE(readBytes(dir.filePath(editorsite::names[i])), original[i]);
 }
 
 QTEST_GUILESS_MAIN(TestCliCycle)
