@@ -23,6 +23,7 @@ private slots:
     void emptySettingsAreRefused();
     void aProjectFileThatCannotBeWrittenStopsTheConversion();
     void undoTakesBackTheConversionAfterAsking();
+    void alignShowsTheDiffsAndWritesOnlyOnOk();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -184,6 +185,38 @@ void TestWindowRuns::undoTakesBackTheConversionAfterAsking()
     QCOMPARE(driver.logLines(),
              QStringList({pages[0] + u"を元に戻しました。"_s, pages[1] + u"を元に戻しました。"_s}));
     QCOMPARE(driver.tabs()->currentIndex(), 4);
+}
+
+void TestWindowRuns::alignShowsTheDiffsAndWritesOnlyOnOk()
+{
+    const QStringList pages = writeSite(siteMenu());
+    QString drifted = siteMenu();
+    drifted.replace(u"<li><a href=\"b.html\">"_s, u"<li>　<a href=\"b.html\">"_s);
+    writeText(pages[1], pageText(u"案内"_s, drifted));
+    const QString before = readText(pages[1]);
+    WindowDriver driver(projectFile());
+
+    driver.choose("malign"); // answered Cancel
+    QCOMPARE(driver.dialogs.questions.size(), 1);
+    QCOMPARE(driver.dialogs.questions[0].text,
+             u"1 ページのメニューを置き換えます。\r\n"_s + pages[1]);
+    QVERIFY(driver.dialogs.details[0].startsWith(u"--- a"_s + pages[1]));
+    QVERIFY(driver.dialogs.details[0].contains(u"\n-<li>　<a href=\"b.html\">案内</a></li>"_s));
+    QCOMPARE(readText(pages[1]), before);
+
+    driver.dialogs.answers.enqueue(true);
+    driver.choose("malign");
+    QCOMPARE(
+        readText(pages[1]),
+        pageText(u"案内"_s,
+                 QString(siteMenu())
+                     .replace(u"<a href=\"b.html\">案内</a>"_s,
+                              u"<!--<a href=\"b.html\">--><span "
+                              "style=\"font-weight:550;color:tomato\">案内</span><!--</a>-->"_s)));
+    QCOMPARE(driver.logLines(),
+             (QStringList{u"ログです"_s, u"a.htmlのメニューは揃っています。"_s,
+                          u"b.htmlのメニューを揃えました。"_s,
+                          u"c.htmlにはメニューが見つからないため揃えませんでした。"_s}));
 }
 
 QTEST_MAIN(TestWindowRuns)
