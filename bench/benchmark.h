@@ -17,6 +17,7 @@ struct BenchmarkConfig
     QString cliProgram;        // quillet-cli
     bool keep = false;         // leave the pages, lists and scripts behind (for profiling)
     bool fileListOnly = false; // only the file list commands beside the conversion run
+    bool alignOnly = false;    // only the alignment of drifted menus beside the conversion run
 };
 
 int runBenchmark(const BenchmarkConfig& config);

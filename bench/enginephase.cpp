@@ -1,6 +1,7 @@
 #include "enginephase.h"
 
 #include "benchsite.h"
+#include "engine/menualign.h"
 #include "engine/pagefile.h"
 #include "engine/pagewriter.h"
 #include "engine/runs.h"
@@ -45,8 +46,10 @@ int enginePhaseMain(const QStringList& arguments)
     const QStringList paths = readUtf8(arguments.value(1)).split(u'\n', Qt::SkipEmptyParts);
     const RunSettings settings{readUtf8(arguments.value(2)), siteTag, {}};
     const bool converting = phase == QStringLiteral("convert");
-    const QString doneMark =
-        converting ? QStringLiteral("の変換を行ないました。") : QStringLiteral("を戻しました。");
+    const bool aligning = phase == QStringLiteral("align");
+    const QString doneMark = converting ? QStringLiteral("の変換を行ないました。")
+                             : aligning ? QStringLiteral("のメニューを揃えました。")
+                                        : QStringLiteral("を戻しました。");
 
     // The code page's tables are loaded once, whatever the number of pages: load them first
     // so that the growth measured below is what the pages take.
@@ -54,8 +57,9 @@ int enginePhaseMain(const QStringList& arguments)
     const qint64 baseKb = statusKb("VmHWM:");
     QElapsedTimer timer;
     timer.start();
-    const RunResult result =
-        converting ? runConversion(paths, settings, pages) : runRestore(paths, settings, pages);
+    const RunResult result = converting ? runConversion(paths, settings, pages)
+                             : aligning ? runAlignment(paths, settings, pages)
+                                        : runRestore(paths, settings, pages);
     const double seconds = timer.nsecsElapsed() / 1e9;
     const qint64 peakKb = statusKb("VmHWM:");
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-// One engine run (conversion or restore) over a list of pages, in a process of its own so
-// that its peak memory is its alone.
+// One engine run (conversion, restore or alignment) over a list of pages, in a process of its own
+// so that its peak memory is its alone.
 namespace quillet::bench {
 
 struct EngineFigures

@@ -35,12 +35,16 @@ int main(int argc, char** argv)
     const QCommandLineOption fileListOnly(
         QStringLiteral("filelist-only"),
         QStringLiteral("Only the file list commands beside the conversion run."));
+    const QCommandLineOption alignOnly(
+        QStringLiteral("align-only"),
+        QStringLiteral("Only the alignment of drifted menus beside the conversion run."));
     const QCommandLineOption crashTrials(QStringLiteral("crash-trials"),
                                          QStringLiteral("Runs killed at random moments (0: none)."),
                                          QStringLiteral("n"), QStringLiteral("20"));
     const QCommandLineOption noWindow(QStringLiteral("no-window"),
                                       QStringLiteral("Leave out the window's runs."));
-    parser.addOptions({pages, small, rounds, folder, keep, fileListOnly, crashTrials, noWindow});
+    parser.addOptions(
+        {pages, small, rounds, folder, keep, fileListOnly, alignOnly, crashTrials, noWindow});
     parser.process(app);
 
     BenchmarkConfig config;
@@ -52,6 +56,7 @@ int main(int argc, char** argv)
     config.folder = parser.value(folder);
     config.keep = parser.isSet(keep);
     config.fileListOnly = parser.isSet(fileListOnly);
+    config.alignOnly = parser.isSet(alignOnly);
     config.windowProgram = QStringLiteral(QUILLET_BENCH_WINDOW);
     config.cliProgram = QStringLiteral(QUILLET_BENCH_CLI);
 #ifdef QUILLET_BENCH_NOFSYNC
