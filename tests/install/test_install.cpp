@@ -97,6 +97,13 @@ void TestInstall::placesEveryFile_data()
     QTest::newRow("metainfo") << u"share/metainfo/"_s + appId + u".metainfo.xml"_s << false;
     QTest::newRow("scalable icon")
         << u"share/icons/hicolor/scalable/apps/"_s + appId + u".svg"_s << false;
+    QTest::newRow("manual page of the window") << u"share/man/man1/quillet.1.gz"_s << false;
+    QTest::newRow("manual page of the command line")
+        << u"share/man/man1/quillet-cli.1.gz"_s << false;
+    QTest::newRow("bash completion") << u"share/bash-completion/completions/quillet-cli"_s << false;
+    QTest::newRow("zsh completion") << u"share/zsh/vendor-completions/_quillet-cli"_s << false;
+    QTest::newRow("copyright") << u"share/doc/quillet/copyright"_s << false;
+    QTest::newRow("changelog") << u"share/doc/quillet/changelog.gz"_s << false;
 }
 
 void TestInstall::placesEveryFile()
