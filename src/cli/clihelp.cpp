@@ -27,10 +27,10 @@ const QList<CommandHelp>& commandHelps()
          QStringLiteral("Print one line per page: converted (holds the project tag),\n"
                         "restored (holds the menu, its own link highlighted), unmarked (holds\n"
                         "the menu, its own link plain), drifted (the text between\n"
-                        "<!--MenuStart--> and <!--MenuEnd--> is not the menu; a diff follows),\n"
-                        "none (none of these) or unreadable; then a summary line.\n"
-                        "Exit status 0 when every page is restored or every page is converted,\n"
-                        "else 1.")},
+                        "<!--MenuStart--> and <!--MenuEnd--> is not the menu; a diff\n"
+                        "follows), none (none of these) or unreadable; then a summary line.\n"
+                        "Exit status 0 when every page is restored or every page is\n"
+                        "converted, else 1.")},
         {Command::Undo, QStringLiteral("undo"), QStringLiteral("undo [--list]"),
          QStringLiteral("Give the pages back what they held before the last command recorded\n"
                         "for this project file (convert, restore, comments, a save's link\n"
@@ -144,6 +144,9 @@ QString optionsAndExit()
     lines.append(QStringLiteral("Exit status:"));
     for (const ExitStatusHelp& help : exitStatusHelps())
         lines.append(hangingLines(QString::number(help.status), 3, help.meaning));
+    lines.append(QString());
+    lines.append(
+        QStringLiteral("The files used and an example of the whole cycle: man quillet-cli"));
     return lines.join(u'\n');
 }
 
