@@ -10,6 +10,24 @@ using namespace quillet::fixtures;
 
 namespace {
 
+// The lines of one section of a text, from the line after its heading to the first line
+// that starts a new section: an empty line in a help text, an unindented one in a manual.
+QStringList sectionLines(const QString& text, const QString& heading, bool manualPage)
+{
+    const QStringList lines = text.split(u'\n');
+    const qsizetype start = lines.indexOf(heading);
+    if (start < 0)
+        return {};
+    QStringList section;
+    for (qsizetype i = start + 1; i < lines.size(); ++i) {
+        const QString& line = lines[i];
+        if (manualPage ? !line.isEmpty() && !line.startsWith(u' ') : line.isEmpty())
+            break;
+        section.append(line);
+    }
+    return section;
+}
+
 QString manualPage(const QString& name)
 {
     return QStringLiteral(QUILLET_MAN_DIR "/") + name + u".1"_s;

@@ -28,22 +28,4 @@ runProgram(const QString& program, const QStringList& arguments,
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-// The lines of one section of a text, from the line after its heading to the first line
-// that starts a new section: an empty line in a help text, an unindented one in a manual.
-inline QStringList sectionLines(const QString& text, const QString& heading, bool manualPage)
-{
-    const QStringList lines = text.split(u'\n');
-    const qsizetype start = lines.indexOf(heading);
-    if (start < 0)
-        return {};
-    QStringList section;
-    for (qsizetype i = start + 1; i < lines.size(); ++i) {
-        const QString& line = lines[i];
-        if (manualPage ? !line.isEmpty() && !line.startsWith(u' ') : line.isEmpty())
-            break;
-        section.append(line);
-    }
-    return section;
-}
-
 } // namespace quillet::fixtures
