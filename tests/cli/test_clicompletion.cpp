@@ -17,8 +17,8 @@ namespace {
 // Prints what Tab offers after the line given, through the function the script registered.
 const QString offeredScript = uR"(
 source "$BASH_COMPLETION_SCRIPT" && source "$QUILLET_COMPLETION" || exit 2
-spec=$(complete -p quillet-cli) || exit 2
-function=${spec##* -F }
+registered=$(complete -p quillet-cli) || exit 2
+function=${registered##* -F }
 function=${function%% *}
 COMP_LINE=$1
 COMP_POINT=${#1}
