@@ -2,79 +2,116 @@
 
 #include "filelist/tempcomments.h"
 
-#include <QList>
-
 namespace quillet::cli {
-
-namespace {
-
-struct CommandHelp
-{
-    Command command;
-    QString word;
-    QString usage;       // after "quillet-cli [--project-file FILE] "
-    QString description; // lines after the command's word, indented to line up
-};
-
-const QString projectFileUsage = QStringLiteral("quillet-cli [--project-file FILE] ");
 
 const QList<CommandHelp>& commandHelps()
 {
     static const QList<CommandHelp> helps{
         {Command::List, QStringLiteral("list"), QStringLiteral("list"),
-         QStringLiteral("プロジェクト名をファイルの順に表示します。")},
+         QStringLiteral("Print the project names, in the order of the project file.")},
         {Command::Convert, QStringLiteral("convert"),
          QStringLiteral("[--color #RRGGBB] convert NAME [--dry-run] [--diff]"),
-         QStringLiteral("プロジェクトを保存し、各ページのメニューをプロジェクトタグ <!--NAME--> "
-                        "に変換します。")},
+         QStringLiteral("Save the project, then replace the menu of every page with the\n"
+                        "project tag <!--NAME-->.")},
         {Command::Restore, QStringLiteral("restore"),
          QStringLiteral("[--color #RRGGBB] restore NAME [--menu-file FILE]\n"
                         "              [--dry-run] [--diff]"),
-         QStringLiteral("各ページのプロジェクトタグをメニューに戻し、ページ自身へのリンクを"
-                        "強調します。\n"
-                        "--menu-file がなければプロジェクトは保存しません。")},
+         QStringLiteral("Replace the project tag of every page with the menu and highlight\n"
+                        "the page's link to itself. The project is saved only with\n"
+                        "--menu-file.")},
         {Command::Comments, QStringLiteral("comments"),
          QStringLiteral("comments NAME [--dry-run] [--diff]"),
-         QStringLiteral("各ページの仮のコメント ") + temporaryComment +
-             QStringLiteral(" をプロジェクトタグに直します。")},
+         QStringLiteral("Turn the temporary comment ") + temporaryComment +
+             QStringLiteral(" of every page into the\nproject tag.")},
         {Command::Check, QStringLiteral("check"), QStringLiteral("check NAME [--json]"),
-         QStringLiteral(
-             "各ページの状態を 1 行ずつ表示します: converted (プロジェクトタグあり)、\n"
-             "restored (メニューあり、自身のリンクを強調)、unmarked (メニューあり、強調なし)、\n"
-             "drifted (メニューと違う写しがある。align が置き換える行と差分を続けて表示)、\n"
-             "none (どれでもない)、unreadable (読み込めない)。最後に集計の行。\n"
-             "全ページが restored か、全ページが converted なら終了コード 0、そうでなければ 1。")},
+         QStringLiteral("Print one line per page: converted (holds the project tag),\n"
+                        "restored (holds the menu, its own link highlighted), unmarked (holds\n"
+                        "the menu, its own link plain), drifted (holds a copy of the menu that\n"
+                        "differs from it; the lines align would replace and a diff follow),\n"
+                        "none (none of these) or unreadable; then a summary line.\n"
+                        "Exit status 0 when every page is restored or every page is\n"
+                        "converted, else 1.")},
         {Command::Align, QStringLiteral("align"), QStringLiteral("align NAME [--dry-run] [--diff]"),
-         QStringLiteral(
-             "メニューもプロジェクトタグも持たないページで、メニューの写し (<!--MenuStart--> と\n"
-             "<!--MenuEnd--> の間、なければメニューと 6 割以上同じ行の一続き) をメニューに\n"
-             "置き換え、自身のリンクを強調します。写しが二つ以上あるページはそのままです。")},
+         QStringLiteral("In every page that holds neither the menu nor the project tag, replace\n"
+                        "its copy of the menu (between <!--MenuStart--> and <!--MenuEnd-->, or\n"
+                        "else the one block of lines sharing at least 60 % of its lines with\n"
+                        "the menu) with the menu, its own link highlighted. A page with two\n"
+                        "such copies is left alone.")},
         {Command::Undo, QStringLiteral("undo"), QStringLiteral("undo [--list]"),
-         QStringLiteral(
-             "このプロジェクトファイルで最後に記録された処理 (convert、restore、comments、\n"
-             "保存時のリンク修正、ウィンドウでの処理) の前の内容にページを戻します。\n"
-             "処理の後に変更されたページはそのままにして表示します (終了コード 1)。\n"
-             "もう一度実行すると、その前の処理を戻します。プロジェクトファイルは変えません。\n"
-             "記録は利用者のデータフォルダに最後の 20 件まで残ります。")},
+         QStringLiteral("Give the pages back what they held before the last command recorded\n"
+                        "for this project file (convert, restore, comments, a save's link\n"
+                        "corrections, the window's commands). A page changed since is left\n"
+                        "alone and listed (exit status 1). Run again to take back the command\n"
+                        "before. The project file is not changed. The journal in the user's\n"
+                        "data folder keeps the last 20 commands.")},
         {Command::Add, QStringLiteral("add"), QStringLiteral("add NAME PATH..."),
-         QStringLiteral("ページを追加します。フォルダなら直下の HTML ファイルを追加します。\n"
-                        "プロジェクトがなければ作ります。メニューがなければ、ページの最初の"
-                        "メニューを取ります。")},
+         QStringLiteral("Add pages; a folder adds the HTML files directly in it. Creates the\n"
+                        "project if it does not exist; a project without a menu takes the\n"
+                        "first menu of its pages.")},
         {Command::Remove, QStringLiteral("remove"), QStringLiteral("remove NAME PATH..."),
-         QStringLiteral("ページをプロジェクトから外します (ファイルは消しません)。")},
+         QStringLiteral("Take pages out of the project (the files stay).")},
         {Command::Menu, QStringLiteral("menu"),
          QStringLiteral("menu NAME (--from-file FILE | --from-page PAGE)"),
-         QStringLiteral("ファイルの内容 (--from-file) か、ページの <!--MenuStart--> と "
-                        "<!--MenuEnd--> の\n"
-                        "間 (--from-page) をメニューとして保存します。")},
+         QStringLiteral("Store as the menu the contents of a file (--from-file) or the text\n"
+                        "between <!--MenuStart--> and <!--MenuEnd--> of a page (--from-page).")},
         {Command::Show, QStringLiteral("show"), QStringLiteral("show NAME"),
-         QStringLiteral("ファイルの一覧とメニューを表示します。")},
+         QStringLiteral("Print the file list and the menu.")},
         {Command::Delete, QStringLiteral("delete"), QStringLiteral("delete NAME [--dry-run]"),
-         QStringLiteral("プロジェクトを削除します (確認はしません。ページは変えません)。\n"
-                        "--dry-run では、プロジェクトファイルの変わる所を表示します。")},
+         QStringLiteral("Delete the project without asking (the pages are not changed).\n"
+                        "With --dry-run, print the change to the project file instead.")},
     };
     return helps;
 }
+
+const QList<OptionHelp>& optionHelps()
+{
+    static const QList<OptionHelp> helps{
+        {QStringLiteral("--project-file"), QStringLiteral("FILE"),
+         QStringLiteral("The project file (default: the window's mprj.xml; for an\n"
+                        "installed program ~/.local/share/quillet/mprj.xml).")},
+        {QStringLiteral("--color"), QStringLiteral("#RRGGBB"),
+         QStringLiteral("The colour of the highlighted link (default: tomato).")},
+        {QStringLiteral("--menu-file"), QStringLiteral("FILE"),
+         QStringLiteral("restore: store the file's text as the project's menu\n"
+                        "first.")},
+        {QStringLiteral("--from-file"), QStringLiteral("FILE"),
+         QStringLiteral("menu: the menu is the text of this file.")},
+        {QStringLiteral("--from-page"), QStringLiteral("PAGE"),
+         QStringLiteral("menu: the menu is the marked block of this page.")},
+        {QStringLiteral("--dry-run"), QString(),
+         QStringLiteral("Write nothing (no page, no project file, no journal);\n"
+                        "print the log and exit as the command would.")},
+        {QStringLiteral("--diff"), QString(),
+         QStringLiteral("For each page that changes, print a unified diff of its\n"
+                        "text in UTF-8.")},
+        {QStringLiteral("--json"), QString(),
+         QStringLiteral("check: print the result as one JSON document.")},
+        {QStringLiteral("--list"), QString(),
+         QStringLiteral("undo: list what can be taken back, newest first.")},
+        {QStringLiteral("--version"), QString(), QStringLiteral("Print the version.")},
+        {QStringLiteral("-h, --help"), QString(),
+         QStringLiteral("Print this help (COMMAND --help: that command alone).")},
+    };
+    return helps;
+}
+
+const QList<ExitStatusHelp>& exitStatusHelps()
+{
+    static const QList<ExitStatusHelp> helps{
+        {0, QStringLiteral("Done.")},
+        {1, QStringLiteral("A page could not be read or written (check: the pages do not\n"
+                           "agree; undo: a page was left alone).")},
+        {2, QStringLiteral("A usage error, or an error message.")},
+    };
+    return helps;
+}
+
+QString usagePrefix()
+{
+    return QStringLiteral("quillet-cli [--project-file FILE] ");
+}
+
+namespace {
 
 const CommandHelp* helpOf(Command command)
 {
@@ -85,47 +122,47 @@ const CommandHelp* helpOf(Command command)
     return nullptr;
 }
 
-// "  word      first line" and the following lines indented under the first.
+// The first line after "  " + head (padded to width), the following lines indented under it.
+QString hangingLines(const QString& head, qsizetype width, const QString& text)
+{
+    QStringList lines = text.split(u'\n');
+    lines.first() = QStringLiteral("  ") + head.leftJustified(width) + lines.first();
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        lines[i] = QString(2 + width, u' ') + lines[i];
+    return lines.join(u'\n');
+}
+
 QString describedCommand(const CommandHelp& help)
 {
-    QStringList lines = help.description.split(u'\n');
-    lines.first() = QStringLiteral("  ") + help.word.leftJustified(10) + lines.first();
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        lines[i] = QString(12, u' ') + lines[i];
-    return lines.join(u'\n');
+    return hangingLines(help.word, 10, help.description);
 }
 
 QString optionsAndExit()
 {
-    return QStringLiteral(
-        "オプション:\n"
-        "  --project-file FILE  プロジェクトファイル (既定: ウィンドウと同じ mprj.xml。\n"
-        "                       インストールしたプログラムでは "
-        "~/.local/share/quillet/mprj.xml)\n"
-        "  --color #RRGGBB      強調するリンクの色 (既定: tomato)\n"
-        "  --menu-file FILE     このファイルの内容をメニューとしてプロジェクトに"
-        "保存してから戻します (restore のみ)\n"
-        "  --dry-run            何も書き込まずに、出るはずのログと終了コードを返します。\n"
-        "  --diff               変わるページごとに、内容の差分 (unified diff、UTF-8) を"
-        "表示します。\n"
-        "  --json               check の結果を一つの JSON で表示します。\n"
-        "  --list               undo で戻せる処理を新しい順に表示します。\n"
-        "  --version            バージョンを表示します。\n"
-        "  -h, --help           この説明を表示します (COMMAND --help はそのコマンドだけ)。\n"
-        "\n"
-        "ログは標準出力に、メッセージは標準エラー出力に出ます。\n"
-        "終了コード: 0 成功、1 読み書きできないページがあった (check: 一致していない、"
-        "undo: 戻せないページがあった)、\n"
-        "2 使い方の誤りまたはエラー。");
+    QStringList lines{QStringLiteral("Options:")};
+    for (const OptionHelp& help : optionHelps()) {
+        const QString head = help.value.isEmpty() ? help.option : help.option + u' ' + help.value;
+        lines.append(hangingLines(head, 21, help.description));
+    }
+    lines.append(QString());
+    lines.append(QStringLiteral(
+        "The log goes to standard output, messages to standard error, in Japanese."));
+    lines.append(QStringLiteral("Exit status:"));
+    for (const ExitStatusHelp& help : exitStatusHelps())
+        lines.append(hangingLines(QString::number(help.status), 3, help.meaning));
+    lines.append(QString());
+    lines.append(
+        QStringLiteral("The files used and an example of the whole cycle: man quillet-cli"));
+    return lines.join(u'\n');
 }
 
 } // namespace
 
 QString usageSynopsis()
 {
-    QStringList lines{QStringLiteral("使い方:")};
+    QStringList lines{QStringLiteral("Usage:")};
     for (const CommandHelp& help : commandHelps())
-        lines.append(QStringLiteral("  ") + projectFileUsage + help.usage);
+        lines.append(QStringLiteral("  ") + usagePrefix() + help.usage);
     lines.append(QStringLiteral("  quillet-cli --version"));
     return lines.join(u'\n');
 }
@@ -135,7 +172,7 @@ QString helpText()
     QStringList described;
     for (const CommandHelp& help : commandHelps())
         described.append(describedCommand(help));
-    return usageSynopsis() + QStringLiteral("\n\nコマンド:\n") + described.join(u'\n') +
+    return usageSynopsis() + QStringLiteral("\n\nCommands:\n") + described.join(u'\n') +
            QStringLiteral("\n\n") + optionsAndExit();
 }
 
@@ -144,7 +181,7 @@ QString commandHelpText(Command command)
     const CommandHelp* help = helpOf(command);
     if (!help)
         return helpText();
-    return QStringLiteral("使い方:\n  ") + projectFileUsage + help->usage + QStringLiteral("\n\n") +
+    return QStringLiteral("Usage:\n  ") + usagePrefix() + help->usage + QStringLiteral("\n\n") +
            describedCommand(*help) + QStringLiteral("\n\n") + optionsAndExit();
 }
 

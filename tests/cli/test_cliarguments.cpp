@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace quillet::cli;
@@ -184,6 +185,8 @@ void TestCliArguments::helpExitsWithZero()
     const QString help = console.out.join(u'\n');
     QVERIFY(help.contains(u"quillet-cli [--project-file FILE] [--color #RRGGBB] restore NAME "
                           u"[--menu-file FILE]"_s));
+    // The help is in English, whatever the language of the log and the messages.
+    QVERIFY(std::all_of(help.cbegin(), help.cend(), [](QChar c) { return c.unicode() < 0x80; }));
 }
 
 void TestCliArguments::defaultProjectFileOnlyWithoutTheOption()
@@ -238,8 +241,8 @@ void TestCliArguments::commandHelpTellsOfThatCommand()
     RecordingConsole console;
     QCOMPARE(runCli({u"undo"_s, u"--help"_s, u"nonsense"_s}, console, [] { return QString(); }), 0);
     const QString help = console.out.join(u'\n');
-    QVERIFY(help.startsWith(
-        u"使い方:\n  quillet-cli [--project-file FILE] undo [--list]\n\n  undo "_s));
+    QVERIFY(
+        help.startsWith(u"Usage:\n  quillet-cli [--project-file FILE] undo [--list]\n\n  undo "_s));
     QVERIFY(!help.contains(u" restore "_s));
     QVERIFY(help.contains(u"--dry-run"_s)); // the options are told in full
 }

@@ -1,5 +1,6 @@
 #include "appversion.h"
 #include "cli/clifixtures.h"
+#include "common/programrun.h"
 #include "project/helplocation.h"
 
 #include <QDir>
@@ -18,25 +19,6 @@ using namespace quillet::fixtures;
 namespace {
 
 const QString appId = QLatin1StringView(quillet::appId);
-
-struct Finished
-{
-    int exitCode = -1;
-    QString out;
-    QString errors;
-};
-
-Finished run(const QString& program, const QStringList& arguments,
-             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, QString(), process.errorString()};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // The size a PNG file declares in its header.
 QSize pngSize(const QString& path)
@@ -80,9 +62,9 @@ private:
 
 void TestInstall::initTestCase()
 {
-    const Finished install =
-        run(QStringLiteral(QUILLET_CMAKE),
-            {u"--install"_s, QStringLiteral(QUILLET_BUILD_DIR), u"--prefix"_s, m_prefix.path()});
+    const Finished install = runProgram(
+        QStringLiteral(QUILLET_CMAKE),
+        {u"--install"_s, QStringLiteral(QUILLET_BUILD_DIR), u"--prefix"_s, m_prefix.path()});
     QVERIFY2(install.exitCode == 0, qPrintable(install.errors));
 }
 
@@ -97,6 +79,13 @@ void TestInstall::placesEveryFile_data()
     QTest::newRow("metainfo") << u"share/metainfo/"_s + appId + u".metainfo.xml"_s << false;
     QTest::newRow("scalable icon")
         << u"share/icons/hicolor/scalable/apps/"_s + appId + u".svg"_s << false;
+    QTest::newRow("manual page of the window") << u"share/man/man1/quillet.1.gz"_s << false;
+    QTest::newRow("manual page of the command line")
+        << u"share/man/man1/quillet-cli.1.gz"_s << false;
+    QTest::newRow("bash completion") << u"share/bash-completion/completions/quillet-cli"_s << false;
+    QTest::newRow("zsh completion") << u"share/zsh/vendor-completions/_quillet-cli"_s << false;
+    QTest::newRow("copyright") << u"share/doc/quillet/copyright"_s << false;
+    QTest::newRow("changelog") << u"share/doc/quillet/changelog.gz"_s << false;
 }
 
 void TestInstall::placesEveryFile()
@@ -124,13 +113,14 @@ void TestInstall::drawsEveryIconSize()
 
 void TestInstall::desktopEntryAndMetainfoValidate()
 {
-    const Finished entry = run(QStringLiteral(DESKTOP_FILE_VALIDATE),
-                               {installed(u"share/applications/"_s + appId + u".desktop"_s)});
+    const Finished entry =
+        runProgram(QStringLiteral(DESKTOP_FILE_VALIDATE),
+                   {installed(u"share/applications/"_s + appId + u".desktop"_s)});
     QCOMPARE(entry.out + entry.errors, QString());
     QCOMPARE(entry.exitCode, 0);
     // The whole tree, so that the metainfo's launchable is checked against the entry.
-    const Finished metainfo =
-        run(QStringLiteral(APPSTREAMCLI), {u"validate-tree"_s, u"--no-net"_s, m_prefix.path()});
+    const Finished metainfo = runProgram(QStringLiteral(APPSTREAMCLI),
+                                         {u"validate-tree"_s, u"--no-net"_s, m_prefix.path()});
     QVERIFY2(metainfo.exitCode == 0, qPrintable(metainfo.out + metainfo.errors));
 }
 
@@ -147,7 +137,7 @@ void TestInstall::findsTheInstalledHelpPage()
 void TestInstall::cliPrintsItsVersion()
 {
     const Finished version =
-        run(installed(u"bin/quillet-cli"_s), {u"--version"_s}, userEnvironment());
+        runProgram(installed(u"bin/quillet-cli"_s), {u"--version"_s}, userEnvironment());
     QCOMPARE(version.out, u"quillet-cli "_s + QLatin1StringView(quillet::appVersion) + u'\n');
     QCOMPARE(version.exitCode, 0);
 }
@@ -182,13 +172,13 @@ void TestInstall::cliGoesRoundACycle()
     const QStringList project{u"--project-file"_s, projectFile};
     // The user's data folder of the test: the undo journal goes there.
     const Finished converted =
-        run(cli, project + QStringList{u"convert"_s, u"site"_s}, userEnvironment());
+        runProgram(cli, project + QStringList{u"convert"_s, u"site"_s}, userEnvironment());
     QCOMPARE(converted.errors, QString());
     QCOMPARE(converted.exitCode, 0);
     QCOMPARE(readBytes(index), shiftJis(page(home, {u"<!--site-->"_s}, u"<p>ようこそ</p>"_s)));
 
     const Finished restored =
-        run(cli, project + QStringList{u"restore"_s, u"site"_s}, userEnvironment());
+        runProgram(cli, project + QStringList{u"restore"_s, u"site"_s}, userEnvironment());
     QCOMPARE(restored.out, u"ログです\nabout.htmlを戻しました。\nindex.htmlを戻しました。\n"_s);
     QCOMPARE(restored.exitCode, 0);
     QCOMPARE(readBytes(index), indexBytes);
@@ -212,7 +202,8 @@ void TestInstall::defaultProjectFileIsTheUsersNotTheInstallations()
     QVERIFY(QDir().mkpath(QFileInfo(userFile).path()));
     writeBytes(userFile,
                shiftJis(projectText(u"mine"_s, projectLines(u"mine"_s, QStringList{}, QString()))));
-    const Finished list = run(installed(u"bin/quillet-cli"_s), {u"list"_s}, userEnvironment());
+    const Finished list =
+        runProgram(installed(u"bin/quillet-cli"_s), {u"list"_s}, userEnvironment());
     QCOMPARE(list.out, u"mine\n"_s);
     QCOMPARE(list.exitCode, 0);
     QVERIFY(!QFileInfo::exists(installed(u"bin/mprj.xml"_s)));
