@@ -74,6 +74,7 @@ void RunCommands::CodEncode_Click()
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
     showRunResult(paths, result);
+    m_parts.showJournalFailure(pages);
 }
 
 void RunCommands::CmdDecode_Click()
@@ -87,6 +88,7 @@ void RunCommands::CmdDecode_Click()
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
     showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+    m_parts.showJournalFailure(pages);
 }
 
 // The log is not cleared: the lines follow those of earlier commands.
@@ -106,6 +108,7 @@ void RunCommands::mpcomment_Click()
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
     m_parts.selectTab(logTab);
+    m_parts.showJournalFailure(pages);
 }
 
 // A cancelled dialog keeps the colour in use.
