@@ -20,7 +20,8 @@ namespace quillet::cli {
 
 namespace {
 
-// The HTML files directly in a folder, or the file itself, as absolute paths.
+// The HTML files directly in a folder, or the file itself, as absolute paths. Of a folder only
+// regular files are taken: a link inside it may lead to a file outside the site.
 QStringList pagesNamed(const QString& argument)
 {
     const QFileInfo info(argument);
@@ -28,8 +29,8 @@ QStringList pagesNamed(const QString& argument)
         return {info.absoluteFilePath()};
     const QDir folder(info.absoluteFilePath());
     QStringList pages;
-    for (const QString& name :
-         folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files))
+    for (const QString& name : folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")},
+                                                QDir::Files | QDir::NoSymLinks))
         pages.append(folder.filePath(name));
     return pages;
 }

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace quillet::fixtures;
 
@@ -107,6 +109,9 @@ void TestCliProject::addSortsSkipsAndTakesTheFirstMenu()
 void TestCliProject::addCreatesAProjectFromAFolder()
 {
     ThreeProjects site;
+    // Neither a link to a file elsewhere nor a pipe is a page of the folder.
+    QVERIFY(QFile::link(site.path(u"site/a.html"_s), site.path(u"site/sub/link.html"_s)));
+    QCOMPARE(::mkfifo(QFile::encodeName(site.path(u"site/sub/pipe.html"_s)).constData(), 0644), 0);
     QCOMPARE(site.run({u"add"_s, u"新しい"_s, site.path(u"site/sub"_s)}), 0);
     QCOMPARE(site.show(u"新しい"_s),
              (QStringList{u"ファイル:"_s, site.path(u"site/sub/d.html"_s), u"メニュー:"_s}));
