@@ -19,7 +19,7 @@ enum class PageUndo {
     Damaged,
 };
 
-QString undoLogLine(const QString& path, PageUndo state)
+QString undoLogLine(const QString& path, PageUndo state, const QString& reason)
 {
     switch (state) {
     case PageUndo::Restored:
@@ -37,7 +37,8 @@ QString undoLogLine(const QString& path, PageUndo state)
     case PageUndo::Unwritable:
         break;
     }
-    return path + QStringLiteral("を書き込めませんでした。");
+    const QString line = path + QStringLiteral("を書き込めませんでした。");
+    return reason.isEmpty() ? line : line + u'(' + reason + u')';
 }
 
 bool isLeft(PageUndo state)
@@ -134,6 +135,7 @@ public:
         const PageBatch::Staged staged = m_batch.stage(path, current, bytes);
         if (staged.slot < 0) {
             m_states.insert(path, PageUndo::Unwritable);
+            m_reasons.insert(path, staged.error);
             return;
         }
         m_waiting.append(path);
@@ -146,14 +148,20 @@ public:
         if (m_batch.isEmpty())
             return;
         const QList<PageWrite> written = m_batch.commit();
-        for (qsizetype i = 0; i < m_waiting.size(); ++i)
+        for (qsizetype i = 0; i < m_waiting.size(); ++i) {
             m_states.insert(m_waiting[i], stateOf(written.value(i)));
+            m_reasons.insert(m_waiting[i], written.value(i).error);
+        }
         m_waiting.clear();
         m_batch.finishReleasing();
     }
 
+    // The system's reason for a page that could not be written.
+    QString reason(const QString& path) const { return m_reasons.value(path); }
+
 private:
     QHash<QString, PageUndo>& m_states;
+    QHash<QString, QString> m_reasons;
     PageBatch m_batch;
     QStringList m_waiting; // by slot
 };
@@ -212,7 +220,7 @@ UndoResult undoLastCommand(const QString& journalFolder, const QString& projectF
     bool keep = result.damaged;
     for (const auto& [path, records] : pages) {
         const PageUndo state = states.value(path);
-        result.log.append(undoLogLine(path, state));
+        result.log.append(undoLogLine(path, state, writes.reason(path)));
         result.pageLeft = result.pageLeft || isLeft(state);
         result.damaged = result.damaged || state == PageUndo::Damaged;
         keep = keep || keepsEntry(state);
