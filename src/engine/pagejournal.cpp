@@ -36,6 +36,7 @@ enum BlockKind : char {
     recordBlock = 'R',   // a page's path, the digest of its new bytes and its old size
     oldBytesBlock = 'O', // the page's old bytes, right after its record
     syncBlock = 'S',     // the number of records made durable by a sync
+    finishBlock = 'F',   // the number of records of the command, which ended
 };
 
 bool syncHandle(int handle)
@@ -199,12 +200,13 @@ void readRecords(QFile& file, bool withBytes, JournalEntry& entry)
         QDataStream in(block->content);
         in.setVersion(QDataStream::Qt_6_0);
         in >> count;
-        if (block->kind != syncBlock || in.status() != QDataStream::Ok ||
-            count != quint64(entry.records.size())) {
+        const bool isMark = block->kind == syncBlock || block->kind == finishBlock;
+        if (!isMark || in.status() != QDataStream::Ok || count != quint64(entry.records.size())) {
             entry.cutShort = true;
             break;
         }
         synced = entry.records.size();
+        entry.finished = block->kind == finishBlock && file.atEnd();
     }
     if (pending) {
         pending->record.whole = false;
@@ -256,6 +258,15 @@ QByteArray journalDigest(const QByteArray& bytes)
 JournalWriter::JournalWriter(QString folder, JournalCommand command)
     : m_folder(std::move(folder)), m_command(std::move(command))
 {}
+
+// Without the mark, undo cannot tell a command killed halfway from an entry cut short later.
+JournalWriter::~JournalWriter()
+{
+    if (!m_file.isOpen() || !m_error.isEmpty() || !sync())
+        return;
+    if (writeBlock(m_file, finishBlock, blockContent(quint64(m_records))) && m_file.flush())
+        syncHandle(m_file.handle());
+}
 
 bool JournalWriter::create()
 {

@@ -38,6 +38,7 @@ struct JournalEntry
     JournalCommand command;
     QList<JournalRecord> records; // in the order written (oldBytes empty when not loaded)
     bool cutShort = false;        // reading stopped at bytes that do not form a whole record
+    bool finished = false;        // the command ended and every record of it was read
 };
 
 // "journal" in QStandardPaths::AppDataLocation.
@@ -54,6 +55,9 @@ class JournalWriter
 {
 public:
     JournalWriter(QString folder, JournalCommand command);
+    ~JournalWriter(); // marks the entry finished
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
 
     // Appends a record; it is durable only after sync().
     bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes);
@@ -81,7 +85,8 @@ private:
 // withBytes (a listing needs the paths alone, and checks only the records' headers). Every
 // part of an entry carries a checksum, and each sync a mark of the records it made durable:
 // a record after the last mark was cut off by a kill before its page was replaced, unless the
-// entry was damaged since. Reading stops at the first part that is not whole.
+// entry was damaged since. A finish mark with the number of records ends the entry of a
+// command that ended. Reading stops at the first part that is not whole.
 QList<JournalEntry> readJournal(const QString& folder, bool withBytes);
 
 // The newest entry of the project file, with its bytes.

@@ -190,8 +190,8 @@ QString journalEntryLine(const JournalEntry& entry)
 UserMessage damagedEntryMessage(const JournalEntry& entry)
 {
     return {QString(),
-            QStringLiteral("取り消し用の記録が壊れているので、元に戻せないページがあります。"
-                           "記録は消さずに残しました。\r\n") +
+            QStringLiteral("取り消し用の記録が壊れているか途中で終わっているので、元に戻せない"
+                           "ページがあるかもしれません。記録は消さずに残しました。\r\n") +
                 entry.file};
 }
 
@@ -217,14 +217,18 @@ UndoResult undoLastCommand(const QString& journalFolder, const QString& projectF
             writes.add(path, current, plan.bytes);
     }
     writes.commit();
-    bool keep = result.damaged;
+    bool keep = false;
     for (const auto& [path, records] : pages) {
         const PageUndo state = states.value(path);
         result.log.append(undoLogLine(path, state, writes.reason(path)));
         result.pageLeft = result.pageLeft || isLeft(state);
-        result.damaged = result.damaged || state == PageUndo::Damaged;
+        // In an entry that did not end, a page that matches none of its records may have
+        // been written by a record lost since.
+        result.damaged = result.damaged || state == PageUndo::Damaged ||
+                         (!result.entry->finished && state == PageUndo::ChangedSince);
         keep = keep || keepsEntry(state);
     }
+    keep = keep || result.damaged;
     // A damaged entry may have lost records whose pages nobody can name any more.
     result.pageLeft = result.pageLeft || result.damaged;
     if (!keep)

@@ -75,6 +75,7 @@ private slots:
     void cutOffRecordIsLeftOut();
     void damagedEntryIsNotActedOnInPart_data();
     void damagedEntryIsNotActedOnInPart();
+    void recordLostAtABlockBoundaryIsNoticed();
     void undoLeavesAReadOnlyPage();
     void undoGivesBackEveryFormat_data();
     void undoGivesBackEveryFormat();
@@ -208,6 +209,30 @@ void TestPageJournal::damagedEntryIsNotActedOnInPart()
     QCOMPARE(readBytes(paths[0]), original);
     QCOMPARE(readBytes(paths[1]), bBack ? original : converted);
     QCOMPARE(readBytes(paths[2]), cBack ? original : converted);
+    QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
+}
+
+// Cut right after the first record of a page written twice: what is left reads whole, but the
+// page holds what the lost record wrote.
+void TestPageJournal::recordLostAtABlockBoundaryIsNoticed()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString path = site.add(u"a.html"_s, original);
+    {
+        JournalledPages pages(site.journal.path(), {u"convert"_s, site.projectFile, {}});
+        QVERIFY(pages.replace(path, pages.read(path), page(u"two"_s)).ok);
+        QVERIFY(pages.replace(path, pages.read(path), page(u"three"_s)).ok);
+    }
+    const QString file = readJournal(site.journal.path(), false).first().file;
+    QVERIFY(readJournal(site.journal.path(), false).first().finished);
+    const QByteArray bytes = readBytes(file);
+    writeBytes(file, bytes.left(blockOffsets(bytes)[4])); // header, record, old bytes, sync
+
+    const UndoResult undone = site.undo();
+    QVERIFY(undone.damaged);
+    QVERIFY(undone.pageLeft);
+    QCOMPARE(readBytes(path), shiftJis(page(u"three"_s)));
     QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
 }
 
