@@ -149,17 +149,20 @@ bool isStillAsRead(const QString& path, const struct stat& status, const PageRea
 
 // QSaveFile derives the new file's mode from what the current user may do, which differs
 // from the page's own mode when the user is not its owner (root made a 0444 page 0644).
-bool keepPermissions(const QString& path, QSaveFile& file)
+// Returns why they cannot be kept, or nothing.
+QString keepPermissions(const QString& path, QSaveFile& file)
 {
     struct stat status
     {};
     if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return true;
+        return {};
     if (!keepOwner(file.handle(), status.st_uid, status.st_gid))
-        return false;
+        return systemErrorText(errno);
     const QFileDevice::Permissions userBits =
         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    return file.setPermissions(QFile::permissions(path) & ~userBits);
+    if (!file.setPermissions(QFile::permissions(path) & ~userBits))
+        return file.errorString();
+    return {};
 }
 
 // Whether every CR and LF of the text stands in a CR LF pair.
@@ -185,8 +188,8 @@ PageWrite saveBytes(const QString& path, const QByteArray& bytes, const PageRead
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
-    if (!keepPermissions(path, file))
-        return {false, file.errorString()};
+    if (const QString error = keepPermissions(path, file); !error.isEmpty())
+        return {false, error};
     if (file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
@@ -308,9 +311,15 @@ PageWrite mayReplace(const QString& path, const PageRead& before)
 
 bool keepOwner(int fd, quint32 owner, quint32 group)
 {
+    struct stat made
+    {};
+    if (::fstat(fd, &made) != 0)
+        return false;
+    if (made.st_uid == owner && made.st_gid == group)
+        return true;
     if (::geteuid() == 0)
         return ::fchown(fd, owner, group) == 0;
-    if (group != ::getegid())
+    if (made.st_gid != group)
         (void)::fchown(fd, uid_t(-1), group);
     return true;
 }
