@@ -99,6 +99,13 @@ PageWrite DiskPages::syncRecords()
     return {true, {}};
 }
 
+// The journal's own reason is told once, with its folder (journalFailure); a page's line would
+// read as if the page were at fault.
+PageWrite JournalledPages::journalUnwritable()
+{
+    return {false, QStringLiteral("取り消し用の記録を書き込めません")};
+}
+
 JournalledPages::JournalledPages(QString journalFolder, JournalCommand command)
     : m_journal(std::move(journalFolder), std::move(command))
 {}
@@ -107,7 +114,7 @@ PageWrite JournalledPages::record(const QString& path, const QByteArray& oldByte
                                   const QByteArray& newBytes)
 {
     if (!m_journal.append(path, oldBytes, newBytes))
-        return {false, m_journal.error()};
+        return journalUnwritable();
     return {true, {}};
 }
 
@@ -145,7 +152,7 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
 PageWrite JournalledPages::syncJournal()
 {
     if (!m_journal.sync())
-        return {false, m_journal.error()};
+        return journalUnwritable();
     return {true, {}};
 }
 

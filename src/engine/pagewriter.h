@@ -133,6 +133,8 @@ protected:
     PageWrite syncRecords() override;
 
 private:
+    static PageWrite journalUnwritable();
+
     JournalWriter m_journal;
 };
 
