@@ -108,9 +108,11 @@ PagePlan planPage(const QList<const JournalRecord*>& newestFirst, const QByteArr
 }
 
 // The entry's pages in the order first written, each with its records newest first.
-QList<std::pair<QString, QList<const JournalRecord*>>> recordsByPage(const JournalEntry& entry)
+using PageRecords = QList<std::pair<QString, QList<const JournalRecord*>>>;
+
+PageRecords recordsByPage(const JournalEntry& entry)
 {
-    QList<std::pair<QString, QList<const JournalRecord*>>> pages;
+    PageRecords pages;
     QHash<QString, qsizetype> index;
     for (const JournalRecord& record : entry.records) {
         const auto found = index.constFind(record.path);
@@ -166,6 +168,47 @@ private:
     QStringList m_waiting; // by slot
 };
 
+// Plans every page and writes those that go back; whether a record without a sync mark was
+// acted on (the mark after it is lost, and records with it).
+bool givePagesBack(const PageRecords& pages, UndoWrites& writes, QHash<QString, PageUndo>& states)
+{
+    bool marksLost = false;
+    for (const auto& [path, records] : pages) {
+        const PageRead current = readPageBytes(path);
+        if (!current.ok) {
+            states.insert(path, PageUndo::Unreadable);
+            continue;
+        }
+        const PagePlan plan = planPage(records, current.bytes);
+        marksLost = marksLost || plan.replacedUnsynced;
+        states.insert(path, plan.state);
+        if (plan.state == PageUndo::Restored)
+            writes.add(path, current, plan.bytes);
+    }
+    writes.commit();
+    return marksLost;
+}
+
+// Logs every page; whether the entry must stay for another undo.
+bool logPages(const PageRecords& pages, const UndoWrites& writes,
+              const QHash<QString, PageUndo>& states, UndoResult& result)
+{
+    bool keep = false;
+    for (const auto& [path, records] : pages) {
+        const PageUndo state = states.value(path);
+        result.log.append(undoLogLine(path, state, writes.reason(path)));
+        result.pageLeft = result.pageLeft || isLeft(state);
+        // In an entry that did not end, a page that matches none of its records may have
+        // been written by a record lost since.
+        result.damaged = result.damaged || state == PageUndo::Damaged ||
+                         (!result.entry->finished && state == PageUndo::ChangedSince);
+        keep = keep || keepsEntry(state);
+    }
+    // A damaged entry may have lost records whose pages nobody can name any more.
+    result.pageLeft = result.pageLeft || result.damaged;
+    return keep || result.damaged;
+}
+
 } // namespace
 
 QList<JournalEntry> undoableCommands(const QString& journalFolder, const QString& projectFile)
@@ -201,36 +244,11 @@ UndoResult undoLastCommand(const QString& journalFolder, const QString& projectF
     result.entry = lastJournalEntry(journalFolder, projectFile);
     if (!result.entry)
         return result;
-    const auto pages = recordsByPage(*result.entry);
+    const PageRecords pages = recordsByPage(*result.entry);
     QHash<QString, PageUndo> states;
     UndoWrites writes(states);
-    for (const auto& [path, records] : pages) {
-        const PageRead current = readPageBytes(path);
-        if (!current.ok) {
-            states.insert(path, PageUndo::Unreadable);
-            continue;
-        }
-        const PagePlan plan = planPage(records, current.bytes);
-        result.damaged = result.damaged || plan.replacedUnsynced;
-        states.insert(path, plan.state);
-        if (plan.state == PageUndo::Restored)
-            writes.add(path, current, plan.bytes);
-    }
-    writes.commit();
-    bool keep = false;
-    for (const auto& [path, records] : pages) {
-        const PageUndo state = states.value(path);
-        result.log.append(undoLogLine(path, state, writes.reason(path)));
-        result.pageLeft = result.pageLeft || isLeft(state);
-        // In an entry that did not end, a page that matches none of its records may have
-        // been written by a record lost since.
-        result.damaged = result.damaged || state == PageUndo::Damaged ||
-                         (!result.entry->finished && state == PageUndo::ChangedSince);
-        keep = keep || keepsEntry(state);
-    }
-    keep = keep || result.damaged;
-    // A damaged entry may have lost records whose pages nobody can name any more.
-    result.pageLeft = result.pageLeft || result.damaged;
+    result.damaged = givePagesBack(pages, writes, states);
+    const bool keep = logPages(pages, writes, states, result);
     if (!keep)
         removeJournalEntry(*result.entry);
     for (JournalRecord& record : result.entry->records)
