@@ -116,7 +116,16 @@ private:
         m_console.writeOutLines(result.log);
         if (m_invocation.diff)
             m_console.writeOutLines(m_changes.diffLines());
+        reportJournalFailure();
         return status(pageFailedBefore || result.pageFailed);
+    }
+
+    void reportJournalFailure()
+    {
+        if (!m_pages)
+            return;
+        if (const std::optional<UserMessage> failure = m_pages->journalFailure())
+            m_console.writeMessage(*failure);
     }
 
     int convert()
@@ -163,8 +172,10 @@ private:
         const SaveOutcome saved = m_store.SaveProject(request, m_dialogs, writer);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
-        if (saved.stopsTheRun())
+        if (saved.stopsTheRun()) {
+            reportJournalFailure();
             return status(saved.pageFailed);
+        }
         RunResult result = run(project.files, settings, writer, {});
         insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);

@@ -20,7 +20,8 @@ namespace quillet::cli {
 
 namespace {
 
-// The HTML files directly in a folder, or the file itself, as absolute paths.
+// The HTML files directly in a folder, or the file itself, as absolute paths. Of a folder only
+// regular files are taken: a link inside it may lead to a file outside the site.
 QStringList pagesNamed(const QString& argument)
 {
     const QFileInfo info(argument);
@@ -28,8 +29,8 @@ QStringList pagesNamed(const QString& argument)
         return {info.absoluteFilePath()};
     const QDir folder(info.absoluteFilePath());
     QStringList pages;
-    for (const QString& name :
-         folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files))
+    for (const QString& name : folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")},
+                                                QDir::Files | QDir::NoSymLinks))
         pages.append(folder.filePath(name));
     return pages;
 }
@@ -84,15 +85,20 @@ private:
         return outcome.result == EditOutcome::Result::Written ? exitSuccess : exitError;
     }
 
-    // A project without a menu takes the first menu block of its pages, as a drop does.
+    // A project without a menu takes the first menu block of its pages, as a drop does; a
+    // converted page's project tag is no menu.
     std::optional<QString> menuFromPages(const QStringList& files) const
     {
+        bool tagSeen = false;
         for (const QString& path : files) {
             const PageRead read = readPage(path);
             const QString block = read.ok ? GetMenuBlock(read.page.text) : QString();
-            if (!block.isEmpty())
+            tagSeen = tagSeen || isProjectTagOnly(block);
+            if (!block.isEmpty() && !isProjectTagOnly(block))
                 return PrepareMenuText(asMenuText(block)).escaped;
         }
+        if (tagSeen)
+            m_console.writeOut(onlyProjectTagsLine);
         return std::nullopt;
     }
 
@@ -164,6 +170,9 @@ private:
         if (!read.ok)
             return refuse(source + QStringLiteral("を読み込めませんでした。\r\n") + read.error);
         const QString text = m_invocation.fromFile ? read.page.text : GetMenuBlock(read.page.text);
+        if (!m_invocation.fromFile && isProjectTagOnly(text))
+            return refuse(source +
+                          QStringLiteral("のメニューの位置にはプロジェクトのタグしかありません。"));
         const PreparedMenuText menu = PrepareMenuText(asMenuText(text));
         if (menu.escaped.isEmpty())
             return refuse(source + QStringLiteral("にメニューがありません。"));

@@ -32,6 +32,8 @@ int runUndo(const Invocation& invocation, const QString& projectFile, Console& c
     }
     console.writeOut(journalEntryLine(*undone.entry) + QStringLiteral(" を元に戻します。"));
     console.writeOutLines(undone.log);
+    if (undone.damaged)
+        console.writeMessage(damagedEntryMessage(*undone.entry));
     return undone.pageLeft ? exitPageFailed : exitSuccess;
 }
 

@@ -13,6 +13,13 @@ bool isTrailingBlank(QChar c)
 
 } // namespace
 
+bool isProjectTagOnly(const QString& block)
+{
+    const QString text = block.trimmed();
+    return text.startsWith(QStringLiteral("<!--")) && text.endsWith(QStringLiteral("-->")) &&
+           text.size() >= 7 && text.indexOf(QStringLiteral("-->"), 4) == text.size() - 3;
+}
+
 QString GetMenuBlock(const QString& pageText)
 {
     const qsizetype s = find(pageText, menuStartMarker, 1);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -33,16 +34,12 @@ struct PageBatch::StagedFile
     QByteArray target; // the page itself, links resolved
     QString path;      // as given, for a page written at commit
     QByteArray bytes;  // the bytes of a page written at commit
+    PageRead before;   // the page as read, which it must still be when replaced
     dev_t device = 0;
-    QString error; // set once something failed: the page stays as it was
+    std::optional<PageWrite> failure; // set once something failed: the page stays as it was
 };
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString fileId(const struct stat& status)
 {
@@ -131,23 +128,27 @@ PageBatch::~PageBatch()
     finishReleasing();
 }
 
-PageBatch::Staged PageBatch::stage(const QString& path, const QByteArray& bytes)
+PageBatch::Staged PageBatch::stage(const QString& path, const PageRead& before,
+                                   const QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status
     {};
     if (::lstat(name.constData(), &status) != 0)
-        return writeAtCommit(path, bytes);
+        return writeAtCommit(path, before, bytes);
     const bool isLink = S_ISLNK(status.st_mode);
     if ((isLink && ::stat(name.constData(), &status) != 0) || !S_ISREG(status.st_mode))
-        return writeAtCommit(path, bytes);
+        return writeAtCommit(path, before, bytes);
     auto file = std::make_unique<StagedFile>();
     file->target = isLink ? linkTarget(path) : name;
+    file->before = before;
     file->fd = ::open(folderOf(file->target).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (file->fd < 0 && lacksUnnamedFiles(errno))
-        return writeAtCommit(path, bytes);
-    if (file->fd < 0 || !writeAll(file->fd, bytes) || ::fchmod(file->fd, status.st_mode & 07777))
-        return {-1, systemError(errno)};
+        return writeAtCommit(path, before, bytes);
+    if (file->fd < 0 || !writeAll(file->fd, bytes) ||
+        !keepOwner(file->fd, status.st_uid, status.st_gid) ||
+        ::fchmod(file->fd, status.st_mode & 07777))
+        return {-1, systemErrorText(errno)};
     file->device = status.st_dev;
     // The disk starts on this page while the next ones are prepared.
     ::sync_file_range(file->fd, 0, 0, SYNC_FILE_RANGE_WRITE);
@@ -157,11 +158,13 @@ PageBatch::Staged PageBatch::stage(const QString& path, const QByteArray& bytes)
 }
 
 // What is not a plain file here (a folder, a missing page), or lies where no unnamed file
-// can be made, is written by writePageBytes at commit, with its checks and errors.
-PageBatch::Staged PageBatch::writeAtCommit(const QString& path, const QByteArray& bytes)
+// can be made, is written by replacePageBytes at commit, with its checks and errors.
+PageBatch::Staged PageBatch::writeAtCommit(const QString& path, const PageRead& before,
+                                           const QByteArray& bytes)
 {
     auto file = std::make_unique<StagedFile>();
     file->path = path;
+    file->before = before;
     file->bytes = bytes;
     m_bytes += bytes.size();
     return add(std::move(file));
@@ -205,7 +208,7 @@ QList<PageWrite> PageBatch::commit()
     releaseReplaced();
     QList<PageWrite> results;
     for (const std::unique_ptr<StagedFile>& file : m_files)
-        results.append({file->error.isEmpty(), file->error});
+        results.append(file->failure.value_or(PageWrite{true, {}}));
     clear();
     return results;
 }
@@ -230,13 +233,13 @@ void PageBatch::syncFileSystems()
 {
     QHash<dev_t, QString> errors;
     for (const std::unique_ptr<StagedFile>& file : m_files) {
-        if (file->fd < 0 || !file->error.isEmpty() || errors.contains(file->device))
+        if (file->fd < 0 || file->failure || errors.contains(file->device))
             continue;
-        errors.insert(file->device, ::syncfs(file->fd) == 0 ? QString() : systemError(errno));
+        errors.insert(file->device, ::syncfs(file->fd) == 0 ? QString() : systemErrorText(errno));
     }
     for (const std::unique_ptr<StagedFile>& file : m_files) {
-        if (file->fd >= 0 && file->error.isEmpty())
-            file->error = errors.value(file->device);
+        if (file->fd >= 0 && !file->failure && !errors.value(file->device).isEmpty())
+            file->failure = PageWrite{false, errors.value(file->device)};
     }
 }
 
@@ -244,14 +247,23 @@ void PageBatch::placeStaged()
 {
     for (const std::unique_ptr<StagedFile>& file : m_files) {
         if (file->fd < 0) {
-            file->error = writePageBytes(file->path, file->bytes).error;
+            const PageWrite written = replacePageBytes(file->path, file->before, file->bytes);
+            if (!written.ok)
+                file->failure = written;
             continue;
         }
-        if (!file->error.isEmpty())
+        if (file->failure)
             continue;
+        // Another program may have changed the page since it was read; this is the last
+        // moment before its edit would be lost.
+        const PageWrite allowed = mayReplace(QFile::decodeName(file->target), file->before);
+        if (!allowed.ok) {
+            file->failure = allowed;
+            continue;
+        }
         file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
         if (!placeOver(file->fd, file->target))
-            file->error = systemError(errno);
+            file->failure = PageWrite{false, systemErrorText(errno)};
     }
 }
 

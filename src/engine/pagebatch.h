@@ -33,15 +33,16 @@ public:
     PageBatch(const PageBatch&) = delete;
     PageBatch& operator=(const PageBatch&) = delete;
 
-    // Puts the bytes for the page at path aside and returns their slot in commit()'s
-    // results, or an error with the page untouched. Where the folder takes no unnamed file,
-    // the bytes wait in memory and the page is written by writePageBytes at commit.
+    // Puts the bytes for the page at path, read as before, aside and returns their slot in
+    // commit()'s results, or an error with the page untouched. Where the folder takes no
+    // unnamed file, the bytes wait in memory and the page is written by replacePageBytes at
+    // commit. A page is replaced only if it is still the file read (mayReplace).
     struct Staged
     {
         qsizetype slot = -1;
         QString error; // the system's description when slot < 0
     };
-    Staged stage(const QString& path, const QByteArray& bytes);
+    Staged stage(const QString& path, const PageRead& before, const QByteArray& bytes);
 
     // Whether a page staged and not yet committed is the file at path (through any link).
     bool holds(const QString& path) const;
@@ -60,7 +61,7 @@ public:
     struct StagedFile;
 
 private:
-    Staged writeAtCommit(const QString& path, const QByteArray& bytes);
+    Staged writeAtCommit(const QString& path, const PageRead& before, const QByteArray& bytes);
     Staged add(std::unique_ptr<StagedFile> file);
     void clear();
     void syncFileSystems();

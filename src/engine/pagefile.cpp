@@ -8,6 +8,13 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace quillet {
 
 namespace {
@@ -87,15 +94,75 @@ Decoded decodeExactly(QByteArrayView body, PageEncoding encoding)
     return decoded;
 }
 
+qint64 nanoseconds(const timespec& time)
+{
+    return qint64(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// Some file systems keep times to two seconds; within that of the read, equal times prove
+// nothing.
+constexpr qint64 coarsestTimes = 2'000'000'000;
+
+PageStamp stampOf(const struct stat& status)
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 latest = std::max(nanoseconds(status.st_mtim), nanoseconds(status.st_ctim));
+    return {true,
+            quint64(status.st_dev),
+            quint64(status.st_ino),
+            qint64(status.st_size),
+            nanoseconds(status.st_mtim),
+            nanoseconds(status.st_ctim),
+            latest + coarsestTimes >= nanoseconds(now)};
+}
+
+PageWrite changedSince()
+{
+    return {false, QStringLiteral("読み込んだ後に変更されています。"), PageLeft::ChangedSince};
+}
+
+// Root may write any file, so a page without a single write bit is taken as the user's word
+// that it stays as it is.
+bool userMayWrite(const QByteArray& name, const struct stat& status)
+{
+    if (::geteuid() == 0)
+        return (status.st_mode & 0222) != 0;
+    return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0 || errno != EACCES;
+}
+
+// Equal times after a read long past prove the bytes equal too; otherwise the bytes decide.
+bool isStillAsRead(const QString& path, const struct stat& status, const PageRead& before)
+{
+    const PageStamp& stamp = before.stamp;
+    if (stamp.known) {
+        if (quint64(status.st_dev) != stamp.device || quint64(status.st_ino) != stamp.inode ||
+            qint64(status.st_size) != stamp.size)
+            return false;
+        if (!stamp.recent && nanoseconds(status.st_mtim) == stamp.modified &&
+            nanoseconds(status.st_ctim) == stamp.changed)
+            return true;
+    }
+    const PageRead now = readPageBytes(path);
+    return now.ok && now.bytes == before.bytes;
+}
+
 // QSaveFile derives the new file's mode from what the current user may do, which differs
 // from the page's own mode when the user is not its owner (root made a 0444 page 0644).
-bool keepPermissions(const QString& path, QSaveFile& file)
+// Returns why they cannot be kept, or nothing.
+QString keepPermissions(const QString& path, QSaveFile& file)
 {
-    if (!QFileInfo::exists(path))
-        return true;
+    struct stat status
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    if (!keepOwner(file.handle(), status.st_uid, status.st_gid))
+        return systemErrorText(errno);
     const QFileDevice::Permissions userBits =
         QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    return file.setPermissions(QFile::permissions(path) & ~userBits);
+    if (!file.setPermissions(QFile::permissions(path) & ~userBits))
+        return file.errorString();
+    return {};
 }
 
 // Whether every CR and LF of the text stands in a CR LF pair.
@@ -115,7 +182,36 @@ bool isLfFile(const QString& text)
     return !text.contains(u'\r') && text.contains(u'\n');
 }
 
+// Writes beside the file and renames over it; with before, only while mayReplace allows.
+PageWrite saveBytes(const QString& path, const QByteArray& bytes, const PageRead* before)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (const QString error = keepPermissions(path, file); !error.isEmpty())
+        return {false, error};
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {false, error};
+    }
+    if (before) {
+        if (const PageWrite allowed = mayReplace(path, *before); !allowed.ok) {
+            file.cancelWriting();
+            return allowed;
+        }
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
 } // namespace
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 QString unencodableError()
 {
@@ -158,6 +254,16 @@ PageBytes encodePage(const QString& text, const PageFormat& format)
 
 PageRead readPage(const QString& path)
 {
+    PageRead read = readPageBytes(path);
+    if (!read.ok)
+        return read;
+    PageRead decoded = decodePage(read.bytes);
+    decoded.stamp = read.stamp;
+    return decoded;
+}
+
+PageRead readPageBytes(const QString& path)
+{
     PageRead read;
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -174,12 +280,48 @@ PageRead readPage(const QString& path)
         read.error = file.errorString();
         return read;
     }
-    const QByteArray bytes = file.readAll();
+    // Taken before the bytes, so that a write while they are read makes the stamp differ.
+    struct stat status
+    {};
+    if (::fstat(file.handle(), &status) == 0)
+        read.stamp = stampOf(status);
+    read.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
+        read.bytes.clear();
         return read;
     }
-    return decodePage(bytes);
+    read.ok = true;
+    return read;
+}
+
+PageWrite mayReplace(const QString& path, const PageRead& before)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status
+    {};
+    if (::stat(name.constData(), &status) != 0)
+        return errno == ENOENT ? changedSince() : PageWrite{false, systemErrorText(errno)};
+    if (!userMayWrite(name, status))
+        return {false, QStringLiteral("書き込みが許可されていません。"), PageLeft::NotWritable};
+    if (!isStillAsRead(path, status, before))
+        return changedSince();
+    return {true, {}};
+}
+
+bool keepOwner(int fd, quint32 owner, quint32 group)
+{
+    struct stat made
+    {};
+    if (::fstat(fd, &made) != 0)
+        return false;
+    if (made.st_uid == owner && made.st_gid == group)
+        return true;
+    if (::geteuid() == 0)
+        return ::fchown(fd, owner, group) == 0;
+    if (made.st_gid != group)
+        (void)::fchown(fd, uid_t(-1), group);
+    return true;
 }
 
 PageWrite writePage(const QString& path, const QString& text, const PageFormat& format)
@@ -192,19 +334,12 @@ PageWrite writePage(const QString& path, const QString& text, const PageFormat& 
 
 PageWrite writePageBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (!keepPermissions(path, file))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {false, error};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+    return saveBytes(path, bytes, nullptr);
+}
+
+PageWrite replacePageBytes(const QString& path, const PageRead& before, const QByteArray& bytes)
+{
+    return saveBytes(path, bytes, &before);
 }
 
 } // namespace quillet

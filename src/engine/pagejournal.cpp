@@ -8,7 +8,10 @@
 #include <QSet>
 #include <QStandardPaths>
 #include <QTimeZone>
+#include <QtEndian>
 #include <atomic>
+#include <filesystem>
+#include <system_error>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -21,11 +24,20 @@ namespace quillet {
 
 namespace {
 
-const QByteArray magic("QUILLET-JOURNAL 1\n");
+const QByteArray magic("QUILLET-JOURNAL 2\n");
 const QString entrySuffix = QStringLiteral(".journal");
-constexpr quint8 recordStart = 'R';
-constexpr quint8 recordEnd = 'E';
-constexpr int digestSize = 32;
+constexpr qint64 digestSize = 32;
+constexpr qint64 blockHeadSize = 9; // its kind and its size
+
+// An entry is a header block and blocks of records and sync marks, each followed by the
+// digest of its kind, size and content, so that no damaged part is taken for a whole one.
+enum BlockKind : char {
+    headerBlock = 'H',
+    recordBlock = 'R',   // a page's path, the digest of its new bytes and its old size
+    oldBytesBlock = 'O', // the page's old bytes, right after its record
+    syncBlock = 'S',     // the number of records made durable by a sync
+    finishBlock = 'F',   // the number of records of the command, which ended
+};
 
 bool syncHandle(int handle)
 {
@@ -78,29 +90,130 @@ void pruneJournal(const QString& folder)
         QFile::remove(files[i]);
 }
 
-bool readRecord(QDataStream& in, bool withBytes, JournalRecord& record)
+QByteArray blockHead(char kind, quint64 size)
 {
-    quint8 start = 0;
-    quint8 end = 0;
-    quint64 oldSize = 0;
-    in >> start;
-    if (start != recordStart)
-        return false;
-    in >> record.path >> oldSize;
-    if (in.status() != QDataStream::Ok || oldSize > quint64(std::numeric_limits<qsizetype>::max()))
-        return false;
-    if (withBytes) {
-        record.oldBytes.resize(qsizetype(oldSize));
-        if (in.readRawData(record.oldBytes.data(), int(oldSize)) != qint64(oldSize))
-            return false;
-    } else if (in.skipRawData(int(oldSize)) != qint64(oldSize)) {
-        return false;
+    QByteArray head(blockHeadSize, Qt::Uninitialized);
+    head[0] = kind;
+    qToBigEndian(size, head.data() + 1);
+    return head;
+}
+
+QByteArray blockDigest(const QByteArray& head, const QByteArray& content)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(head);
+    hash.addData(content);
+    return hash.result();
+}
+
+bool writeBlock(QFile& file, char kind, const QByteArray& content)
+{
+    const QByteArray head = blockHead(kind, quint64(content.size()));
+    return file.write(head) == head.size() && file.write(content) == content.size() &&
+           file.write(blockDigest(head, content)) == digestSize;
+}
+
+template <typename... Fields> QByteArray blockContent(const Fields&... fields)
+{
+    QByteArray content;
+    QDataStream out(&content, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    (out << ... << fields);
+    return content;
+}
+
+struct Block
+{
+    char kind = 0;
+    qint64 size = 0;
+    QByteArray content; // empty when skipped
+    bool whole = false; // its digest matches (a skipped block is taken as whole)
+};
+
+// The block at the file's position, or nothing where the file ends inside it. Its size is
+// checked against what the file holds before anything is allocated for it.
+std::optional<Block> readBlock(QFile& file, bool withOldBytes)
+{
+    const QByteArray head = file.read(blockHeadSize);
+    if (head.size() != blockHeadSize)
+        return std::nullopt;
+    Block block;
+    block.kind = head[0];
+    const quint64 size = qFromBigEndian<quint64>(head.constData() + 1);
+    const qint64 left = file.size() - file.pos() - digestSize;
+    if (left < 0 || size > quint64(left))
+        return std::nullopt;
+    block.size = qint64(size);
+    if (block.kind == oldBytesBlock && !withOldBytes) {
+        block.whole = file.seek(file.pos() + block.size + digestSize);
+        return block;
     }
-    record.newDigest.resize(digestSize);
-    if (in.readRawData(record.newDigest.data(), digestSize) != digestSize)
-        return false;
-    in >> end;
-    return in.status() == QDataStream::Ok && end == recordEnd;
+    block.content = file.read(block.size);
+    const QByteArray digest = file.read(digestSize);
+    if (block.content.size() != block.size || digest.size() != digestSize)
+        return std::nullopt;
+    block.whole = digest == blockDigest(head, block.content);
+    return block;
+}
+
+struct RecordHead
+{
+    JournalRecord record;
+    quint64 oldSize = 0;
+};
+
+std::optional<RecordHead> readRecordHead(const Block& block)
+{
+    RecordHead head;
+    QDataStream in(block.content);
+    in.setVersion(QDataStream::Qt_6_0);
+    in >> head.record.path >> head.record.newDigest >> head.oldSize;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return std::nullopt;
+    return head;
+}
+
+// Reads the records after the header; stops at the first block that is not whole, except the
+// old bytes of a whole record, whose size is known: that record alone is damaged.
+void readRecords(QFile& file, bool withBytes, JournalEntry& entry)
+{
+    std::optional<RecordHead> pending; // a record waiting for its old bytes
+    qsizetype synced = 0;
+    while (!file.atEnd()) {
+        const std::optional<Block> block = readBlock(file, withBytes);
+        if (block && pending && block->kind == oldBytesBlock &&
+            quint64(block->size) == pending->oldSize) {
+            pending->record.whole = block->whole;
+            if (block->whole)
+                pending->record.oldBytes = block->content;
+            entry.records.append(std::move(pending->record));
+            pending.reset();
+            continue;
+        }
+        if (!block || !block->whole || pending) {
+            entry.cutShort = true;
+            break;
+        }
+        if (block->kind == recordBlock && (pending = readRecordHead(*block)))
+            continue;
+        quint64 count = 0;
+        QDataStream in(block->content);
+        in.setVersion(QDataStream::Qt_6_0);
+        in >> count;
+        const bool isMark = block->kind == syncBlock || block->kind == finishBlock;
+        if (!isMark || in.status() != QDataStream::Ok || count != quint64(entry.records.size())) {
+            entry.cutShort = true;
+            break;
+        }
+        synced = entry.records.size();
+        entry.finished = block->kind == finishBlock && file.atEnd();
+    }
+    if (pending) {
+        pending->record.whole = false;
+        entry.records.append(std::move(pending->record));
+    }
+    for (qsizetype i = 0; i < synced; ++i)
+        entry.records[i].synced = true;
 }
 
 std::optional<JournalEntry> readEntry(const QString& path, bool withBytes)
@@ -108,18 +221,19 @@ std::optional<JournalEntry> readEntry(const QString& path, bool withBytes)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.read(magic.size()) != magic)
         return std::nullopt;
-    QDataStream in(&file);
-    in.setVersion(QDataStream::Qt_6_0);
+    const std::optional<Block> header = readBlock(file, false);
+    if (!header || !header->whole || header->kind != headerBlock)
+        return std::nullopt;
     JournalEntry entry;
     entry.file = path;
     qint64 msecs = 0;
+    QDataStream in(header->content);
+    in.setVersion(QDataStream::Qt_6_0);
     in >> msecs >> entry.command.command >> entry.command.projectFile >> entry.command.project;
     if (in.status() != QDataStream::Ok)
         return std::nullopt;
     entry.time = QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc());
-    JournalRecord record;
-    while (!in.atEnd() && readRecord(in, withBytes, record))
-        entry.records.append(std::move(record));
+    readRecords(file, withBytes, entry);
     return entry;
 }
 
@@ -145,19 +259,29 @@ JournalWriter::JournalWriter(QString folder, JournalCommand command)
     : m_folder(std::move(folder)), m_command(std::move(command))
 {}
 
+// Without the mark, undo cannot tell a command killed halfway from an entry cut short later.
+JournalWriter::~JournalWriter()
+{
+    if (!m_file.isOpen() || !m_error.isEmpty() || !sync())
+        return;
+    if (writeBlock(m_file, finishBlock, blockContent(quint64(m_records))) && m_file.flush())
+        syncHandle(m_file.handle());
+}
+
 bool JournalWriter::create()
 {
-    if (!QDir().mkpath(m_folder))
-        return fail(QStringLiteral("取り消し用の記録のフォルダを作れませんでした: ") + m_folder);
+    // The system's reason is kept, for the message that names the folder.
+    std::error_code error;
+    std::filesystem::create_directories(QFile::encodeName(m_folder).toStdString(), error);
+    if (error)
+        return fail(QString::fromStdString(error.message()));
     m_file.setFileName(QDir(m_folder).filePath(newEntryName()));
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(m_file.errorString());
-    QDataStream out(&m_file);
-    out.setVersion(QDataStream::Qt_6_0);
-    out.writeRawData(magic.constData(), int(magic.size()));
-    out << QDateTime::currentMSecsSinceEpoch() << m_command.command
-        << journalProjectFile(m_command.projectFile) << m_command.project;
-    if (out.status() != QDataStream::Ok || !sync())
+    const QByteArray header =
+        blockContent(QDateTime::currentMSecsSinceEpoch(), m_command.command,
+                     journalProjectFile(m_command.projectFile), m_command.project);
+    if (m_file.write(magic) != magic.size() || !writeBlock(m_file, headerBlock, header) || !sync())
         return fail(m_file.errorString());
     syncFolder(m_folder);
     pruneJournal(m_folder);
@@ -167,24 +291,29 @@ bool JournalWriter::create()
 bool JournalWriter::append(const QString& path, const QByteArray& oldBytes,
                            const QByteArray& newBytes)
 {
-    if (!m_file.isOpen() && !create())
+    // After a failure the file may end in part of a block, and a record behind it could not
+    // be read back.
+    if (!m_error.isEmpty() || (!m_file.isOpen() && !create()))
         return false;
-    QDataStream out(&m_file);
-    out.setVersion(QDataStream::Qt_6_0);
-    out << recordStart << path << quint64(oldBytes.size());
-    out.writeRawData(oldBytes.constData(), int(oldBytes.size()));
-    const QByteArray digest = journalDigest(newBytes);
-    out.writeRawData(digest.constData(), int(digest.size()));
-    out << recordEnd;
-    return out.status() == QDataStream::Ok || fail(m_file.errorString());
+    const QByteArray record = blockContent(path, journalDigest(newBytes), quint64(oldBytes.size()));
+    if (!writeBlock(m_file, recordBlock, record) || !writeBlock(m_file, oldBytesBlock, oldBytes))
+        return fail(m_file.errorString());
+    ++m_records;
+    return true;
 }
 
+// The sync mark goes to the disk with the records it counts: a page is replaced only after it.
 bool JournalWriter::sync()
 {
+    if (!m_error.isEmpty())
+        return false;
     if (!m_file.isOpen())
         return true;
+    if (m_synced != m_records && !writeBlock(m_file, syncBlock, blockContent(quint64(m_records))))
+        return fail(m_file.errorString());
     if (!m_file.flush() || !syncHandle(m_file.handle()))
         return fail(m_file.errorString());
+    m_synced = m_records;
     return true;
 }
 

@@ -27,6 +27,8 @@ struct JournalRecord
     QString path;
     QByteArray oldBytes;
     QByteArray newDigest; // journalDigest of the bytes that replaced oldBytes
+    bool whole = true;    // its old bytes were read and match their checksum
+    bool synced = false;  // made durable before any page was replaced: its page may have been
 };
 
 struct JournalEntry
@@ -35,6 +37,8 @@ struct JournalEntry
     QDateTime time;
     JournalCommand command;
     QList<JournalRecord> records; // in the order written (oldBytes empty when not loaded)
+    bool cutShort = false;        // reading stopped at bytes that do not form a whole record
+    bool finished = false;        // the command ended and every record of it was read
 };
 
 // "journal" in QStandardPaths::AppDataLocation.
@@ -51,6 +55,9 @@ class JournalWriter
 {
 public:
     JournalWriter(QString folder, JournalCommand command);
+    ~JournalWriter(); // marks the entry finished
+    JournalWriter(const JournalWriter&) = delete;
+    JournalWriter& operator=(const JournalWriter&) = delete;
 
     // Appends a record; it is durable only after sync().
     bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes);
@@ -60,6 +67,7 @@ public:
 
     // The system's description of the last failure.
     const QString& error() const { return m_error; }
+    const QString& folder() const { return m_folder; }
 
 private:
     bool create();
@@ -69,11 +77,16 @@ private:
     JournalCommand m_command;
     QFile m_file;
     QString m_error;
+    qsizetype m_records = 0; // appended so far
+    qsizetype m_synced = 0;  // covered by the last sync
 };
 
 // The entries of the folder, oldest first; records are read with their old bytes only when
-// withBytes (a listing needs the paths alone). A record cut off by a kill is left out: its
-// page was never replaced.
+// withBytes (a listing needs the paths alone, and checks only the records' headers). Every
+// part of an entry carries a checksum, and each sync a mark of the records it made durable:
+// a record after the last mark was cut off by a kill before its page was replaced, unless the
+// entry was damaged since. A finish mark with the number of records ends the entry of a
+// command that ended. Reading stops at the first part that is not whole.
 QList<JournalEntry> readJournal(const QString& folder, bool withBytes);
 
 // The newest entry of the project file, with its bytes.

@@ -9,9 +9,9 @@ namespace {
 // Pages settled at a time when none of them is written, so that progress still comes.
 constexpr qsizetype waitingLimit = 256;
 
-void markUnwritten(const QString& path, PageOutcome& outcome)
+void markUnwritten(const QString& path, const PageWrite& written, PageOutcome& outcome)
 {
-    outcome.logLine = unwritableLogLine(path);
+    outcome.logLine = unwritableLogLine(path, written);
     outcome.failed = true;
     if (outcome.unwrittenText)
         outcome.text = *outcome.unwrittenText;
@@ -52,8 +52,11 @@ public:
 private:
     static void settleOne(const QList<PageWrite>& writes, const QString& path, PageOutcome& outcome)
     {
-        if (outcome.batchSlot >= 0 && !writes.value(outcome.batchSlot).ok)
-            markUnwritten(path, outcome);
+        if (outcome.batchSlot < 0)
+            return;
+        const PageWrite written = writes.value(outcome.batchSlot);
+        if (!written.ok)
+            markUnwritten(path, written, outcome);
     }
 
     std::vector<std::pair<QString, PageOutcome>> m_waiting;
@@ -109,13 +112,15 @@ void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before
                   PageOutcome& outcome)
 {
     if (pages.batching()) {
-        outcome.batchSlot = pages.replaceLater(path, before, outcome.text).slot;
+        const PageWriter::Deferred deferred = pages.replaceLater(path, before, outcome.text);
+        outcome.batchSlot = deferred.slot;
         if (outcome.batchSlot < 0)
-            markUnwritten(path, outcome);
+            markUnwritten(path, {false, deferred.error}, outcome);
         return;
     }
-    if (!pages.replace(path, before, outcome.text).ok)
-        markUnwritten(path, outcome);
+    const PageWrite written = pages.replace(path, before, outcome.text);
+    if (!written.ok)
+        markUnwritten(path, written, outcome);
 }
 
 QString unreadableLogLine(const QString& path)
@@ -123,9 +128,19 @@ QString unreadableLogLine(const QString& path)
     return GetFileName(path) + QStringLiteral("を読み込めませんでした。");
 }
 
-QString unwritableLogLine(const QString& path)
+QString unwritableLogLine(const QString& path, const PageWrite& written)
 {
-    return GetFileName(path) + QStringLiteral("を書き込めませんでした。");
+    switch (written.left) {
+    case PageLeft::ChangedSince:
+        return GetFileName(path) + QStringLiteral("は処理中に変更されたため書き込みませんでした。");
+    case PageLeft::NotWritable:
+        return GetFileName(path) +
+               QStringLiteral("は書き込みが許可されていないため書き込みませんでした。");
+    case PageLeft::Failed:
+        break;
+    }
+    const QString line = GetFileName(path) + QStringLiteral("を書き込めませんでした。");
+    return written.error.isEmpty() ? line : line + u'(' + written.error + u')';
 }
 
 } // namespace quillet

@@ -49,6 +49,7 @@ void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before
                   PageOutcome& outcome);
 
 QString unreadableLogLine(const QString& path);
-QString unwritableLogLine(const QString& path);
+// Why the page was left, with the system's reason when it refused the write.
+QString unwritableLogLine(const QString& path, const PageWrite& written);
 
 } // namespace quillet

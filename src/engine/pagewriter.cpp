@@ -37,7 +37,7 @@ PageWrite DiskPages::replace(const QString& path, const PageRead& before, const 
     if (written.ok)
         written = syncRecords();
     if (written.ok)
-        written = writePageBytes(path, encoded.bytes);
+        written = replacePageBytes(path, before, encoded.bytes);
     if (written.ok)
         changed(path, before.page.text, text);
     return written;
@@ -52,7 +52,7 @@ PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead
     const PageWrite recorded = record(path, before.bytes, encoded.bytes);
     if (!recorded.ok)
         return {-1, recorded.error};
-    const PageBatch::Staged staged = m_batch.stage(path, encoded.bytes);
+    const PageBatch::Staged staged = m_batch.stage(path, before, encoded.bytes);
     if (staged.slot >= 0 && hasChangeListener())
         m_changes.push_back({staged.slot, path, before.page.text, text});
     return {staged.slot, staged.error};
@@ -99,6 +99,13 @@ PageWrite DiskPages::syncRecords()
     return {true, {}};
 }
 
+// The journal's own reason is told once, with its folder (journalFailure); a page's line would
+// read as if the page were at fault.
+PageWrite JournalledPages::journalUnwritable()
+{
+    return {false, QStringLiteral("取り消し用の記録を書き込めません")};
+}
+
 JournalledPages::JournalledPages(QString journalFolder, JournalCommand command)
     : m_journal(std::move(journalFolder), std::move(command))
 {}
@@ -107,8 +114,18 @@ PageWrite JournalledPages::record(const QString& path, const QByteArray& oldByte
                                   const QByteArray& newBytes)
 {
     if (!m_journal.append(path, oldBytes, newBytes))
-        return {false, m_journal.error()};
+        return journalUnwritable();
     return {true, {}};
+}
+
+std::optional<UserMessage> JournalledPages::journalFailure() const
+{
+    if (m_journal.error().isEmpty())
+        return std::nullopt;
+    return UserMessage{
+        QString(), QStringLiteral("取り消し用の記録を書き込めなかったので、ページは書き換えません"
+                                  "でした。\r\n") +
+                       m_journal.folder() + QStringLiteral("\r\n") + m_journal.error()};
 }
 
 PageWrite JournalledPages::syncRecords()
@@ -128,22 +145,22 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
     result.write = record(path, before.bytes, encoded.bytes);
     if (!result.write.ok)
         return result;
-    result.staged = {path, std::move(encoded.bytes), before.page.text, text};
+    result.staged = {path, std::move(encoded.bytes), before, text};
     return result;
 }
 
 PageWrite JournalledPages::syncJournal()
 {
     if (!m_journal.sync())
-        return {false, m_journal.error()};
+        return journalUnwritable();
     return {true, {}};
 }
 
 PageWrite JournalledPages::commit(const Staged& staged)
 {
-    const PageWrite written = writePageBytes(staged.path, staged.bytes);
+    const PageWrite written = replacePageBytes(staged.path, staged.before, staged.bytes);
     if (written.ok)
-        changed(staged.path, staged.oldText, staged.newText);
+        changed(staged.path, staged.before.page.text, staged.newText);
     return written;
 }
 

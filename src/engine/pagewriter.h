@@ -3,9 +3,11 @@
 #include "engine/pagebatch.h"
 #include "engine/pagefile.h"
 #include "engine/pagejournal.h"
+#include "engine/usermessage.h"
 
 #include <QHash>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // How a command reads and replaces pages: every page a command changes goes through one
@@ -49,6 +51,9 @@ public:
     // batch is flushed, it waits for whatever the batches still do in the background.
     bool batching() const { return m_batching; }
     virtual void setBatching(bool batching) { m_batching = batching; }
+
+    // Why no page could be written, once the journal failed: to be said once, with its folder.
+    virtual std::optional<UserMessage> journalFailure() const { return std::nullopt; }
 
 protected:
     void changed(const QString& path, const QString& before, const QString& after) const;
@@ -108,8 +113,8 @@ public:
     {
         QString path;
         QByteArray bytes; // the new bytes
-        QString oldText;  // for the change listener
-        QString newText;
+        PageRead before;  // the page must still be this file when replaced
+        QString newText;  // for the change listener
     };
     struct StageResult
     {
@@ -120,12 +125,16 @@ public:
     PageWrite syncJournal();
     PageWrite commit(const Staged& staged);
 
+    std::optional<UserMessage> journalFailure() const override;
+
 protected:
     PageWrite record(const QString& path, const QByteArray& oldBytes,
                      const QByteArray& newBytes) override;
     PageWrite syncRecords() override;
 
 private:
+    static PageWrite journalUnwritable();
+
     JournalWriter m_journal;
 };
 

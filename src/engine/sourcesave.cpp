@@ -17,18 +17,12 @@ QByteArray digestOf(const QByteArray& bytes)
 // kept, with the format the view was loaded with.
 PageRead pageBefore(const SourceOrigin& origin, PageWriter& pages)
 {
-    PageRead before = pages.read(origin.path);
+    const PageRead before = pages.read(origin.path);
     if (before.ok || !QFileInfo(origin.path).isFile())
         return before;
-    QFile file(origin.path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, {}, file.errorString(), {}};
-    before.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {false, {}, file.errorString(), {}};
-    before.ok = true;
-    before.page = Page{QString(), origin.format};
-    return before;
+    PageRead bytes = readPageBytes(origin.path);
+    bytes.page = Page{QString(), origin.format};
+    return bytes;
 }
 
 } // namespace

@@ -61,8 +61,9 @@ FolderListing listCandidates(const QString& folder)
     }
     const QString base = withoutTrailingSeparator(folder);
     const QString prefix = base.endsWith(nativeSeparator) ? base : base + nativeSeparator;
-    // Without QDir::Hidden and QDir::System: no hidden files, no devices, sockets or pipes.
-    const QStringList names = QDir(base).entryList(QDir::Files, QDir::Name);
+    // Without QDir::Hidden and QDir::System: no hidden files, no devices, sockets or pipes. No
+    // links either: a link in the site's folder may lead to any file outside it.
+    const QStringList names = QDir(base).entryList(QDir::Files | QDir::NoSymLinks, QDir::Name);
     for (const QString& name : names) {
         const QString path = prefix + name;
         if (passesNameTest(path))

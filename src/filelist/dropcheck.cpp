@@ -1,5 +1,6 @@
 #include "filelist/dropcheck.h"
 
+#include "engine/menublock.h"
 #include "engine/unhighlight.h"
 
 namespace quillet {
@@ -32,10 +33,19 @@ QString GetMenuFromFiles(ListedPages& pages)
 {
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const QString& block = pages.at(i).menuBlock;
-        if (!block.isEmpty())
+        if (!block.isEmpty() && !isProjectTagOnly(block))
             return CleanHighlight(block);
     }
     return {};
+}
+
+bool offersProjectTagAsMenu(ListedPages& pages)
+{
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (isProjectTagOnly(pages.at(i).menuBlock))
+            return true;
+    }
+    return false;
 }
 
 UserMessage projectNamesDifferMessage()

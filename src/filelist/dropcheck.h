@@ -17,8 +17,12 @@ bool CheckProjectNames(ListedPages& pages);
 // The name of the first listed page with a project tag, or empty.
 QString GetFileProjectName(ListedPages& pages);
 
-// The first non-empty menu block of the listed pages, cleaned of the highlight, or empty.
+// The first menu block of the listed pages that is neither empty nor only a project tag,
+// cleaned of the highlight, or empty.
 QString GetMenuFromFiles(ListedPages& pages);
+
+// Whether a listed page has only a project tag as its menu block (the pages read so far).
+bool offersProjectTagAsMenu(ListedPages& pages);
 
 UserMessage projectNamesDifferMessage();
 

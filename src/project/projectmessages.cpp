@@ -61,6 +61,13 @@ UserMessage projectFileUnreadableMessage(const QString& error)
             QStringLiteral("プロジェクトファイルを読み込めませんでした。\r\n") + error};
 }
 
+UserMessage projectFileDamagedMessage(qsizetype line)
+{
+    return {QStringLiteral("XML読み込みエラー"),
+            QStringLiteral("プロジェクトファイルが壊れています。%1 行目で読み込みを止めました。")
+                .arg(line)};
+}
+
 UserMessage projectFileUnwritableMessage(const QString& error)
 {
     return {writeErrorTitle,

@@ -26,5 +26,6 @@ UserMessage projectNotFoundMessage();
 // The project file could not be read or written; error is the system's description.
 UserMessage projectFileUnreadableMessage(const QString& error);
 UserMessage projectFileUnwritableMessage(const QString& error);
+UserMessage projectFileDamagedMessage(qsizetype line);
 
 } // namespace quillet

@@ -38,8 +38,9 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageW
             HighlightFileLink(read.page.text, menuText, name, colour);
         if (!highlighted)
             continue;
-        if (!pages.replace(path, read, *highlighted).ok) {
-            outcome.log.append(unwritableLogLine(path));
+        const PageWrite written = pages.replace(path, read, *highlighted);
+        if (!written.ok) {
+            outcome.log.append(unwritableLogLine(path, written));
             outcome.pageFailed = true;
             continue;
         }

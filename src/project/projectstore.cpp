@@ -26,6 +26,12 @@ bool ProjectStore::readProjectFile(StoreDialogs& dialogs)
         dialogs.showMessage(projectFileUnreadableMessage(read.error));
         return false;
     }
+    // A file cut short would give a project without its menu or with part of its files.
+    if (const std::optional<qsizetype> line = damagedLineIn(read.page.text)) {
+        m_loaded = false;
+        dialogs.showMessage(projectFileDamagedMessage(*line));
+        return false;
+    }
     m_text = read.page.text;
     m_format = read.page.format;
     m_loaded = true;
@@ -99,7 +105,12 @@ FileListLoad ProjectStore::LoadFileList(const QString& name) const
     if (!content)
         return {};
     FileListLoad load;
-    load.files = sortFileList(fileListFromStored(*content));
+    // A relative entry names a page beside the project file, wherever the program runs from.
+    const QDir folder(QFileInfo(m_filePath).absolutePath());
+    for (const QString& entry : fileListFromStored(*content))
+        load.files.append(QFileInfo(entry).isRelative() ? QDir::cleanPath(folder.filePath(entry))
+                                                        : entry);
+    load.files = sortFileList(load.files);
     if (!load.files.isEmpty())
         load.searchFolder = GetFolderPath(load.files.first());
     return load;

@@ -160,6 +160,13 @@ QStringList projectNamesIn(const QString& text)
     return names;
 }
 
+std::optional<qsizetype> damagedLineIn(const QString& text)
+{
+    if (find(text, projectOpening, 1) == 0 || text.trimmed().endsWith(rootClosing))
+        return std::nullopt;
+    return text.trimmed().count(u'\n') + 1;
+}
+
 qsizetype projectKeyIn(const QString& text, const QString& name)
 {
     return find(text, projectKeyLine(name), 1);

@@ -35,6 +35,11 @@ bool hasOwnProjectEnd(const QString& text, qsizetype key);
 // project (before its own "</projectname>", or before the next key line when it has none).
 std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag);
 
+// Where reading stops in a project text cut short: the 1-based number of the last line of a
+// text that holds a project but does not end with "</root>". Every other text reads as it is
+// (a hand-made text without projects, a project without an end of its own).
+std::optional<qsizetype> damagedLineIn(const QString& text);
+
 // The name in the lastfile element, or empty when there is none or it is not closed.
 QString lastProjectIn(const QString& text);
 

@@ -1,3 +1,4 @@
+#include "engine/menublock.h"
 #include "engine/runs.h"
 #include "filelist/dropcheck.h"
 #include "filelist/dropintake.h"
@@ -67,8 +68,11 @@ void FileListCommands::LstFile_OLEDragDrop(const QList<QUrl>& urls)
     }
     if (!takeFoundProjectName(GetFileProjectName(pages)))
         return;
-    if (m_parts.TxtOrg->text().isEmpty())
-        m_parts.TxtOrg->setText(GetMenuFromFiles(pages));
+    if (!m_parts.TxtOrg->text().isEmpty())
+        return;
+    m_parts.TxtOrg->setText(GetMenuFromFiles(pages));
+    if (m_parts.TxtOrg->text().isEmpty() && offersProjectTagAsMenu(pages))
+        m_parts.appendLog({onlyProjectTagsLine});
 }
 
 // False when the user keeps the displayed name: the drop then ends.

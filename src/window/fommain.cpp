@@ -247,7 +247,7 @@ void FomMain::fillMenuTextFromOnlyFile()
     if (!TxtOrg->text().isEmpty() || LstFile->count() != 1)
         return;
     const PageRead read = readPage(LstFile->item(0)->text());
-    if (read.ok)
+    if (read.ok && !isProjectTagOnly(GetMenuBlock(read.page.text)))
         TxtOrg->setText(GetMenuBlock(read.page.text));
 }
 

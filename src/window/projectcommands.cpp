@@ -154,6 +154,7 @@ void ProjectCommands::mpsave_Click()
     }
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("save"));
     saveProject(pages);
+    m_parts.showJournalFailure(pages);
 }
 
 SaveOutcome ProjectCommands::saveProject(PageWriter& pages)

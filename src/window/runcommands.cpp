@@ -77,6 +77,7 @@ void RunCommands::CodEncode_Click()
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
     showRunResult(paths, result);
+    m_parts.showJournalFailure(pages);
 }
 
 void RunCommands::CmdDecode_Click()
@@ -90,6 +91,7 @@ void RunCommands::CmdDecode_Click()
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
     showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+    m_parts.showJournalFailure(pages);
 }
 
 // The pages that would change are shown with their diffs first; nothing is written unless
@@ -140,6 +142,7 @@ void RunCommands::mpcomment_Click()
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
     m_parts.selectTab(logTab);
+    m_parts.showJournalFailure(pages);
 }
 
 // A cancelled dialog keeps the colour in use.

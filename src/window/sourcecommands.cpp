@@ -55,7 +55,8 @@ void SourceCommands::CmdFileSave_Click()
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("source"));
     const SourceSave save = saveSource(*m_parts.RTB1->origin(), m_parts.RTB1->text(), pages);
     if (!save.write.ok) {
-        m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
+        if (!m_parts.showJournalFailure(pages))
+            m_parts.dialogs.showMessage(sourceSaveFailure(save.write.error));
         return;
     }
     m_parts.RTB1->markSaved(save.origin);

@@ -42,6 +42,8 @@ void UndoCommand::mundo_Click()
     m_parts.LstLog->clear();
     m_parts.appendLog(undone.log);
     m_parts.selectTab(logTab);
+    if (undone.damaged && undone.entry)
+        m_parts.dialogs.showMessage(damagedEntryMessage(*undone.entry));
 }
 
 } // namespace quillet

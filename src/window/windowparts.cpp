@@ -1,6 +1,7 @@
 #include "window/windowparts.h"
 
 #include "project/projectstore.h"
+#include "window/windowdialogs.h"
 
 #include <QListWidget>
 
@@ -9,6 +10,14 @@ namespace quillet {
 void WindowParts::appendLog(const QStringList& lines) const
 {
     LstLog->addItems(lines);
+}
+
+bool WindowParts::showJournalFailure(const PageWriter& pages) const
+{
+    const std::optional<UserMessage> failure = pages.journalFailure();
+    if (failure)
+        dialogs.showMessage(*failure);
+    return failure.has_value();
 }
 
 JournalledPages WindowParts::journalledPages(const QString& command) const

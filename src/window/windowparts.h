@@ -40,6 +40,9 @@ struct WindowParts
 
     void appendLog(const QStringList& lines) const;
 
+    // Tells once that the journal could not be written, if so; whether it told.
+    bool showJournalFailure(const PageWriter& pages) const;
+
     // The pages a command replaces, journalled under the current project.
     JournalledPages journalledPages(const QString& command) const;
 };

@@ -34,6 +34,8 @@ private slots:
     void convertWithEmptyFileListReportsTheSave();
     void malformedProjectTextStopsTheRun_data();
     void malformedProjectTextStopsTheRun();
+    void truncatedProjectFileIsCalledDamaged();
+    void relativeEntriesLieBesideTheProjectFile();
     void unreadablePageExitsWithOne();
     void commentsLogWithoutHeadLine();
     void commentsNeedAName();
@@ -160,6 +162,43 @@ void TestCliCommands::malformedProjectTextStopsTheRun()
     QVERIFY(site.console.out.isEmpty());
     QCOMPARE(readBytes(site.projectFile()), before);
     QCOMPARE(readBytes(site.path(u"page.html"_s)), QByteArray("<!--A-->"));
+}
+
+// Cut inside the menu: the project would have no menu text, and a restore would say so.
+void TestCliCommands::truncatedProjectFileIsCalledDamaged()
+{
+    Site site;
+    site.writePage(u"page.html"_s, u"<!--A-->"_s);
+    site.writeProject(QString(),
+                      projectLines(u"A"_s, QStringList{site.path(u"page.html"_s)}, menuStored));
+    QByteArray text = readBytes(site.projectFile());
+    text.truncate(text.indexOf("&lt;a href") + 5); // line 8
+    writeBytes(site.projectFile(), text);
+    QCOMPARE(site.run({u"restore"_s, u"A"_s}), 2);
+    QCOMPARE(site.console.errors,
+             QStringList{u"XML読み込みエラー: プロジェクトファイルが壊れています。"
+                         u"8 行目で読み込みを止めました。"_s});
+    QCOMPARE(readBytes(site.path(u"page.html"_s)), QByteArray("<!--A-->"));
+    QCOMPARE(readBytes(site.projectFile()), text);
+}
+
+// Run from another folder, a relative entry still names the page beside the project file.
+void TestCliCommands::relativeEntriesLieBesideTheProjectFile()
+{
+    Site site;
+    QVERIFY(QDir().mkpath(site.path(u"site"_s)));
+    site.writePage(u"site/page.html"_s, u"<!--A-->"_s);
+    site.writeProject(QString(),
+                      projectLines(u"A"_s, QStringList{u"site/page.html"_s}, menuStored));
+    QTemporaryDir elsewhere;
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    const int status = site.run({u"restore"_s, u"A"_s});
+    QDir::setCurrent(current);
+    QCOMPARE(status, 0);
+    QCOMPARE(site.console.out, (QStringList{u"ログです"_s, u"page.htmlを戻しました。"_s}));
+    QVERIFY(readBytes(site.path(u"site/page.html"_s)).contains("page.html"));
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
 }
 
 void TestCliCommands::unreadablePageExitsWithOne()

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using namespace quillet::fixtures;
 
@@ -80,6 +82,7 @@ private slots:
     void addRefusesAPathTheFileCannotHold();
     void removeTakesEntriesOut();
     void menuFromAFileOrAPage();
+    void projectTagIsNeverTakenForAMenu();
     void deleteAndItsDryRun();
 };
 
@@ -107,6 +110,9 @@ void TestCliProject::addSortsSkipsAndTakesTheFirstMenu()
 void TestCliProject::addCreatesAProjectFromAFolder()
 {
     ThreeProjects site;
+    // Neither a link to a file elsewhere nor a pipe is a page of the folder.
+    QVERIFY(QFile::link(site.path(u"site/a.html"_s), site.path(u"site/sub/link.html"_s)));
+    QCOMPARE(::mkfifo(QFile::encodeName(site.path(u"site/sub/pipe.html"_s)).constData(), 0644), 0);
     QCOMPARE(site.run({u"add"_s, u"新しい"_s, site.path(u"site/sub"_s)}), 0);
     QCOMPARE(site.show(u"新しい"_s),
              (QStringList{u"ファイル:"_s, site.path(u"site/sub/d.html"_s), u"メニュー:"_s}));
@@ -159,6 +165,23 @@ void TestCliProject::menuFromAFileOrAPage()
     QCOMPARE(site.show(u"A"_s).mid(3),
              (QStringList{u"<ul>"_s, u"<li><a href=\"b.html\">案内</a></li>"_s, u"</ul>"_s}));
     QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--from-page"_s, site.path(u"site/a.html"_s)}), 2);
+}
+
+void TestCliProject::projectTagIsNeverTakenForAMenu()
+{
+    ThreeProjects site;
+    site.writePage(u"site/sub/d.html"_s, page(u"<!--B-->"_s));
+    QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--from-page"_s, site.path(u"site/sub/d.html"_s)}), 2);
+    QCOMPARE(site.console.errors.last(),
+             u"quillet-cli: "_s + site.path(u"site/sub/d.html"_s) +
+                 u"のメニューの位置にはプロジェクトのタグしかありません。"_s);
+    QCOMPARE(readBytes(site.projectFile()), site.before);
+
+    QCOMPARE(site.run({u"add"_s, u"新しい"_s, site.path(u"site/sub"_s)}), 0);
+    QVERIFY(site.console.out.contains(
+        u"メニューの位置にはプロジェクトのタグしかないので、メニューは取りませんでした。"_s));
+    QCOMPARE(site.show(u"新しい"_s),
+             (QStringList{u"ファイル:"_s, site.path(u"site/sub/d.html"_s), u"メニュー:"_s}));
 }
 
 void TestCliProject::deleteAndItsDryRun()

@@ -94,6 +94,7 @@ private slots:
     void undoGivesBackEveryCommand();
     void undoLeavesAPageEditedAfterTheRun();
     void undoListsTheCommandsNewestFirst();
+    void journalThatCannotBeWrittenIsNamedOnce();
     void dryRunWritesNothing_data();
     void dryRunWritesNothing();
     void diffOfAOnePageRestore();
@@ -175,6 +176,26 @@ void TestCliSafety::undoLeavesAPageEditedAfterTheRun()
                               u"はこの処理の後に変更されているので、元に戻しませんでした。"_s}));
     QCOMPARE(readBytes(site.path(u"a.html"_s)), original);
     QCOMPARE(readBytes(site.path(u"b.html"_s)), edited);
+}
+
+void TestCliSafety::journalThatCannotBeWrittenIsNamedOnce()
+{
+    SafetySite site;
+    site.writePages(page(menu), page(menu));
+    const QByteArray original = readBytes(site.path(u"a.html"_s));
+    const QString journal = defaultJournalFolder();
+    QDir(journal).removeRecursively();
+    QVERIFY(QDir().mkpath(QFileInfo(journal).absolutePath()));
+    writeBytes(journal, "not a folder");
+
+    const int status = site.run({u"convert"_s, name});
+    QVERIFY(QFile::remove(journal));
+    QCOMPARE(status, 1);
+    QCOMPARE(site.console.errors.size(), 1);
+    QVERIFY(site.console.errors.first().contains(journal));
+    QVERIFY(site.console.errors.first().contains(u"取り消し用の記録を書き込めなかった"_s));
+    QCOMPARE(readBytes(site.path(u"a.html"_s)), original);
+    QCOMPARE(readBytes(site.path(u"b.html"_s)), original);
 }
 
 void TestCliSafety::undoListsTheCommandsNewestFirst()

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -64,6 +66,8 @@ private slots:
     void pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten();
     void pageListedTwiceSeesItsFirstWrite();
     void linksAndPermissionsKept();
+    void pageTouchedDuringTheRunIsLeft_data();
+    void pageTouchedDuringTheRunIsLeft();
     void journalThatCannotBeWrittenLeavesEveryPage();
 };
 
@@ -100,7 +104,7 @@ void TestPageBatch::failedWriteInTheMiddleLeavesThatPageOnly()
         result = runSteps(paths, {.texts = {{u"p2.html"_s, large}}, .before = {}});
     }
     QVERIFY(result.pageFailed);
-    QCOMPARE(result.log[2], u"p2.htmlを書き込めませんでした。"_s);
+    QCOMPARE(result.log[2], u"p2.htmlを書き込めませんでした。("_s + systemErrorText(EFBIG) + u')');
     QCOMPARE(readBytes(paths[2]), shiftJis(u"頁2"_s));
     for (int i : {0, 1, 3, 4}) {
         QCOMPARE(result.log[i], u"p%1.html done"_s.arg(i));
@@ -109,7 +113,7 @@ void TestPageBatch::failedWriteInTheMiddleLeavesThatPageOnly()
     QCOMPARE(folderEntries(dir.path()), entries);
 }
 
-// A page made a folder after its text was staged cannot be replaced when the batch is placed.
+// A page made a folder after its text was staged is no longer the page read.
 void TestPageBatch::pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten()
 {
     QTemporaryDir dir;
@@ -123,7 +127,8 @@ void TestPageBatch::pageGoneWhenItsBatchIsPlacedIsLoggedAndTheRestWritten()
     };
     const RunResult result = runSteps(paths, step);
     QVERIFY(result.pageFailed);
-    QCOMPARE(result.log, (QStringList{u"p0.html done"_s, u"p1.htmlを書き込めませんでした。"_s,
+    QCOMPARE(result.log, (QStringList{u"p0.html done"_s,
+                                      u"p1.htmlは処理中に変更されたため書き込みませんでした。"_s,
                                       u"p2.html done"_s, u"p3.html done"_s}));
     QVERIFY(QFileInfo(paths[1]).isDir());
     QCOMPARE(readBytes(paths[3]), shiftJis(u"頁3x"_s));
@@ -149,6 +154,10 @@ void TestPageBatch::linksAndPermissionsKept()
     const QString link = dir.filePath(u"link.html"_s);
     QVERIFY(QFile::link(paths[0], link));
     QVERIFY(::chmod(QFile::encodeName(paths[1]).constData(), 0640) == 0);
+    // Root's write must not make another user's page root's.
+    const bool asRoot = ::geteuid() == 0;
+    if (asRoot)
+        QVERIFY(::chown(QFile::encodeName(paths[1]).constData(), 65534, 65534) == 0);
     runSteps({link, paths[1]}, {});
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readBytes(paths[0]), shiftJis(u"頁0x"_s));
@@ -156,6 +165,62 @@ void TestPageBatch::linksAndPermissionsKept()
     {};
     QVERIFY(::stat(QFile::encodeName(paths[1]).constData(), &status) == 0);
     QCOMPARE(status.st_mode & 07777, mode_t(0640));
+    if (asRoot) {
+        QCOMPARE(status.st_uid, uid_t(65534));
+        QCOMPARE(status.st_gid, gid_t(65534));
+    }
+}
+
+// What another program (or the user) does to p1 while the run holds its text: p1 is left
+// as that made it, and the other pages are written.
+void TestPageBatch::pageTouchedDuringTheRunIsLeft_data()
+{
+    QTest::addColumn<int>("touch");
+    QTest::addColumn<QString>("logLine");
+    const QString changed = u"p1.htmlは処理中に変更されたため書き込みませんでした。"_s;
+    QTest::newRow("edited") << 0 << changed;
+    QTest::newRow("edited, same size and times") << 1 << changed;
+    QTest::newRow("deleted") << 2 << changed;
+    QTest::newRow("made read-only before the run") << 3
+                                                   << u"p1.htmlは書き込みが許可されていないため"
+                                                      u"書き込みませんでした。"_s;
+}
+
+void TestPageBatch::pageTouchedDuringTheRunIsLeft()
+{
+    QFETCH(int, touch);
+    QFETCH(QString, logLine);
+    QTemporaryDir dir;
+    const QStringList paths = makePages(dir, 3);
+    const QByteArray name = QFile::encodeName(paths[1]);
+    if (touch == 3)
+        QVERIFY(::chmod(name.constData(), 0444) == 0);
+    const QByteArray edited = shiftJis(u"頁9"_s);
+    MarkingStep step;
+    step.before = [&](const QString& path) {
+        if (path != paths[2])
+            return;
+        struct stat status
+        {};
+        QVERIFY(::stat(name.constData(), &status) == 0);
+        if (touch == 0 || touch == 1)
+            writeBytes(paths[1], edited);
+        if (touch == 1) {
+            const timespec times[2] = {status.st_atim, status.st_mtim};
+            QVERIFY(::utimensat(AT_FDCWD, name.constData(), times, 0) == 0);
+        }
+        if (touch == 2)
+            QVERIFY(QFile::remove(paths[1]));
+    };
+    const RunResult result = runSteps(paths, step);
+    QVERIFY(result.pageFailed);
+    QCOMPARE(result.log, (QStringList{u"p0.html done"_s, logLine, u"p2.html done"_s}));
+    QCOMPARE(readBytes(paths[0]), shiftJis(u"頁0x"_s));
+    QCOMPARE(readBytes(paths[2]), shiftJis(u"頁2x"_s));
+    if (touch == 2)
+        QVERIFY(!QFileInfo::exists(paths[1]));
+    else
+        QCOMPARE(readBytes(paths[1]), touch == 3 ? shiftJis(u"頁1"_s) : edited);
 }
 
 void TestPageBatch::journalThatCannotBeWrittenLeavesEveryPage()
@@ -170,7 +235,8 @@ void TestPageBatch::journalThatCannotBeWrittenLeavesEveryPage()
                                  {u"convert"_s, dir.filePath(u"mprj.xml"_s), {}}));
     QVERIFY(result.pageFailed);
     for (int i = 0; i < paths.size(); ++i) {
-        QCOMPARE(result.log[i], u"p%1.htmlを書き込めませんでした。"_s.arg(i));
+        QCOMPARE(result.log[i],
+                 u"p%1.htmlを書き込めませんでした。(取り消し用の記録を書き込めません)"_s.arg(i));
         QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1"_s.arg(i)));
     }
     QCOMPARE(folderEntries(dir.path()), entries);

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -51,6 +52,16 @@ public:
     UndoResult undo() const { return undoLastCommand(journal.path(), projectFile); }
 };
 
+// Where each block of an entry starts: a kind, a size of 8 bytes, the content, a digest.
+QList<qint64> blockOffsets(const QByteArray& entry)
+{
+    QList<qint64> offsets;
+    for (qint64 at = entry.indexOf('\n') + 1; at + 9 <= entry.size();
+         at += 9 + qint64(qFromBigEndian<quint64>(entry.constData() + at + 1)) + 32)
+        offsets.append(at);
+    return offsets;
+}
+
 } // namespace
 
 class TestPageJournal : public QObject
@@ -62,6 +73,10 @@ private slots:
     void commandWithoutChangesLeavesNoEntry();
     void keepsTheLastCommands();
     void cutOffRecordIsLeftOut();
+    void damagedEntryIsNotActedOnInPart_data();
+    void damagedEntryIsNotActedOnInPart();
+    void recordLostAtABlockBoundaryIsNoticed();
+    void undoLeavesAReadOnlyPage();
     void undoGivesBackEveryFormat_data();
     void undoGivesBackEveryFormat();
     void undoLeavesAPageEditedSince();
@@ -114,18 +129,128 @@ void TestPageJournal::keepsTheLastCommands()
     QCOMPARE(entries.last().command.project, QString::number(journalKeeps + 2));
 }
 
+// A kill while b's record was written: b was never replaced, and nothing is missing.
 void TestPageJournal::cutOffRecordIsLeftOut()
 {
     Site site;
-    const QString a = site.add(u"a.html"_s, shiftJis(page(menuText)));
-    const QString b = site.add(u"b.html"_s, shiftJis(page(menuText)));
-    site.run(u"convert"_s, {a, b});
-    const QString file = readJournal(site.journal.path(), false).first().file;
-    QFile journalFile(file);
-    QVERIFY(journalFile.resize(journalFile.size() - 3));
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString a = site.add(u"a.html"_s, original);
+    const QString b = site.add(u"b.html"_s, original);
+    JournalledPages pages(site.journal.path(), {u"convert"_s, site.projectFile, {}});
+    const auto stagedA = pages.stage(a, pages.read(a), page(u"two"_s));
+    QVERIFY(pages.syncJournal().ok);
+    QVERIFY(pages.commit(stagedA.staged).ok);
+    QVERIFY(pages.stage(b, pages.read(b), page(u"two"_s)).write.ok);
+    QVERIFY(pages.syncJournal().ok);
+    QFile journalFile(readJournal(site.journal.path(), false).first().file);
+    const QList<qint64> blocks = blockOffsets(readBytes(journalFile.fileName()));
+    QVERIFY(journalFile.resize(blocks[5] + 20)); // inside b's old bytes
+
     const QList<JournalEntry> entries = readJournal(site.journal.path(), true);
-    QCOMPARE(entries.first().records.size(), 1);
-    QCOMPARE(entries.first().records.first().path, a);
+    QCOMPARE(entries.first().records.size(), 2);
+    QVERIFY(entries.first().records[0].whole && entries.first().records[0].synced);
+    QVERIFY(!entries.first().records[1].whole && !entries.first().records[1].synced);
+    const UndoResult undone = site.undo();
+    QCOMPARE(undone.log, (QStringList{a + u"を元に戻しました。"_s,
+                                      b + u"は書き換えられる前だったので、そのままです。"_s}));
+    QVERIFY(!undone.pageLeft && !undone.damaged);
+    QCOMPARE(readBytes(a), original);
+    QCOMPARE(readBytes(b), original);
+}
+
+// Damage found after a command over a, b and c: a is always taken back; b and c only where
+// their records are whole. The entry stays and nothing is written from damaged bytes.
+void TestPageJournal::damagedEntryIsNotActedOnInPart_data()
+{
+    QTest::addColumn<int>("damage");
+    QTest::addColumn<bool>("bBack");
+    QTest::addColumn<bool>("cBack");
+    QTest::newRow("b's size is the largest number") << 0 << false << false;
+    QTest::newRow("b's size is 2 GiB") << 1 << false << false;
+    QTest::newRow("cut inside b's record") << 2 << false << false;
+    QTest::newRow("cut before the sync mark") << 3 << true << true;
+    QTest::newRow("a bit of b's old bytes flipped") << 4 << false << true;
+}
+
+void TestPageJournal::damagedEntryIsNotActedOnInPart()
+{
+    QFETCH(int, damage);
+    QFETCH(bool, bBack);
+    QFETCH(bool, cBack);
+    Site site;
+    const QByteArray original = shiftJis(page(menuText));
+    const QStringList paths = {site.add(u"a.html"_s, original), site.add(u"b.html"_s, original),
+                               site.add(u"c.html"_s, original)};
+    site.run(u"convert"_s, paths);
+    const QByteArray converted = readBytes(paths[1]);
+    const QString file = readJournal(site.journal.path(), false).first().file;
+    QByteArray bytes = readBytes(file);
+    const QList<qint64> blocks = blockOffsets(bytes); // header, then a, b and c, sync mark
+    const qint64 bOld = blocks[4];
+    if (damage == 0)
+        qToBigEndian(quint64(0x7FFFFFFFFFFFFFFF), bytes.data() + bOld + 1);
+    if (damage == 1)
+        qToBigEndian(quint64(0x80000000), bytes.data() + bOld + 1);
+    if (damage == 2)
+        bytes.truncate(bOld + 20);
+    if (damage == 3)
+        bytes.truncate(blocks[7]);
+    if (damage == 4)
+        bytes[bOld + 20] = char(bytes[bOld + 20] ^ 0x04);
+    writeBytes(file, bytes);
+
+    const UndoResult undone = site.undo();
+    QVERIFY(undone.damaged);
+    QVERIFY(undone.pageLeft);
+    QCOMPARE(undone.log.first(), paths[0] + u"を元に戻しました。"_s);
+    if (!bBack)
+        QVERIFY(undone.log.contains(paths[1] +
+                                    u"は取り消し用の記録が壊れているので、元に戻せません。"_s));
+    QCOMPARE(readBytes(paths[0]), original);
+    QCOMPARE(readBytes(paths[1]), bBack ? original : converted);
+    QCOMPARE(readBytes(paths[2]), cBack ? original : converted);
+    QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
+}
+
+// Cut right after the first record of a page written twice: what is left reads whole, but the
+// page holds what the lost record wrote.
+void TestPageJournal::recordLostAtABlockBoundaryIsNoticed()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(u"one"_s));
+    const QString path = site.add(u"a.html"_s, original);
+    {
+        JournalledPages pages(site.journal.path(), {u"convert"_s, site.projectFile, {}});
+        QVERIFY(pages.replace(path, pages.read(path), page(u"two"_s)).ok);
+        QVERIFY(pages.replace(path, pages.read(path), page(u"three"_s)).ok);
+    }
+    const QString file = readJournal(site.journal.path(), false).first().file;
+    QVERIFY(readJournal(site.journal.path(), false).first().finished);
+    const QByteArray bytes = readBytes(file);
+    writeBytes(file, bytes.left(blockOffsets(bytes)[4])); // header, record, old bytes, sync
+
+    const UndoResult undone = site.undo();
+    QVERIFY(undone.damaged);
+    QVERIFY(undone.pageLeft);
+    QCOMPARE(readBytes(path), shiftJis(page(u"three"_s)));
+    QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
+}
+
+void TestPageJournal::undoLeavesAReadOnlyPage()
+{
+    Site site;
+    const QByteArray original = shiftJis(page(menuText));
+    const QString a = site.add(u"a.html"_s, original);
+    site.run(u"convert"_s, {a});
+    const QByteArray converted = readBytes(a);
+    QVERIFY(QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+
+    const UndoResult undone = site.undo();
+    QCOMPARE(undone.log,
+             QStringList{a + u"は書き込みが許可されていないため元に戻しませんでした。"_s});
+    QVERIFY(undone.pageLeft);
+    QCOMPARE(readBytes(a), converted);
+    QCOMPARE(readJournal(site.journal.path(), false).size(), 1);
 }
 
 void TestPageJournal::undoGivesBackEveryFormat_data()

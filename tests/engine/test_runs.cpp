@@ -404,8 +404,10 @@ void TestRuns::unrepresentableMenuIsNotWritten()
     const QString waveDash = u"<p>10時〜12時</p>\r\n"_s + menu(oldNames); // U+301C
 
     const RunResult result = runRestore({sjis, utf8}, settings(waveDash), journal.pages);
-    QCOMPARE(result.log, (QStringList{u"ログです"_s, u"index.htmlを書き込めませんでした。"_s,
-                                      u"about.htmlを戻しました。"_s}));
+    QCOMPARE(result.log,
+             (QStringList{u"ログです"_s,
+                          u"index.htmlを書き込めませんでした。("_s + unencodableError() + u')',
+                          u"about.htmlを戻しました。"_s}));
     QVERIFY(result.pageFailed);
     QCOMPARE(readBytes(sjis), sjisBytes);
     QVERIFY(readPage(utf8).page.text.contains(u"10時〜12時"_s));

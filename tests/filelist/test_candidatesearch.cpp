@@ -87,6 +87,8 @@ void TestCandidateSearch::listsOnlyCandidateFilesOfTheFolder()
     page(u".hidden.html"_s, u"h"_s);
     QDir(m_dir->path()).mkpath(u"sub.html"_s);
     page(u"sub.html/e.html"_s, u"e"_s);
+    // A link may lead outside the site.
+    QVERIFY(QFile::link(m_dir->filePath(u"b.html"_s), m_dir->filePath(u"link.html"_s)));
     const QString prefix = folder() + QDir::separator();
     const QStringList expected{prefix + u"Index.HTML"_s, prefix + u"b.html"_s,
                                prefix + u"c.shtml"_s};

@@ -27,6 +27,7 @@ private slots:
     void eachPageIsReadOnce();
     void unreadablePagesArePassedOver();
     void theMenuComesCleanedFromTheFirstBlock();
+    void aProjectTagIsNoMenu();
     void intakeSkipsListedPathsExactly();
     void aDroppedFolderStandsForItsCandidates();
     void pathsTheProjectFileCannotHoldAreRefused();
@@ -158,6 +159,20 @@ void TestDropCheck::theMenuComesCleanedFromTheFirstBlock()
          page(u"b.html"_s, u"<!--MenuStart-->\r\n"_s + highlighted + u"\r\n<!--MenuEnd-->"_s),
          page(u"c.html"_s, u"<!--MenuStart-->other<!--MenuEnd-->"_s)});
     QCOMPARE(GetMenuFromFiles(pages), u"\r\n<li><a href=\"b.html\">B</a></li>"_s);
+}
+
+// A converted page holds its project tag between the markers.
+void TestDropCheck::aProjectTagIsNoMenu()
+{
+    const QString converted =
+        page(u"a.html"_s, u"<!--MenuStart-->\r\n  <!--サイト-->\r\n<!--MenuEnd-->"_s);
+    const QString withMenu =
+        page(u"b.html"_s, u"<!--MenuStart-->\r\n<ul></ul>\r\n<!--MenuEnd-->"_s);
+    ListedPages both({converted, withMenu});
+    QCOMPARE(GetMenuFromFiles(both), u"\r\n<ul></ul>"_s);
+    ListedPages tagOnly({converted});
+    QCOMPARE(GetMenuFromFiles(tagOnly), QString());
+    QVERIFY(offersProjectTagAsMenu(tagOnly));
 }
 
 void TestDropCheck::intakeSkipsListedPathsExactly()
