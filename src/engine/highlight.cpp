@@ -3,6 +3,8 @@
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
+#include <QRegularExpression>
+
 namespace quillet {
 
 namespace {
@@ -10,46 +12,22 @@ namespace {
 const QString linkStart = QStringLiteral("<a");
 const QString linkEnd = QStringLiteral("</a>");
 
-// 0-based positions of a link's "<a" and of the ">" that ends its opening tag.
-struct OpeningTag
-{
-    qsizetype start = 0;
-    qsizetype end = 0;
-};
+const QString hrefPattern =
+    QStringLiteral(R"re(^<a\s(?:[^>]*?\s)?href\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s"'>]+))[^>]*>)re");
 
-// "<a" or "<A" followed by a blank or ">": a link's opening tag, not "<abbr".
-bool isLinkTagStart(QStringView text, qsizetype start)
+bool isCommentedOut(QStringView text, qsizetype start)
 {
-    const qsizetype next = start + linkStart.size();
-    return next < text.size() && (text[next].isSpace() || text[next] == u'>');
+    return text.left(start).endsWith(highlightTagPrefix);
 }
 
-bool isCommentedOut(QStringView line, qsizetype start)
+// The bare file name a target leads to: "a.html" of "../a.html?x#y".
+QStringView targetFileName(QStringView target)
 {
-    return line.left(start).endsWith(highlightTagPrefix);
-}
-
-// Position (1-based) of the last "<a" or "<A" ending at or before p, or 0.
-qsizetype findLinkStartBack(const QString& text, qsizetype p)
-{
-    return std::max(findBack(text, linkStart, p), findBack(text, QStringLiteral("<A"), p));
-}
-
-// The first plain opening tag on the line that holds the name and ends on the line.
-std::optional<OpeningTag> tagHoldingName(QStringView line, const QString& name)
-{
-    if (name.isEmpty())
-        return std::nullopt;
-    for (qsizetype at = line.indexOf(name); at >= 0; at = line.indexOf(name, at + 1)) {
-        const qsizetype start =
-            at >= linkStart.size() ? line.lastIndexOf(linkStart, at - 2, Qt::CaseInsensitive) : -1;
-        if (start < 0 || !isLinkTagStart(line, start) || isCommentedOut(line, start))
-            continue;
-        const qsizetype end = line.indexOf(u'>', start);
-        if (end >= at + name.size())
-            return OpeningTag{start, end};
-    }
-    return std::nullopt;
+    qsizetype cut = 0;
+    while (cut < target.size() && target[cut] != u'?' && target[cut] != u'#')
+        ++cut;
+    const QStringView path = target.left(cut);
+    return path.mid(path.lastIndexOf(u'/') + 1);
 }
 
 bool opensAnotherLink(QStringView linkText)
@@ -82,42 +60,39 @@ QString effectiveLinkColour(const QString& chosen)
     return chosen.isEmpty() ? defaultLinkColour : chosen;
 }
 
-qsizetype FindSelfLink(const QString& text, const QString& name)
+bool isLinkTagStart(QStringView text, qsizetype pos)
 {
-    const qsizetype a = find(text, name, 1);
-    if (a == 0)
-        return 0;
-    const qsizetype nl = findBack(text, QStringLiteral("\n"), a);
-    return nl < findLinkStartBack(text, a) ? a : 0;
+    const qsizetype next = pos + linkStart.size();
+    return next < text.size() && text.mid(pos).startsWith(linkStart, Qt::CaseInsensitive) &&
+           text[next].isSpace();
 }
 
-LinkState GetLinkState(const QString& text, const QString& name)
+std::optional<QString> linkTargetAt(QStringView text, qsizetype pos)
 {
-    const qsizetype c = find(text, name, 1);
-    if (c == 0)
-        return LinkState::None;
-    const qsizetype nl = findBack(text, QStringLiteral("\n"), c);
-    const qsizetype ap = findLinkStartBack(text, c);
-    const qsizetype cm = findBack(text, highlightTagPrefix, c);
-    if (nl >= ap)
-        return LinkState::None;
-    if (cm < nl)
-        return LinkState::Plain;
-    if (cm > nl)
-        return LinkState::Highlighted;
-    return LinkState::None;
-}
-
-std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& name,
-                                       const QString& colour, qsizetype limit)
-{
-    const LineSpan line = lineAround(text, p);
-    const std::optional<OpeningTag> tag =
-        tagHoldingName(QStringView(text).mid(line.start, line.length), name);
-    if (!tag)
+    static const QRegularExpression href(hrefPattern, QRegularExpression::CaseInsensitiveOption);
+    const qsizetype end = text.indexOf(u'>', pos);
+    if (end < 0)
         return std::nullopt;
-    const qsizetype tagStart = line.start + tag->start;
-    const qsizetype tagEnd = line.start + tag->end;
+    const QRegularExpressionMatch match = href.match(text.mid(pos, end + 1 - pos).toString());
+    if (!match.hasMatch())
+        return std::nullopt;
+    for (int group = 1; group <= 3; ++group) {
+        if (match.hasCaptured(group))
+            return match.captured(group);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& colour,
+                                       qsizetype limit)
+{
+    const qsizetype tagStart = p - 1;
+    if (!isLinkTagStart(text, tagStart) || isCommentedOut(text, tagStart))
+        return std::nullopt;
+    const LineSpan line = lineAround(text, p);
+    const qsizetype tagEnd = text.indexOf(u'>', tagStart);
+    if (tagEnd < 0 || tagEnd >= line.start + line.length)
+        return std::nullopt;
     qsizetype last = endOfLineAfter(text, tagEnd, linkLinesAfterTag);
     if (limit >= 0)
         last = std::min(last, limit);
@@ -143,7 +118,15 @@ std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const Q
 
 QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour)
 {
-    return highlightLinkAt(line, 1, name, colour).value_or(line);
+    for (qsizetype at = line.indexOf(linkStart, 0, Qt::CaseInsensitive); at >= 0;
+         at = line.indexOf(linkStart, at + 1, Qt::CaseInsensitive)) {
+        if (!isLinkTagStart(line, at) || isCommentedOut(line, at))
+            continue;
+        const std::optional<QString> target = linkTargetAt(line, at);
+        if (target && targetFileName(*target) == name)
+            return highlightLinkAt(line, at + 1, colour).value_or(line);
+    }
+    return line;
 }
 
 } // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 // The highlight of a page's own menu entry: its link tags put inside comments and its
@@ -26,23 +27,23 @@ constexpr int linkLinesAfterTag = 3;
 // The colour to write: the chosen one, or the default when none was chosen.
 QString effectiveLinkColour(const QString& chosen);
 
-// Position of the first mention of name when an "<a" starts before it on its line; else 0.
-qsizetype FindSelfLink(const QString& text, const QString& name);
+// Whether a link's opening tag ("<a" or "<A" and a blank, not "<abbr") starts at pos.
+bool isLinkTagStart(QStringView text, qsizetype pos);
 
-// The state of the line of the first mention of name: any "<!--" before the name on a link
-// line counts as highlighted.
-LinkState GetLinkState(const QString& text, const QString& name);
+// The href of the opening tag starting at pos (quoted either way or not at all), or nothing
+// when the tag holds none or does not end.
+std::optional<QString> linkTargetAt(QStringView text, qsizetype pos);
 
-// The text with the link whose opening tag holds name, on the line around the 1-based
-// position p, highlighted; its "</a>" may stand up to linkLinesAfterTag lines further on,
+// The text with the link whose opening tag starts at the 1-based position p highlighted;
+// the tag must end on its line, its "</a>" may stand up to linkLinesAfterTag lines further on,
 // but not at or after limit (0-based; -1: the end of the text). Any other link stays a link.
 // Nothing when no such link ends there, when another "<a" opens inside it, or when the
 // highlight would not come off exactly: commenting out such a link would hide text.
-std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& name,
-                                       const QString& colour, qsizetype limit = -1);
+std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& colour,
+                                       qsizetype limit = -1);
 
-// The line with its link to name highlighted, or the line as it is (highlightLinkAt on one
-// line).
+// The line with its first plain link to a file called name highlighted, or the line as it is
+// (highlightLinkAt on one line).
 QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour);
 
 } // namespace quillet

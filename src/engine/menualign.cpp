@@ -2,7 +2,6 @@
 
 #include "engine/anchorcase.h"
 #include "engine/menucopy.h"
-#include "engine/pathnames.h"
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
@@ -10,22 +9,21 @@ namespace quillet {
 
 namespace {
 
-QString alignLogLine(const QString& path, AlignKind kind)
+QString alignMessage(AlignKind kind)
 {
-    const QString name = GetFileName(path);
     switch (kind) {
     case AlignKind::Aligned:
-        return name + QStringLiteral("のメニューを揃えました。");
+        return QStringLiteral("のメニューを揃えました。");
     case AlignKind::InLine:
-        return name + QStringLiteral("のメニューは揃っています。");
+        return QStringLiteral("のメニューは揃っています。");
     case AlignKind::Converted:
-        return name + QStringLiteral("は変換されているため揃えませんでした。");
+        return QStringLiteral("は変換されているため揃えませんでした。");
     case AlignKind::TwoCopies:
-        return name + QStringLiteral("にはメニューらしい所が二つ以上あるため揃えませんでした。");
+        return QStringLiteral("にはメニューらしい所が二つ以上あるため揃えませんでした。");
     case AlignKind::NoCopy:
         break;
     }
-    return name + QStringLiteral("にはメニューが見つからないため揃えませんでした。");
+    return QStringLiteral("にはメニューが見つからないため揃えませんでした。");
 }
 
 } // namespace
@@ -52,13 +50,14 @@ AlignedText alignPageText(const QString& text, const QString& path, const RunSet
 
 PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWriter& pages)
 {
+    const QString name = settings.siteFor(path).logName(path);
     const PageRead read = pages.read(path);
     if (!read.ok)
-        return unreadablePage(path);
+        return unreadablePage(name);
     const AlignedText aligned = alignPageText(read.page.text, path, settings);
     if (aligned.kind != AlignKind::Aligned)
-        return pageOutcome(alignLogLine(path, aligned.kind), read.page.text);
-    PageOutcome outcome = pageOutcome(alignLogLine(path, aligned.kind), aligned.text);
+        return pageOutcome(name, alignMessage(aligned.kind), read.page.text);
+    PageOutcome outcome = pageOutcome(name, alignMessage(aligned.kind), aligned.text);
     writeOutcome(pages, path, read, outcome);
     return outcome;
 }

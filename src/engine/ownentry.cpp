@@ -8,6 +8,9 @@ namespace quillet {
 
 namespace {
 
+const QString commentOpener = QStringLiteral("<!--");
+const QString commentCloser = QStringLiteral("-->");
+
 // 0-based start of the line numbered lineNumber (0-based) in text.
 qsizetype lineStart(const QString& text, qsizetype lineNumber)
 {
@@ -22,38 +25,66 @@ qsizetype lineNumberOf(const QString& text, qsizetype index)
     return QStringView(text).left(index).count(u'\n');
 }
 
+// 0-based position of the first link between from and to, outside the author's comments,
+// whose target leads to path; -1 when there is none.
+qsizetype firstLinkTo(const QString& text, qsizetype from, qsizetype to, const QString& path,
+                      const SiteLayout& site)
+{
+    const QStringView view(text);
+    bool inComment = false;
+    for (qsizetype i = from; i < to; ++i) {
+        if (inComment) {
+            if (view.mid(i).startsWith(commentCloser)) {
+                inComment = false;
+                i += commentCloser.size() - 1;
+            }
+        } else if (view.mid(i).startsWith(commentOpener)) {
+            inComment = true;
+            i += commentOpener.size() - 1;
+        } else if (isLinkTagStart(view, i)) {
+            const std::optional<QString> target = linkTargetAt(view, i);
+            if (target && site.linkNames(*target, path, path))
+                return i;
+        }
+    }
+    return -1;
+}
+
 } // namespace
 
-OwnEntry FindOwnEntry(const QString& text, const QString& menuText, const QString& name)
+OwnEntry FindOwnEntry(const QString& text, const QString& menuText, const QString& path,
+                      const SiteLayout& site)
 {
     if (menuText.isEmpty())
         return {};
     const QString menu = applyAnchorCaseRule(menuText);
-    const qsizetype q = FindSelfLink(menu, name);
-    if (q == 0)
-        return {};
     // Cleaning keeps the line count, so a line of the cleaned page is the same line of text.
     const QString cleaned = CleanHighlight(text);
     const qsizetype m = applyAnchorCaseRule(cleaned).indexOf(menu);
     if (m < 0)
         return {};
-    const qsizetype entryLine = lineNumberOf(cleaned, m + q - 1);
-    const qsizetype position = lineStart(text, entryLine) + 1;
-    const LineSpan line = lineAround(text, position);
+    const qsizetype link = firstLinkTo(cleaned, m, m + menu.size(), path, site);
+    if (link < 0)
+        return {};
+    const qsizetype entryLine = lineNumberOf(cleaned, link);
+    const qsizetype start = lineStart(text, entryLine);
+    const LineSpan line = lineAround(text, start + 1);
     const bool lit = carriesHighlight(text.mid(line.start, line.length));
     const LineSpan lastLine =
         lineAround(text, lineStart(text, lineNumberOf(cleaned, m + menu.size() - 1)) + 1);
-    return {position, lit ? LinkState::Highlighted : LinkState::Plain,
-            lastLine.start + lastLine.length};
+    // A plain line is its cleaned self, so the link stands at the same column.
+    return {start + link - lineStart(cleaned, entryLine) + 1,
+            lit ? LinkState::Highlighted : LinkState::Plain, lastLine.start + lastLine.length};
 }
 
 std::optional<QString> HighlightFileLink(const QString& text, const QString& menuText,
-                                         const QString& name, const QString& colour)
+                                         const QString& path, const QString& colour,
+                                         const SiteLayout& site)
 {
-    const OwnEntry entry = FindOwnEntry(text, menuText, name);
+    const OwnEntry entry = FindOwnEntry(text, menuText, path, site);
     if (entry.state != LinkState::Plain)
         return std::nullopt;
-    return highlightLinkAt(text, entry.position, name, colour, entry.menuEnd);
+    return highlightLinkAt(text, entry.position, colour, entry.menuEnd);
 }
 
 } // namespace quillet

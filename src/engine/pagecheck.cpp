@@ -20,7 +20,7 @@ PageCheck checkPageText(const QString& text, const QString& path, const RunSetti
     const QString highlighted = restorePageText(settings.replacement, path, settings).text;
     if (indexIgnoringAnchorCase(text, highlighted) >= 0)
         return {PageState::Restored, {}, {}};
-    const OwnEntry entry = FindOwnEntry(text, settings.menuText, GetFileName(path));
+    const OwnEntry entry = FindOwnEntry(text, settings.menuText, path, settings.siteFor(path));
     if (entry.state == LinkState::Plain)
         return {PageState::Unmarked, {}, {}};
     const QString cleaned = CleanHighlight(text);

@@ -1,7 +1,5 @@
 #include "engine/pagerun.h"
 
-#include "engine/pathnames.h"
-
 namespace quillet {
 
 namespace {
@@ -9,9 +7,9 @@ namespace {
 // Pages settled at a time when none of them is written, so that progress still comes.
 constexpr qsizetype waitingLimit = 256;
 
-void markUnwritten(const QString& path, const PageWrite& written, PageOutcome& outcome)
+void markUnwritten(const PageWrite& written, PageOutcome& outcome)
 {
-    outcome.logLine = unwritableLogLine(path, written);
+    outcome.logLine = unwritableLogLine(outcome.name, written);
     outcome.failed = true;
     if (outcome.unwrittenText)
         outcome.text = *outcome.unwrittenText;
@@ -24,43 +22,42 @@ class WaitingOutcomes
 public:
     qsizetype size() const { return qsizetype(m_waiting.size()); }
 
-    void add(const QString& path, PageOutcome outcome)
+    void add(PageOutcome outcome)
     {
         if (outcome.read)
-            m_lastRead = {path, outcome};
+            m_lastRead = outcome;
         outcome.text.clear();
         outcome.unwrittenText.reset();
-        m_waiting.push_back({path, std::move(outcome)});
+        m_waiting.push_back(std::move(outcome));
     }
 
     void settle(const QList<PageWrite>& writes, RunResult& result)
     {
-        for (auto& [path, outcome] : m_waiting) {
-            settleOne(writes, path, outcome);
+        for (PageOutcome& outcome : m_waiting) {
+            settleOne(writes, outcome);
             result.log.append(outcome.logLine);
             result.pageFailed = result.pageFailed || outcome.failed;
         }
         m_waiting.clear();
         if (!m_lastRead)
             return;
-        auto& [path, outcome] = *m_lastRead;
-        settleOne(writes, path, outcome);
-        result.lastPageText = std::move(outcome.text);
+        settleOne(writes, *m_lastRead);
+        result.lastPageText = std::move(m_lastRead->text);
         m_lastRead.reset();
     }
 
 private:
-    static void settleOne(const QList<PageWrite>& writes, const QString& path, PageOutcome& outcome)
+    static void settleOne(const QList<PageWrite>& writes, PageOutcome& outcome)
     {
         if (outcome.batchSlot < 0)
             return;
         const PageWrite written = writes.value(outcome.batchSlot);
         if (!written.ok)
-            markUnwritten(path, written, outcome);
+            markUnwritten(written, outcome);
     }
 
-    std::vector<std::pair<QString, PageOutcome>> m_waiting;
-    std::optional<std::pair<QString, PageOutcome>> m_lastRead;
+    std::vector<PageOutcome> m_waiting;
+    std::optional<PageOutcome> m_lastRead;
 };
 
 } // namespace
@@ -82,7 +79,7 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
         // A page listed twice is read again only after its first write is in place.
         if (pages.waits(path))
             settle();
-        waiting.add(path, step(path));
+        waiting.add(step(path));
         if (pages.batchFull() || waiting.size() >= waitingLimit)
             settle();
     }
@@ -91,18 +88,20 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
     pages.setBatching(false);
 }
 
-PageOutcome unreadablePage(const QString& path)
+PageOutcome unreadablePage(const QString& name)
 {
     PageOutcome outcome;
-    outcome.logLine = unreadableLogLine(path);
+    outcome.name = name;
+    outcome.logLine = unreadableLogLine(name);
     outcome.failed = true;
     return outcome;
 }
 
-PageOutcome pageOutcome(const QString& logLine, const QString& text)
+PageOutcome pageOutcome(const QString& name, const QString& message, const QString& text)
 {
     PageOutcome outcome;
-    outcome.logLine = logLine;
+    outcome.name = name;
+    outcome.logLine = name + message;
     outcome.text = text;
     outcome.read = true;
     return outcome;
@@ -115,31 +114,30 @@ void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before
         const PageWriter::Deferred deferred = pages.replaceLater(path, before, outcome.text);
         outcome.batchSlot = deferred.slot;
         if (outcome.batchSlot < 0)
-            markUnwritten(path, {false, deferred.error}, outcome);
+            markUnwritten({false, deferred.error}, outcome);
         return;
     }
     const PageWrite written = pages.replace(path, before, outcome.text);
     if (!written.ok)
-        markUnwritten(path, written, outcome);
+        markUnwritten(written, outcome);
 }
 
-QString unreadableLogLine(const QString& path)
+QString unreadableLogLine(const QString& name)
 {
-    return GetFileName(path) + QStringLiteral("を読み込めませんでした。");
+    return name + QStringLiteral("を読み込めませんでした。");
 }
 
-QString unwritableLogLine(const QString& path, const PageWrite& written)
+QString unwritableLogLine(const QString& name, const PageWrite& written)
 {
     switch (written.left) {
     case PageLeft::ChangedSince:
-        return GetFileName(path) + QStringLiteral("は処理中に変更されたため書き込みませんでした。");
+        return name + QStringLiteral("は処理中に変更されたため書き込みませんでした。");
     case PageLeft::NotWritable:
-        return GetFileName(path) +
-               QStringLiteral("は書き込みが許可されていないため書き込みませんでした。");
+        return name + QStringLiteral("は書き込みが許可されていないため書き込みませんでした。");
     case PageLeft::Failed:
         break;
     }
-    const QString line = GetFileName(path) + QStringLiteral("を書き込めませんでした。");
+    const QString line = name + QStringLiteral("を書き込めませんでした。");
     return written.error.isEmpty() ? line : line + u'(' + written.error + u')';
 }
 

@@ -14,6 +14,7 @@ namespace quillet {
 
 struct PageOutcome
 {
+    QString name; // the page as the log names it
     QString logLine;
     QString text;        // the page text the command ends with (empty when unreadable)
     bool read = false;   // the page could be read
@@ -38,18 +39,18 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
                   PageWriter& pages, const RunProgress& progress, RunResult& result);
 
 // The outcome of a page that could not be read.
-PageOutcome unreadablePage(const QString& path);
+PageOutcome unreadablePage(const QString& name);
 
 // The outcome of a page read, ending with text, logged with logLine unless a write fails.
-PageOutcome pageOutcome(const QString& logLine, const QString& text);
+PageOutcome pageOutcome(const QString& name, const QString& message, const QString& text);
 
 // Replaces the page, read as before, with the outcome's text (in a run, with its batch); on
 // failure its log line says so instead.
 void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
                   PageOutcome& outcome);
 
-QString unreadableLogLine(const QString& path);
+QString unreadableLogLine(const QString& name);
 // Why the page was left, with the system's reason when it refused the write.
-QString unwritableLogLine(const QString& path, const PageWrite& written);
+QString unwritableLogLine(const QString& name, const PageWrite& written);
 
 } // namespace quillet

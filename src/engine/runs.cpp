@@ -52,20 +52,25 @@ bool isOnlyLineBreakPairs(const QString& text)
     return trimLineBreakPairs(text).isEmpty();
 }
 
-QString restoreLogLine(const QString& path, RestoreKind kind)
+QString restoreMessage(RestoreKind kind)
 {
     switch (kind) {
     case RestoreKind::Restored:
-        return GetFileName(path) + QStringLiteral("を戻しました。");
+        return QStringLiteral("を戻しました。");
     case RestoreKind::LinkCorrected:
-        return GetFileName(path) + QStringLiteral("のリンクを修正しました。");
+        return QStringLiteral("のリンクを修正しました。");
     case RestoreKind::NotRestored:
         break;
     }
-    return GetFileName(path) + QStringLiteral("は戻しませんでした。");
+    return QStringLiteral("は戻しませんでした。");
 }
 
 } // namespace
+
+SiteLayout RunSettings::siteFor(const QString& path) const
+{
+    return site ? *site : SiteLayout({path});
+}
 
 QString projectTag(const QString& projectName)
 {
@@ -95,29 +100,31 @@ ConvertedText convertPageText(const QString& text, const RunSettings& settings)
 
 RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings)
 {
-    const QString name = GetFileName(path);
     const QString colour = effectiveLinkColour(settings.linkColour);
+    const SiteLayout site = settings.siteFor(path);
     if (find(text, settings.replacement, 1) != 0) {
         const QString restored = insertMenu(text, settings);
-        return {RestoreKind::Restored,
-                HighlightFileLink(restored, settings.menuText, name, colour).value_or(restored)};
+        return {
+            RestoreKind::Restored,
+            HighlightFileLink(restored, settings.menuText, path, colour, site).value_or(restored)};
     }
-    if (std::optional<QString> corrected = HighlightFileLink(text, settings.menuText, name, colour))
+    if (std::optional<QString> corrected =
+            HighlightFileLink(text, settings.menuText, path, colour, site))
         return {RestoreKind::LinkCorrected, std::move(*corrected)};
     return {RestoreKind::NotRestored, text};
 }
 
 PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages)
 {
+    const QString name = settings.siteFor(path).logName(path);
     const PageRead read = pages.read(path);
     if (!read.ok)
-        return unreadablePage(path);
+        return unreadablePage(name);
     const ConvertedText converted = convertPageText(read.page.text, settings);
     if (!converted.converted)
-        return pageOutcome(GetFileName(path) + QStringLiteral("は変換しませんでした。"),
-                           converted.text);
+        return pageOutcome(name, QStringLiteral("は変換しませんでした。"), converted.text);
     PageOutcome outcome =
-        pageOutcome(GetFileName(path) + QStringLiteral("の変換を行ないました。"), converted.text);
+        pageOutcome(name, QStringLiteral("の変換を行ないました。"), converted.text);
     writeOutcome(pages, path, read, outcome);
     return outcome;
 }
@@ -126,9 +133,10 @@ PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWr
 {
     const PageRead read = pages.read(path);
     if (!read.ok)
-        return unreadablePage(path);
+        return unreadablePage(settings.siteFor(path).logName(path));
     const RestoredText restored = restorePageText(read.page.text, path, settings);
-    PageOutcome outcome = pageOutcome(restoreLogLine(path, restored.kind), restored.text);
+    PageOutcome outcome = pageOutcome(settings.siteFor(path).logName(path),
+                                      restoreMessage(restored.kind), restored.text);
     if (restored.kind == RestoreKind::NotRestored)
         return outcome;
     writeOutcome(pages, path, read, outcome);
@@ -143,8 +151,11 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
     if (result.refusal)
         return result;
     result.log.append(logHeadLine);
+    RunSettings listed = settings;
+    if (!listed.site)
+        listed.site = std::make_shared<const SiteLayout>(paths);
     runPageSteps(
-        paths, [&](const QString& path) { return step(path, settings, pages); }, pages, progress,
+        paths, [&](const QString& path) { return step(path, listed, pages); }, pages, progress,
         result);
     return result;
 }

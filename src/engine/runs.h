@@ -2,9 +2,11 @@
 
 #include "engine/highlight.h"
 #include "engine/pagerun.h"
+#include "engine/sitelayout.h"
 #include "engine/usermessage.h"
 
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 // The conversion run (menu text to project tag in every page) and the restore run
@@ -18,9 +20,20 @@ QString projectTag(const QString& projectName);
 
 struct RunSettings
 {
+    RunSettings(QString menu = {}, QString tag = {}, QString colour = {},
+                std::shared_ptr<const SiteLayout> layout = {})
+        : menuText(std::move(menu)), replacement(std::move(tag)), linkColour(std::move(colour)),
+          site(std::move(layout))
+    {}
+
     QString menuText;    // CR LF line breaks, used verbatim
     QString replacement; // the project tag
     QString linkColour;  // empty means the default colour
+    // The listed pages; none: a run takes its own list, a single page stands alone.
+    std::shared_ptr<const SiteLayout> site;
+
+    // The layout a page is seen in.
+    SiteLayout siteFor(const QString& path) const;
 };
 
 // Why a run may not start, or nothing when it may.

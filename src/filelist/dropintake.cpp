@@ -1,6 +1,7 @@
 #include "filelist/dropintake.h"
 
 #include "engine/pagerun.h"
+#include "engine/pathnames.h"
 #include "filelist/candidatesearch.h"
 #include "filelist/pathadmission.h"
 
@@ -22,7 +23,7 @@ QStringList expandFolders(const QStringList& dropped, QStringList& log)
         }
         const FolderListing listing = listCandidates(path);
         if (listing.error)
-            log.append(unreadableLogLine(path));
+            log.append(unreadableLogLine(GetFileName(path)));
         paths.append(listing.candidates);
     }
     return paths;

@@ -2,6 +2,7 @@
 
 #include "engine/menublock.h"
 #include "engine/pagefile.h"
+#include "engine/pathnames.h"
 #include "filelist/projectname.h"
 
 namespace quillet {
@@ -22,7 +23,7 @@ const ListedPage& ListedPages::at(qsizetype i)
         page.projectName = readProjectName(read.page.text);
         page.menuBlock = GetMenuBlock(read.page.text);
     } else {
-        m_unreadableLog.append(unreadableLogLine(m_paths[i]));
+        m_unreadableLog.append(unreadableLogLine(GetFileName(m_paths[i])));
     }
     ++m_readCount;
     if (m_progress)

@@ -22,17 +22,17 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName)
                        QStringLiteral("プロジェクト名を入力してください。")};
 }
 
-PageOutcome convertTemporaryComments(const QString& path, const QString& projectName,
-                                     PageWriter& pages)
+PageOutcome convertTemporaryComments(const QString& path, const QString& name,
+                                     const QString& projectName, PageWriter& pages)
 {
     const PageRead read = pages.read(path);
     if (!read.ok)
-        return unreadablePage(path);
+        return unreadablePage(name);
     if (find(read.page.text, temporaryComment, 1) == 0)
-        return pageOutcome(GetFileName(path) + untouchedSuffix, read.page.text);
+        return pageOutcome(name, untouchedSuffix, read.page.text);
     const QString tag = projectTag(projectName);
-    PageOutcome outcome = pageOutcome(GetFileName(path) + convertedSuffix,
-                                      replaceAll(read.page.text, temporaryComment, tag));
+    PageOutcome outcome =
+        pageOutcome(name, convertedSuffix, replaceAll(read.page.text, temporaryComment, tag));
     // The source view shows what is on disk: the page as read when the write failed.
     outcome.unwrittenText = read.page.text;
     writeOutcome(pages, path, read, outcome);
@@ -46,9 +46,12 @@ RunResult runTemporaryComments(const QStringList& paths, const QString& projectN
     result.refusal = checkCommentProjectName(projectName);
     if (result.refusal)
         return result;
+    const SiteLayout site(paths);
     runPageSteps(
         paths,
-        [&](const QString& path) { return convertTemporaryComments(path, projectName, pages); },
+        [&](const QString& path) {
+            return convertTemporaryComments(path, site.logName(path), projectName, pages);
+        },
         pages, progress, result);
     return result;
 }

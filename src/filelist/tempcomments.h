@@ -18,8 +18,8 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName);
 
 // Replaces every temporary comment in the page by "<!--" + projectName + "-->" and saves it;
 // a page without one is not written. Unreadable or unwritable pages are logged as such.
-PageOutcome convertTemporaryComments(const QString& path, const QString& projectName,
-                                     PageWriter& pages);
+PageOutcome convertTemporaryComments(const QString& path, const QString& name,
+                                     const QString& projectName, PageWriter& pages);
 
 // The run over the list: one log line per page, no head line (the log is not cleared).
 // refusal is set, and nothing is read, when the name is empty; lastPageText is the text of

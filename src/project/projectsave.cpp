@@ -22,25 +22,26 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageW
 {
     const QString colour = effectiveLinkColour(request.linkColour);
     const QString tag = projectTag(request.name);
+    const SiteLayout site(request.files);
     for (const QString& path : request.files) {
         if (path.isEmpty())
             continue;
+        const QString name = site.logName(path);
         const PageRead read = pages.read(path);
         if (!read.ok) {
-            outcome.log.append(unreadableLogLine(path));
+            outcome.log.append(unreadableLogLine(name));
             outcome.pageFailed = true;
             continue;
         }
         if (read.page.text.contains(tag))
             continue;
-        const QString name = GetFileName(path);
         const std::optional<QString> highlighted =
-            HighlightFileLink(read.page.text, menuText, name, colour);
+            HighlightFileLink(read.page.text, menuText, path, colour, site);
         if (!highlighted)
             continue;
         const PageWrite written = pages.replace(path, read, *highlighted);
         if (!written.ok) {
-            outcome.log.append(unwritableLogLine(path, written));
+            outcome.log.append(unwritableLogLine(name, written));
             outcome.pageFailed = true;
             continue;
         }

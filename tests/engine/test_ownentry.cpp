@@ -34,15 +34,17 @@ void TestOwnEntry::ownEntryOfARealPage()
     const QString plain = site::pageText(name, site::menuText());
     const QString lit = site::pageText(name, site::menuText(name));
     const QString tomato = u"tomato"_s;
+    const QString path = u"/site/"_s + name;
+    const SiteLayout layout({path});
 
-    QCOMPARE(FindOwnEntry(plain, site::menuText(), name).state, LinkState::Plain);
-    QCOMPARE(HighlightFileLink(plain, site::menuText(), name, tomato), std::optional(lit));
-    QCOMPARE(FindOwnEntry(lit, site::menuText(), name).state, LinkState::Highlighted);
-    QCOMPARE(HighlightFileLink(lit, site::menuText(), name, tomato), std::nullopt);
+    QCOMPARE(FindOwnEntry(plain, site::menuText(), path, layout).state, LinkState::Plain);
+    QCOMPARE(HighlightFileLink(plain, site::menuText(), path, tomato, layout), std::optional(lit));
+    QCOMPARE(FindOwnEntry(lit, site::menuText(), path, layout).state, LinkState::Highlighted);
+    QCOMPARE(HighlightFileLink(lit, site::menuText(), path, tomato, layout), std::nullopt);
 
     // Far into a long page.
     const QString longPlain = QString(40000, u'本') + u"\r\n"_s + plain;
-    QCOMPARE(HighlightFileLink(longPlain, site::menuText(), name, tomato),
+    QCOMPARE(HighlightFileLink(longPlain, site::menuText(), path, tomato, layout),
              std::optional(QString(40000, u'本') + u"\r\n"_s + lit));
 }
 
@@ -79,9 +81,11 @@ void TestOwnEntry::onlyInTheMenu()
     QFETCH(QString, menuText);
     QFETCH(LinkState, state);
     QFETCH(QString, expected);
-    const QString name = u"news.html"_s;
-    QCOMPARE(FindOwnEntry(text, menuText, name).state, state);
-    const std::optional<QString> highlighted = HighlightFileLink(text, menuText, name, u"tomato"_s);
+    const QString path = u"/site/news.html"_s;
+    const SiteLayout layout({path});
+    QCOMPARE(FindOwnEntry(text, menuText, path, layout).state, state);
+    const std::optional<QString> highlighted =
+        HighlightFileLink(text, menuText, path, u"tomato"_s, layout);
     QCOMPARE(highlighted.value_or(QString()), expected);
 }
 

@@ -24,12 +24,12 @@ struct MarkingStep
     {
         if (before)
             before(path);
+        const QString name = QFileInfo(path).fileName();
         const PageRead read = pages.read(path);
         if (!read.ok)
-            return unreadablePage(path);
-        const QString name = QFileInfo(path).fileName();
+            return unreadablePage(name);
         PageOutcome outcome =
-            pageOutcome(name + u" done"_s, texts.value(name, read.page.text + u'x'));
+            pageOutcome(name, u" done"_s, texts.value(name, read.page.text + u'x'));
         writeOutcome(pages, path, read, outcome);
         return outcome;
     }
