@@ -7,6 +7,7 @@
 #include "engine/pagechanges.h"
 #include "engine/pagefile.h"
 #include "engine/unhighlight.h"
+#include "filelist/candidatesearch.h"
 #include "filelist/filelistorder.h"
 #include "filelist/pathadmission.h"
 #include "project/projectmessages.h"
@@ -20,19 +21,13 @@ namespace quillet::cli {
 
 namespace {
 
-// The HTML files directly in a folder, or the file itself, as absolute paths. Of a folder only
-// regular files are taken: a link inside it may lead to a file outside the site.
+// The pages of a folder as the window's drop takes them, or the file itself, as absolute paths.
 QStringList pagesNamed(const QString& argument)
 {
     const QFileInfo info(argument);
     if (!info.isDir())
         return {info.absoluteFilePath()};
-    const QDir folder(info.absoluteFilePath());
-    QStringList pages;
-    for (const QString& name : folder.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")},
-                                                QDir::Files | QDir::NoSymLinks))
-        pages.append(folder.filePath(name));
-    return pages;
+    return listCandidates(info.absoluteFilePath()).candidates;
 }
 
 class ProjectCommand

@@ -3,11 +3,13 @@
 #include "engine/anchorcase.h"
 #include "engine/pagefile.h"
 #include "engine/pathnames.h"
+#include "engine/sitelayout.h"
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -41,11 +43,35 @@ QString withoutTrailingSeparator(QString folder)
     return folder;
 }
 
+// Without QDir::Hidden and QDir::System: no hidden files or folders, no devices, sockets or
+// pipes; with QDir::NoSymLinks no link to a file or a folder.
+void addPagesIn(const QString& folder, QStringList& pages)
+{
+    const QString prefix = folder.endsWith(nativeSeparator) ? folder : folder + nativeSeparator;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::NoSymLinks)) {
+        if (passesNameTest(name))
+            pages.append(prefix + name);
+    }
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        addPagesIn(prefix + name, pages);
+}
+
 } // namespace
+
+QString searchFolderOf(const QStringList& listed)
+{
+    const QString folder = SiteLayout(listed).folder();
+    return QDir(folder).isRoot() ? QString() : folder;
+}
 
 bool passesNameTest(const QString& path)
 {
-    return path.endsWith(QLatin1String("html"), Qt::CaseInsensitive);
+    for (const char* ending : {".htm", ".html", ".shtml"}) {
+        if (path.endsWith(QLatin1String(ending), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 FolderListing listCandidates(const QString& folder)
@@ -59,16 +85,8 @@ FolderListing listCandidates(const QString& folder)
         listing.error = searchErrorMessage(error);
         return listing;
     }
-    const QString base = withoutTrailingSeparator(folder);
-    const QString prefix = base.endsWith(nativeSeparator) ? base : base + nativeSeparator;
-    // Without QDir::Hidden and QDir::System: no hidden files, no devices, sockets or pipes. No
-    // links either: a link in the site's folder may lead to any file outside it.
-    const QStringList names = QDir(base).entryList(QDir::Files | QDir::NoSymLinks, QDir::Name);
-    for (const QString& name : names) {
-        const QString path = prefix + name;
-        if (passesNameTest(path))
-            listing.candidates.append(path);
-    }
+    addPagesIn(withoutTrailingSeparator(folder), listing.candidates);
+    std::sort(listing.candidates.begin(), listing.candidates.end());
     return listing;
 }
 

@@ -7,22 +7,28 @@
 #include <functional>
 #include <optional>
 
-// The candidate searches: the pages of one folder (never its sub-folders) that belong to
-// the project, before or after conversion. Pages are only read.
+// The pages of a folder and its sub-folders, the one rule for taking in a folder (a drop, the
+// add dialog, quillet-cli add, the candidate searches), and the candidate searches: those of
+// the pages that belong to the project, before or after conversion. Pages are only read.
 namespace quillet {
 
-// A candidate's name ends in "html" in any letter case (so ".shtml" too, ".htm" never).
+// Where the candidate searches look for the listed pages: their site folder, or nothing when
+// that is the file system's root (pages of unrelated folders; the whole disk is no site).
+QString searchFolderOf(const QStringList& listed);
+
+// A page's name ends in ".htm", ".html" or ".shtml" in any letter case.
 bool passesNameTest(const QString& path);
 
 struct FolderListing
 {
     std::optional<UserMessage> error; // the folder cannot be listed
-    QStringList candidates;           // folder + separator + name, sorted by name
+    QStringList candidates;           // folder + separator + relative path, sorted by path
 };
 
-// The files directly in the folder (no sub-folders, no hidden files) that pass the name
-// test, each path built with the name exactly as the folder holds it. The folder may end
-// with a separator or not.
+// The regular files in the folder and its sub-folders that pass the name test, each path built
+// with the names exactly as the folders hold them. Hidden files and folders are left out, and
+// no link is followed: a link inside a site may lead to any file outside it. The folder may
+// end with a separator or not; a sub-folder that cannot be listed is passed over.
 FolderListing listCandidates(const QString& folder);
 
 // A page's text, which the test may clean, and whether it makes the page a candidate.

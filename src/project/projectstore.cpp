@@ -1,6 +1,7 @@
 #include "project/projectstore.h"
 
 #include "engine/pathnames.h"
+#include "filelist/candidatesearch.h"
 #include "filelist/filelistorder.h"
 #include "project/projectencoding.h"
 #include "project/projectmessages.h"
@@ -112,7 +113,7 @@ FileListLoad ProjectStore::LoadFileList(const QString& name) const
                                                         : entry);
     load.files = sortFileList(load.files);
     if (!load.files.isEmpty())
-        load.searchFolder = GetFolderPath(load.files.first());
+        load.searchFolder = searchFolderOf(load.files);
     return load;
 }
 

@@ -26,7 +26,7 @@ struct ProjectList
 struct FileListLoad
 {
     QStringList files;                   // in the file list's sorted order (sortFileList)
-    std::optional<QString> searchFolder; // the first entry's folder; absent: keep the old one
+    std::optional<QString> searchFolder; // the site folder of the entries; absent: keep the old one
 };
 
 // The window's inputs to a save, read at the moment of the save.

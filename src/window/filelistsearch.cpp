@@ -52,8 +52,8 @@ void FileListCommands::mhp_Click()
     BusyGuard busy(m_parts.state);
     WindowState& state = m_parts.state;
     const QStringList listed = m_parts.fileListPage->paths();
-    if (listed.size() == 1)
-        state.SearchFolder = GetFolderPath(listed.first());
+    if (!listed.isEmpty())
+        state.SearchFolder = searchFolderOf(listed);
     if (state.SearchFolder.isEmpty()) {
         m_parts.dialogs.showMessage(noSearchFolderMessage());
         return;
@@ -75,7 +75,7 @@ void FileListCommands::mhr_Click()
         return;
     BusyGuard busy(m_parts.state);
     WindowState& state = m_parts.state;
-    state.SearchFolder = GetFolderPath(m_parts.LstFile->item(0)->text());
+    state.SearchFolder = searchFolderOf(m_parts.fileListPage->paths());
     const FolderListing listing = listCandidates(state.SearchFolder);
     if (listing.error) {
         m_parts.dialogs.showMessage(*listing.error);

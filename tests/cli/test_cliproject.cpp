@@ -95,15 +95,18 @@ void TestCliProject::addSortsSkipsAndTakesTheFirstMenu()
     site.writePage(u"site/x.html"_s, u"<p>x</p>"_s);
     site.console.out.clear();
     QCOMPARE(site.run({u"add"_s, u"B"_s, site.path(u"site/x.html"_s), site.path(u"site"_s)}), 0);
-    QCOMPARE(site.console.out, (QStringList{site.path(u"site/x.html"_s) + u"は登録済みです。"_s,
-                                            site.path(u"site/x.html"_s) + u"は登録済みです。"_s,
-                                            site.path(u"site/a.html"_s) + u"を追加しました。"_s,
-                                            site.path(u"site/b.html"_s) + u"を追加しました。"_s,
-                                            site.path(u"site/c.htm"_s) + u"を追加しました。"_s}));
+    QCOMPARE(site.console.out,
+             (QStringList{site.path(u"site/x.html"_s) + u"は登録済みです。"_s,
+                          site.path(u"site/x.html"_s) + u"は登録済みです。"_s,
+                          site.path(u"site/a.html"_s) + u"を追加しました。"_s,
+                          site.path(u"site/b.html"_s) + u"を追加しました。"_s,
+                          site.path(u"site/c.htm"_s) + u"を追加しました。"_s,
+                          site.path(u"site/sub/d.html"_s) + u"を追加しました。"_s}));
     QCOMPARE(site.show(u"B"_s),
              (QStringList{u"ファイル:"_s, site.path(u"site/a.html"_s), site.path(u"site/b.html"_s),
-                          site.path(u"site/c.htm"_s), site.path(u"site/x.html"_s), u"メニュー:"_s,
-                          u"<ul>"_s, menuLine, u"</ul>"_s}));
+                          site.path(u"site/c.htm"_s), site.path(u"site/sub/d.html"_s),
+                          site.path(u"site/x.html"_s), u"メニュー:"_s, u"<ul>"_s, menuLine,
+                          u"</ul>"_s}));
     site.othersKept(u"B"_s);
 }
 

@@ -67,7 +67,9 @@ void TestCandidateSearch::nameTest_data()
     QTest::newRow("html") << u"/s/a.html"_s << true;
     QTest::newRow("capitals") << u"/s/Index.HTML"_s << true;
     QTest::newRow("shtml") << u"/s/page.shtml"_s << true;
-    QTest::newRow("htm") << u"/s/page.htm"_s << false;
+    QTest::newRow("htm") << u"/s/page.htm"_s << true;
+    QTest::newRow("HTM") << u"/s/PAGE.HTM"_s << true;
+    QTest::newRow("htmx") << u"/s/page.htmx"_s << false;
     QTest::newRow("html inside") << u"/s/a.html.bak"_s << false;
 }
 
@@ -87,11 +89,15 @@ void TestCandidateSearch::listsOnlyCandidateFilesOfTheFolder()
     page(u".hidden.html"_s, u"h"_s);
     QDir(m_dir->path()).mkpath(u"sub.html"_s);
     page(u"sub.html/e.html"_s, u"e"_s);
-    // A link may lead outside the site.
+    QDir(m_dir->path()).mkpath(u".git"_s);
+    page(u".git/f.html"_s, u"f"_s);
+    // A link may lead outside the site, to a file or to a folder.
     QVERIFY(QFile::link(m_dir->filePath(u"b.html"_s), m_dir->filePath(u"link.html"_s)));
+    QVERIFY(QFile::link(m_dir->filePath(u"sub.html"_s), m_dir->filePath(u"linked"_s)));
     const QString prefix = folder() + QDir::separator();
     const QStringList expected{prefix + u"Index.HTML"_s, prefix + u"b.html"_s,
-                               prefix + u"c.shtml"_s};
+                               prefix + u"c.shtml"_s, prefix + u"d.htm"_s,
+                               prefix + u"sub.html"_s + QDir::separator() + u"e.html"_s};
     QCOMPARE(listCandidates(folder()).candidates, expected);
     QCOMPARE(listCandidates(prefix).candidates, expected);
 }

@@ -195,7 +195,9 @@ void TestDropCheck::aDroppedFolderStandsForItsCandidates()
     const QString folder = QDir::toNativeSeparators(m_dir->path());
     const QString sep = QDir::separator();
     const DropIntake intake = takeDroppedPaths({}, {folder}, {});
-    QCOMPARE(intake.added, (QStringList{folder + sep + u"A.HTML"_s, folder + sep + u"b.html"_s}));
+    QCOMPARE(intake.added,
+             (QStringList{folder + sep + u"A.HTML"_s, folder + sep + u"b.html"_s,
+                          folder + sep + u"c.htm"_s, folder + sep + u"sub"_s + sep + u"d.html"_s}));
 }
 
 void TestDropCheck::pathsTheProjectFileCannotHoldAreRefused()

@@ -174,11 +174,11 @@ void TestFileListDrop::aDroppedFolderAddsItsPages()
     QDir(m_dir->path()).mkpath(u"site/sub"_s);
     const QString b = writePage(u"site/b.html"_s, {});
     const QString a = writePage(u"site/A.shtml"_s, {});
-    writePage(u"site/c.htm"_s, {});
-    writePage(u"site/sub/d.html"_s, {});
+    const QString c = writePage(u"site/c.htm"_s, {});
+    const QString d = writePage(u"site/sub/d.html"_s, {});
     WindowDriver driver(projectFile());
     driver.dropFilesOnFileList({path(u"site"_s)});
-    QCOMPARE(driver.fileListEntries(), (QStringList{a, b}));
+    QCOMPARE(driver.fileListEntries(), (QStringList{a, b, c, d}));
 }
 
 void TestFileListDrop::anUnreadableFileIsLoggedAndPassedOver()
