@@ -77,6 +77,7 @@ private slots:
     void realSiteWithAMenuShiftJisCannotHold();
     void runKilledPartwayIsTakenBack();
     void pageEditorSiteAlignedAndCycled();
+    void siteInFoldersFindsEachPagesOwnEntry();
 };
 
 void TestCliCycle::goesRoundTheCycleTwice()
@@ -358,6 +359,81 @@ void TestCliCycle::pageEditorSiteAlignedAndCycled()
         QVERIFY(cli({u"undo"_s}) != u"failed"_s);
     for (qsizetype i = 0; i < editorsite::names.size(); ++i)
         QCOMPARE(readBytes(dir.filePath(editorsite::names[i])), original[i]);
+}
+
+// A site of three folder levels whose menu links from the site's root, one entry by a web
+// address ending in "/": index pages everywhere, and a breadcrumb to the top page above the
+// menu in every page.
+namespace foldersite {
+
+const QStringList names{u"about.html"_s, u"index.html"_s, u"mkro/index.html"_s,
+                        u"ud/deep/index.html"_s, u"ud/index.htm"_s};
+
+const QStringList entries{u"<li><a href=\"/index.html\">HOME</a></li>"_s,
+                          u"<li><a href=\"/about.html\">会社</a></li>"_s,
+                          u"<li><a href=\"/ud/index.htm\">UD</a></li>"_s,
+                          u"<li><a href=\"/ud/deep/index.html\">深い</a></li>"_s,
+                          u"<li><a href=\"http://example.jp/mkro/\">MKRO</a></li>"_s};
+
+// The menu with the entry at own (or none) highlighted.
+QString menu(qsizetype own = -1)
+{
+    QStringList lines{u"<ul>"_s};
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        QString line = entries[i];
+        if (i == own) {
+            const qsizetype close = line.indexOf(u"\">"_s) + 2;
+            line = u"<li><!--"_s + line.mid(4, close - 4) +
+                   u"--><span style=\"font-weight:550;color:tomato\">"_s +
+                   line.mid(close, line.indexOf(u"</a>"_s) - close) + u"</span><!--</a>--></li>"_s;
+        }
+        lines.append(line);
+    }
+    lines.append(u"</ul>"_s);
+    return lines.join(u"\n"_s);
+}
+
+QString page(const QString& block)
+{
+    return u"<html>\n<body>\n<p><a href=\"/index.html\">トップ</a> &gt; ここ</p>\n"
+           "<!--MenuStart-->\n"_s +
+           block + u"\n<!--MenuEnd-->\n</body>\n</html>\n"_s;
+}
+
+// Which entry is each page's own, in the order of names.
+const QList<qsizetype> ownEntry{1, 0, 4, 3, 2};
+
+} // namespace foldersite
+
+void TestCliCycle::siteInFoldersFindsEachPagesOwnEntry()
+{
+    QTemporaryDir dir;
+    const QString siteFolder = dir.filePath(u"www"_s);
+    const QStringList project{u"--project-file"_s, dir.filePath(u"mprj.xml"_s)};
+    QDir().mkpath(siteFolder + u"/ud/deep"_s);
+    QDir().mkpath(siteFolder + u"/mkro"_s);
+    for (const QString& name : foldersite::names)
+        writeBytes(siteFolder + u'/' + name, foldersite::page(foldersite::menu()).toUtf8());
+    const auto cli = [&](const QStringList& arguments) {
+        const Finished finished = runCli(dir.path(), project + arguments);
+        return finished.exitCode == 0 && finished.errors.isEmpty() ? finished.out : u"failed"_s;
+    };
+    QVERIFY(cli({u"add"_s, projectName, siteFolder}) != u"failed"_s);
+    QVERIFY(cli({u"menu"_s, projectName, u"--from-page"_s, siteFolder + u"/index.html"_s}) !=
+            u"failed"_s);
+    QCOMPARE(cli({u"restore"_s, projectName}),
+             outputLines({u"ログです"_s, u"about.htmlのリンクを修正しました。"_s,
+                          u"index.htmlのリンクを修正しました。"_s,
+                          u"mkro/index.htmlのリンクを修正しました。"_s,
+                          u"ud/deep/index.htmlのリンクを修正しました。"_s,
+                          u"ud/index.htmのリンクを修正しました。"_s}));
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(cli({u"convert"_s, projectName}) != u"failed"_s);
+        QVERIFY(cli({u"restore"_s, projectName}) != u"failed"_s);
+    }
+    for (qsizetype i = 0; i < foldersite::names.size(); ++i)
+        QCOMPARE(QString::fromUtf8(readBytes(siteFolder + u'/' + foldersite::names[i])),
+                 foldersite::page(foldersite::menu(foldersite::ownEntry[i])));
 }
 
 QTEST_GUILESS_MAIN(TestCliCycle)
