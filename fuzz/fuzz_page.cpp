@@ -90,11 +90,12 @@ void checkPreparedMenu(const QString& menu)
                 "the stored menu reads back as the prepared one");
 }
 
-void checkHighlight(const QString& page, const QString& menu, const QString& name,
+void checkHighlight(const QString& page, const QString& menu, const QString& path,
                     const QString& colour)
 {
-    const OwnEntry entry = FindOwnEntry(page, menu, name);
-    const std::optional<QString> highlighted = HighlightFileLink(page, menu, name, colour);
+    const SiteLayout site({path});
+    const OwnEntry entry = FindOwnEntry(page, menu, path, site);
+    const std::optional<QString> highlighted = HighlightFileLink(page, menu, path, colour, site);
     if (entry.state != LinkState::Plain) {
         require(!highlighted, "only a plain own entry is highlighted");
         return;
@@ -104,7 +105,7 @@ void checkHighlight(const QString& page, const QString& menu, const QString& nam
     require(highlighted->size() > page.size(), "highlighting a plain own entry adds to the page");
     require(CleanHighlight(*highlighted) == CleanHighlight(page),
             "the highlight comes off exactly");
-    require(!HighlightFileLink(*highlighted, menu, name, colour),
+    require(!HighlightFileLink(*highlighted, menu, path, colour, site),
             "a highlighted entry is never highlighted again");
 }
 
@@ -170,7 +171,7 @@ void checkArbitraryTexts(FuzzedDataProvider& data)
     checkWrittenTextReadsBack(page);
     checkMenuBlock(page);
     checkPreparedMenu(menu);
-    checkHighlight(page, menu, GetFileName(path), effectiveLinkColour(colour));
+    checkHighlight(page, menu, path, effectiveLinkColour(colour));
     checkRuns(page, path, RunSettings{menu, tag, colour});
 }
 
@@ -215,8 +216,9 @@ QStringList consumeMenuLines(FuzzedDataProvider& data)
 QString highlightedMenu(QStringList lines, const QString& name, const QString& colour)
 {
     for (QString& line : lines) {
-        if (line.contains(name)) {
-            line = HighlightLinkLine(line, name, effectiveLinkColour(colour));
+        const QString highlighted = HighlightLinkLine(line, name, effectiveLinkColour(colour));
+        if (highlighted != line) {
+            line = highlighted;
             break;
         }
     }
