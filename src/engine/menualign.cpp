@@ -28,8 +28,10 @@ QString alignMessage(AlignKind kind)
 
 } // namespace
 
-AlignedText alignPageText(const QString& text, const QString& path, const RunSettings& settings)
+AlignedText alignPageText(const QString& text, const QString& path,
+                          const RunSettings& projectSettings)
 {
+    const RunSettings settings = projectSettings.forPage(path);
     if (find(text, settings.replacement, 1) != 0)
         return {AlignKind::Converted, {}};
     const QString cleaned = CleanHighlight(text);

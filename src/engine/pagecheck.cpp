@@ -12,8 +12,10 @@
 
 namespace quillet {
 
-PageCheck checkPageText(const QString& text, const QString& path, const RunSettings& settings)
+PageCheck checkPageText(const QString& text, const QString& path,
+                        const RunSettings& projectSettings)
 {
+    const RunSettings settings = projectSettings.forPage(path);
     if (find(text, settings.replacement, 1) != 0)
         return {PageState::Converted, {}, {}};
     // The menu as the restore run writes it into this very page.

@@ -72,6 +72,16 @@ SiteLayout RunSettings::siteFor(const QString& path) const
     return site ? *site : SiteLayout({path});
 }
 
+RunSettings RunSettings::forPage(const QString& path) const
+{
+    if (!linksFromSiteFolder)
+        return *this;
+    RunSettings page = *this;
+    page.menuText = siteFor(path).menuFor(menuText, path);
+    page.linksFromSiteFolder = false;
+    return page;
+}
+
 QString projectTag(const QString& projectName)
 {
     return QStringLiteral("<!--") + projectName + QStringLiteral("-->");
@@ -98,8 +108,10 @@ ConvertedText convertPageText(const QString& text, const RunSettings& settings)
     return {true, tidyAroundReplacement(*replaced, settings.replacement)};
 }
 
-RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings)
+RestoredText restorePageText(const QString& text, const QString& path,
+                             const RunSettings& projectSettings)
 {
+    const RunSettings settings = projectSettings.forPage(path);
     const QString colour = effectiveLinkColour(settings.linkColour);
     const SiteLayout site = settings.siteFor(path);
     if (find(text, settings.replacement, 1) != 0) {
@@ -120,7 +132,7 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWr
     const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(name);
-    const ConvertedText converted = convertPageText(read.page.text, settings);
+    const ConvertedText converted = convertPageText(read.page.text, settings.forPage(path));
     if (!converted.converted)
         return pageOutcome(name, QStringLiteral("は変換しませんでした。"), converted.text);
     PageOutcome outcome =

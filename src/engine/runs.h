@@ -32,8 +32,14 @@ struct RunSettings
     // The listed pages; none: a run takes its own list, a single page stands alone.
     std::shared_ptr<const SiteLayout> site;
 
+    // The menu's relative links are written from the site folder: each page gets them led
+    // back up from its own folder.
+    bool linksFromSiteFolder = false;
+
     // The layout a page is seen in.
     SiteLayout siteFor(const QString& path) const;
+    // The settings as the page at path sees them: its own menu when the links are rebased.
+    RunSettings forPage(const QString& path) const;
 };
 
 // Why a run may not start, or nothing when it may.

@@ -3,6 +3,7 @@
 #include "engine/pathnames.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace quillet {
@@ -79,6 +80,32 @@ QString SiteLayout::resolve(const QString& target, const QString& linkingPage) c
         return {};
     const QString resolved = QDir::cleanPath(base + (path.startsWith(u'/') ? path.mid(1) : path));
     return folder ? resolved + u'/' : resolved;
+}
+
+QString SiteLayout::menuFor(const QString& menu, const QString& page) const
+{
+    static const QRegularExpression href(
+        QStringLiteral(R"re((<a\s(?:[^>]*?\s)?href\s*=\s*)(?:"([^"]*)"|'([^']*)'|([^\s"'>]+)))re"),
+        QRegularExpression::CaseInsensitiveOption);
+    const qsizetype depth = logName(page).count(nativeSeparator);
+    if (depth == 0 || m_folder.isEmpty() || !page.startsWith(m_folder))
+        return menu;
+    const QString up = QStringLiteral("../").repeated(depth);
+    QString result;
+    qsizetype done = 0;
+    for (QRegularExpressionMatchIterator it = href.globalMatch(menu); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        int group = 2;
+        while (!match.hasCaptured(group))
+            ++group;
+        const QString target = match.captured(group);
+        if (target.isEmpty() || target.startsWith(u'/') || target.startsWith(u'#') ||
+            hasScheme(target))
+            continue;
+        result += QStringView(menu).mid(done, match.capturedStart(group) - done) + up + target;
+        done = match.capturedEnd(group);
+    }
+    return result + QStringView(menu).mid(done);
 }
 
 QString SiteLayout::indexPageOf(const QString& folder) const

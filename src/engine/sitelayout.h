@@ -27,6 +27,11 @@ public:
     // "#…" left out, "%xx" decoded, and a folder ("…/") naming its listed index page.
     bool linkNames(const QString& target, const QString& linkingPage, const QString& page) const;
 
+    // The menu, whose relative link targets are written from the site folder, as it stands in
+    // page: each such target led back up from the page's folder ("about.html" becomes
+    // "../about.html" one folder down). Targets starting with "/", "#", "//" or a scheme stay.
+    QString menuFor(const QString& menu, const QString& page) const;
+
 private:
     QString resolve(const QString& target, const QString& linkingPage) const;
     QString indexPageOf(const QString& folder) const;

@@ -84,6 +84,7 @@ private slots:
     void unreadablePagesAreLoggedAndLeftAlone();
     void unrepresentableMenuIsNotWritten();
     void emptyAndLongLists();
+    void menuWrittenFromTheSiteFolder();
 
 private:
     TestJournal journal;
@@ -436,6 +437,44 @@ void TestRuns::emptyAndLongLists()
     QCOMPARE_GT(calls, 100);
     QCOMPARE(result.log.size(), paths.size() + 1);
     QCOMPARE(result.log.last(), u"missing39999.htmlを読み込めませんでした。"_s);
+}
+
+// One menu for every folder: its links written from the site folder, led up in each page.
+void TestRuns::menuWrittenFromTheSiteFolder()
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(u"sub/deep"_s));
+    const QStringList names{u"index.html"_s, u"sub/a.html"_s, u"sub/deep/b.html"_s};
+    const auto menuIn = [&](const QString& up, qsizetype own) {
+        QStringList lines{u"<ul>"_s};
+        for (qsizetype i = 0; i < names.size(); ++i)
+            lines.append(i == own ? u"<li><!--<a href=\""_s + up + names[i] +
+                                        u"\">--><span style=\"font-weight:550;color:tomato\">"_s +
+                                        label(names[i]) + u"</span><!--</a>--></li>"_s
+                                  : u"<li><a href=\""_s + up + names[i] + u"\">"_s +
+                                        label(names[i]) + u"</a></li>"_s);
+        lines.append(u"<li><a href=\"/index.html#top\">先頭</a></li>\r\n</ul>"_s);
+        return lines.join(u"\r\n"_s);
+    };
+    QStringList paths;
+    for (const QString& name : names) {
+        paths.append(dir.filePath(name));
+        writeBytes(paths.last(), shiftJis(page(tag)));
+    }
+    RunSettings marked = settings(menuIn({}, -1));
+    marked.linksFromSiteFolder = true;
+    const QStringList ups{QString(), u"../"_s, u"../../"_s};
+    for (int round = 0; round < 2; ++round) {
+        const RunResult restored = runRestore(paths, marked, journal.pages);
+        QCOMPARE(restored.log,
+                 (QStringList{u"ログです"_s, u"index.htmlを戻しました。"_s,
+                              u"sub/a.htmlを戻しました。"_s, u"sub/deep/b.htmlを戻しました。"_s}));
+        for (qsizetype i = 0; i < names.size(); ++i)
+            QCOMPARE(readBytes(paths[i]), shiftJis(page(menuIn(ups[i], i))));
+        QCOMPARE(runConversion(paths, marked, journal.pages).log.size(), 4);
+        for (const QString& path : paths)
+            QCOMPARE(readBytes(path), shiftJis(page(tag)));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRuns)
