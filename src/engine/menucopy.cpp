@@ -4,6 +4,7 @@
 #include "engine/menublock.h"
 
 #include <QHash>
+#include <QSet>
 #include <vector>
 
 namespace quillet {
@@ -55,17 +56,17 @@ std::optional<MenuCopy> markedCopy(const QString& text)
     return copyOf(text, first, last);
 }
 
-// The non-blank lines of a text, trimmed, with where each stands.
+// A non-blank line of a text, with where it stands and its key: the line trimmed, in the text
+// with "<A" read as "<a" (which must outlive it).
 struct Line
 {
     qsizetype start = 0; // 0-based, the line's first character
     qsizetype end = 0;   // before its line break
-    QString key;         // trimmed, "<A" read as "<a"
+    QStringView key;
 };
 
-std::vector<Line> nonBlankLines(const QString& text)
+std::vector<Line> nonBlankLines(const QString& folded)
 {
-    const QString folded = applyAnchorCaseRule(text);
     std::vector<Line> lines;
     for (qsizetype start = 0; start <= folded.size();) {
         qsizetype next = folded.indexOf(u'\n', start);
@@ -76,7 +77,7 @@ std::vector<Line> nonBlankLines(const QString& text)
             --end;
         const QStringView trimmed = QStringView(folded).mid(start, end - start).trimmed();
         if (!trimmed.isEmpty())
-            lines.push_back({start, end, trimmed.toString()});
+            lines.push_back({start, end, trimmed});
         start = next + 1;
     }
     return lines;
@@ -88,24 +89,32 @@ class MenuLines
 public:
     explicit MenuLines(const QString& menuText)
     {
-        for (const Line& line : nonBlankLines(menuText)) {
-            auto it = m_ids.constFind(line.key);
+        const QString folded = applyAnchorCaseRule(menuText);
+        for (const Line& line : nonBlankLines(folded)) {
+            const QString key = line.key.toString();
+            auto it = m_ids.constFind(key);
             if (it == m_ids.cend()) {
-                it = m_ids.insert(line.key, int(m_counts.size()));
+                it = m_ids.insert(key, int(m_counts.size()));
                 m_counts.push_back(0);
+                m_lengths.insert(key.size());
             }
             ++m_counts[it.value()];
             ++m_total;
         }
     }
 
-    int id(const QString& key) const { return m_ids.value(key, -1); }
+    // Most lines of a page have a length no menu line has: they cost no lookup.
+    int id(QStringView key) const
+    {
+        return m_lengths.contains(key.size()) ? m_ids.value(key.toString(), -1) : -1;
+    }
     int count(int id) const { return m_counts[id]; }
     qsizetype distinct() const { return qsizetype(m_counts.size()); }
     qsizetype total() const { return m_total; }
 
 private:
     QHash<QString, int> m_ids;
+    QSet<qsizetype> m_lengths;
     std::vector<int> m_counts;
     qsizetype m_total = 0;
 };
@@ -174,7 +183,8 @@ MenuCopySearch findMenuCopy(const QString& cleanedText, const QString& menuText)
     const MenuLines menu(menuText);
     if (menu.total() == 0)
         return {};
-    const std::vector<Line> lines = nonBlankLines(cleanedText);
+    const QString folded = applyAnchorCaseRule(cleanedText);
+    const std::vector<Line> lines = nonBlankLines(folded);
     std::vector<int> ids;
     ids.reserve(lines.size());
     for (const Line& line : lines)
