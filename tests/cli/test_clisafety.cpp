@@ -225,6 +225,9 @@ void TestCliSafety::dryRunWritesNothing_data()
         << page(tag) << page(menu);
     QTest::newRow("comments") << QStringList{u"comments"_s, name, u"--diff"_s}
                               << page(u"<!--??\?-->"_s) << page(u"<!--??\?-->"_s);
+    QTest::newRow("align with diff")
+        << QStringList{u"align"_s, name, u"--diff"_s}
+        << page(u"<ul>\r\n"_s + menuA + u"\r\n　"_s + menuB + u"\r\n</ul>"_s) << page(menu);
     QTest::newRow("a menu Shift_JIS cannot hold")
         << QStringList{u"restore"_s, name, u"--menu-file"_s, u"wave.txt"_s} << page(tag)
         << page(tag);
