@@ -81,14 +81,17 @@ private:
 
     int list()
     {
-        const ProjectList list = m_store.LoadProjectList(m_dialogs);
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
         m_console.writeOutLines(list.names);
         return status(false);
     }
 
     std::optional<LoadedProject> loadProject()
     {
-        if (m_store.LoadProjectList(m_dialogs).readFailed)
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
+        if (list.readFailed)
             return std::nullopt;
         const QString& name = m_invocation.name;
         if (m_store.FindProjectKey(name) == 0) {
@@ -165,11 +168,13 @@ private:
             m_dialogs.showMessage(*refusal);
             return status(false);
         }
-        const SaveRequest request{m_invocation.name,       project.files,
-                                  settings.menuText,       true,
-                                  m_invocation.linkColour, m_invocation.dryRun};
+        // Storing the project is what these commands do: an existing one is overwritten.
+        const SaveRequest request{
+            m_invocation.name,       project.files,       settings.menuText,   true,
+            m_invocation.linkColour, m_invocation.dryRun, OverwriteAnswer::Yes};
         PageWriter& writer = pages();
-        const SaveOutcome saved = m_store.SaveProject(request, m_dialogs, writer);
+        const SaveOutcome saved = m_store.SaveProject(request, writer);
+        m_dialogs.showMessages(saved.messages);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
         if (saved.stopsTheRun()) {

@@ -44,7 +44,9 @@ public:
 
     int run()
     {
-        if (m_store.LoadProjectList(m_dialogs).readFailed)
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
+        if (list.readFailed)
             return exitError;
         switch (m_invocation.command) {
         case Command::Add:
@@ -80,8 +82,12 @@ private:
         return exitError;
     }
 
-    int written(const EditOutcome& outcome) const
+    int written(const EditOutcome& outcome)
     {
+        m_dialogs.showMessages(outcome.messages);
+        // Another program changed the project while this command worked on what it read.
+        if (outcome.result == EditOutcome::Result::Changed)
+            m_dialogs.showMessage(projectChangedMessage(name()));
         return outcome.result == EditOutcome::Result::Written ? exitSuccess : exitError;
     }
 
@@ -129,7 +135,7 @@ private:
         std::optional<QString> menu;
         if (m_store.LoadMenuText(name()).value_or(QString()).isEmpty())
             menu = menuFromPages(files);
-        if (written(m_store.StoreProject(name(), files, menu, m_dialogs)) != exitSuccess)
+        if (written(m_store.StoreProject(name(), files, menu)) != exitSuccess)
             return exitError;
         m_console.writeOutLines(added);
         return m_dialogs.errorShown() ? exitError : exitSuccess;
@@ -154,7 +160,7 @@ private:
         }
         if (removed.isEmpty())
             return exitPageFailed;
-        const int status = written(m_store.StoreProject(name(), files, std::nullopt, m_dialogs));
+        const int status = written(m_store.StoreProject(name(), files, std::nullopt));
         if (status == exitSuccess)
             m_console.writeOutLines(removed);
         return status == exitSuccess && missing ? exitPageFailed : status;
@@ -176,7 +182,7 @@ private:
         const PreparedMenuText menu = PrepareMenuText(asMenuText(text));
         if (menu.escaped.isEmpty())
             return refuse(source + QStringLiteral("にメニューがありません。"));
-        return written(m_store.StoreProject(name(), std::nullopt, menu.escaped, m_dialogs));
+        return written(m_store.StoreProject(name(), std::nullopt, menu.escaped));
     }
 
     int show()
@@ -206,7 +212,9 @@ private:
             m_console.writeOutLines(fileDiff(m_store.filePath(), m_store.text(), text));
             return exitSuccess;
         }
-        if (m_store.DeleteProject(name(), m_dialogs).result != DeleteOutcome::Result::Deleted)
+        const DeleteOutcome outcome = m_store.DeleteProject(name());
+        m_dialogs.showMessages(outcome.messages);
+        if (outcome.result != DeleteOutcome::Result::Deleted)
             return exitError;
         m_console.writeOut(QStringLiteral("プロジェクト「") + name() +
                            QStringLiteral("」を削除しました。"));

@@ -12,7 +12,10 @@
 #include "window/windowparts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -31,6 +34,7 @@ ProjectCommands::ProjectCommands(WindowParts& parts, const MainMenu& menu, QObje
 {
     connectControls(menu);
     setupTimer();
+    setupWatcher();
 }
 
 void ProjectCommands::setupTimer()
@@ -42,6 +46,59 @@ void ProjectCommands::setupTimer()
     Timer1->setInterval(startupDelayMs);
     connect(Timer1, &QTimer::timeout, this, &ProjectCommands::Timer1_Timer);
     Timer1->start();
+}
+
+void ProjectCommands::setupWatcher()
+{
+    m_watcher = new QFileSystemWatcher(this);
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    connect(m_refreshTimer, &QTimer::timeout, this, &ProjectCommands::refreshProjectList);
+    // A replaced file is a new file: its folder tells when it comes back.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
+            &ProjectCommands::projectFileChanged);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            &ProjectCommands::projectFileChanged);
+    watchProjectFile();
+}
+
+void ProjectCommands::watchProjectFile()
+{
+    const QString file = m_parts.store.filePath();
+    const QString folder = QFileInfo(file).absolutePath();
+    for (const QString& path : {file, folder}) {
+        if (QFileInfo::exists(path) && !m_watcher->files().contains(path) &&
+            !m_watcher->directories().contains(path))
+            m_watcher->addPath(path);
+    }
+}
+
+void ProjectCommands::projectFileChanged()
+{
+    watchProjectFile();
+    m_refreshTimer->start();
+}
+
+// Never in the middle of a command: a question on screen or a run waits for its end.
+void ProjectCommands::refreshProjectList()
+{
+    if (m_parts.state.busy || QApplication::activeModalWidget() != nullptr) {
+        m_refreshTimer->start();
+        return;
+    }
+    const QStringList names = m_parts.store.LoadProjectList().names;
+    QComboBox* box = m_parts.FrmProject->CmbName;
+    QStringList shown;
+    for (int i = 0; i < box->count(); ++i)
+        shown.append(box->itemText(i));
+    if (names == shown)
+        return;
+    // The name being typed and the loaded project stay as they are.
+    const QSignalBlocker blocker(box);
+    const QString current = box->currentText();
+    box->clear();
+    box->addItems(names);
+    box->setEditText(current);
 }
 
 void ProjectCommands::connectControls(const MainMenu& menu)
@@ -69,7 +126,9 @@ void ProjectCommands::Timer1_Timer()
     }
     m_parts.fileListPage->clear();
     Timer1->stop();
-    showProjectList(m_parts.store.LoadProjectList(m_parts.dialogs));
+    const ProjectList list = m_parts.store.LoadProjectList();
+    m_parts.showMessages(list.messages);
+    showProjectList(list);
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
     m_parts.LstFile->setFocus();
@@ -165,7 +224,13 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     request.menuText = m_parts.TxtOrg->text();
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
-    const SaveOutcome outcome = m_parts.store.SaveProject(request, m_parts.dialogs, pages);
+    SaveOutcome outcome = m_parts.store.SaveProject(request, pages);
+    if (outcome.result == SaveOutcome::Result::NeedsAnswer) {
+        const bool yes = m_parts.dialogs.askYesNoCancel(*outcome.question);
+        request.overwrite = yes ? OverwriteAnswer::Yes : OverwriteAnswer::No;
+        outcome = m_parts.store.SaveProject(request, pages);
+    }
+    m_parts.showMessages(outcome.messages);
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
     m_parts.appendLog(outcome.log);
@@ -177,7 +242,9 @@ void ProjectCommands::mperase_Click()
     const QString name = m_parts.state.currentName;
     if (!m_parts.dialogs.askYesNoCancel(deleteQuestion(name)))
         return;
-    if (m_parts.store.DeleteProject(name, m_parts.dialogs).result == DeleteOutcome::Result::Deleted)
+    const DeleteOutcome outcome = m_parts.store.DeleteProject(name);
+    m_parts.showMessages(outcome.messages);
+    if (outcome.result == DeleteOutcome::Result::Deleted)
         Timer1->start();
 }
 

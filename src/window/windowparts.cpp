@@ -12,6 +12,12 @@ void WindowParts::appendLog(const QStringList& lines) const
     LstLog->addItems(lines);
 }
 
+void WindowParts::showMessages(const QList<UserMessage>& messages) const
+{
+    for (const UserMessage& message : messages)
+        dialogs.showMessage(message);
+}
+
 bool WindowParts::showJournalFailure(const PageWriter& pages) const
 {
     const std::optional<UserMessage> failure = pages.journalFailure();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/pagewriter.h"
+#include "engine/usermessage.h"
 #include "window/windowstate.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -39,6 +41,9 @@ struct WindowParts
     std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
 
     void appendLog(const QStringList& lines) const;
+
+    // Shows each message in a box, in order.
+    void showMessages(const QList<UserMessage>& messages) const;
 
     // Tells once that the journal could not be written, if so; whether it told.
     bool showJournalFailure(const PageWriter& pages) const;
