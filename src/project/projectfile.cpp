@@ -60,7 +60,11 @@ std::optional<UserMessage> ProjectFileLock::lock()
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
     if (m_lock.tryLock(lockWaitMs))
         return std::nullopt;
-    return projectFileLockedMessage(QDir::toNativeSeparators(m_lock.fileName()));
+    const QString lockFile = QDir::toNativeSeparators(m_lock.fileName());
+    if (m_lock.error() == QLockFile::LockFailedError)
+        return projectFileLockedMessage(lockFile);
+    // Where no lock file can be made, the project file cannot be replaced either.
+    return projectFileUnwritableMessage(lockFile);
 }
 
 } // namespace quillet

@@ -35,7 +35,8 @@ class ProjectFileLock
 public:
     explicit ProjectFileLock(const QString& projectFile);
 
-    // The message to show when another program holds the lock for too long.
+    // The message to show when another program holds the lock for too long, or when no lock
+    // file can be made.
     std::optional<UserMessage> lock();
 
     // Lets other programs in before the caller's remaining work is done.

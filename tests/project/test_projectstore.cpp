@@ -8,6 +8,7 @@
 #include "common/realsite.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -78,6 +79,11 @@ private slots:
     void saveCorrectsOnlyTheMenuEntryOfUnconvertedPages();
     void deletion();
     void fallsBackToTheUserFolder();
+    void anotherProgramsProjectStays_data();
+    void anotherProgramsProjectStays();
+    void projectChangedOnDiskAsksFirst_data();
+    void projectChangedOnDiskAsksFirst();
+    void lockOfADeadProgramIsTakenOver();
 };
 
 void TestProjectStore::firstSaveAndASecondProjectWriteExactBytes()
@@ -412,6 +418,102 @@ void TestProjectStore::fallsBackToTheUserFolder()
     QCOMPARE(
         saveTalking(store, {u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs, journal.pages).result,
         Result::Saved);
+}
+
+// One store as the window, one as the command line, on one file: neither loses the other's
+// project, whichever writes first.
+void TestProjectStore::anotherProgramsProjectStays_data()
+{
+    QTest::addColumn<bool>("windowFirst");
+    QTest::newRow("the command line stores after the window") << true;
+    QTest::newRow("the window saves after the command line") << false;
+}
+
+void TestProjectStore::anotherProgramsProjectStays()
+{
+    QFETCH(bool, windowFirst);
+    StoreTest t;
+    ProjectStore window(t.file);
+    QCOMPARE(t.save(window, u"窓"_s).result, Result::Saved);
+    ProjectStore commandLine(t.file);
+    loadTalking(commandLine, t.dialogs);
+    const QStringList cliFiles{u"/cli/a.html"_s};
+    const auto commandLineStores = [&] {
+        QCOMPARE(commandLine.StoreProject(u"CLIサイト"_s, cliFiles, std::nullopt).result,
+                 EditOutcome::Result::Written);
+    };
+    if (!windowFirst)
+        commandLineStores();
+    QCOMPARE(t.save(window, u"窓"_s, true).result, Result::Saved);
+    if (windowFirst)
+        commandLineStores();
+
+    ProjectStore reader(t.file);
+    QCOMPARE(loadTalking(reader, t.dialogs).names, (QStringList{u"窓"_s, u"CLIサイト"_s}));
+    QCOMPARE(reader.LoadFileList(u"CLIサイト"_s).files, cliFiles);
+    QCOMPARE(reader.LoadFileList(u"窓"_s).files.size(), 2);
+    QVERIFY(t.dialogs.questions.isEmpty());
+    QVERIFY(t.dialogs.messages.isEmpty());
+}
+
+void TestProjectStore::projectChangedOnDiskAsksFirst_data()
+{
+    QTest::addColumn<bool>("converting");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<Result>("result");
+
+    QTest::newRow("yes") << false << true << Result::Saved;
+    QTest::newRow("no") << false << false << Result::Declined;
+    QTest::newRow("converting, yes") << true << true << Result::Saved;
+    QTest::newRow("converting, no") << true << false << Result::Declined;
+}
+
+void TestProjectStore::projectChangedOnDiskAsksFirst()
+{
+    QFETCH(bool, converting);
+    QFETCH(bool, answer);
+    QFETCH(Result, result);
+    StoreTest t;
+    ProjectStore window(t.file);
+    t.save(window, u"P"_s);
+    ProjectStore commandLine(t.file);
+    loadTalking(commandLine, t.dialogs);
+    commandLine.LoadFileList(u"P"_s);
+    const QStringList otherFiles{u"/other.html"_s};
+    QCOMPARE(commandLine.StoreProject(u"P"_s, otherFiles, std::nullopt).result,
+             EditOutcome::Result::Written);
+    const QByteArray before = readBytes(t.file);
+    // An edit of the project as it was loaded is refused rather than stored over the change.
+    QCOMPARE(window.StoreProject(u"P"_s, QStringList{}, std::nullopt).result,
+             EditOutcome::Result::Changed);
+    QCOMPARE(readBytes(t.file), before);
+
+    t.dialogs.answers = {answer};
+    QCOMPARE(t.save(window, u"P"_s, converting).result, result);
+    QCOMPARE(t.dialogs.questions, QList<UserMessage>{changedOnDiskQuestion(u"P"_s)});
+    ProjectStore reader(t.file);
+    loadTalking(reader, t.dialogs);
+    if (result == Result::Declined)
+        QCOMPARE(readBytes(t.file), before);
+    else
+        QCOMPARE(reader.LoadFileList(u"P"_s).files.size(), 2);
+}
+
+void TestProjectStore::lockOfADeadProgramIsTakenOver()
+{
+    StoreTest t;
+    QProcess gone;
+    gone.start(u"true"_s);
+    QVERIFY(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString lockFile = t.file + u".lock"_s;
+    writeBytes(lockFile, QByteArray::number(deadPid) + "\nquillet\n\n");
+
+    ProjectStore store(t.file);
+    QCOMPARE(t.save(store, u"A"_s).result, Result::Saved);
+    QVERIFY(t.dialogs.messages.isEmpty());
+    QVERIFY(!QFileInfo::exists(lockFile));
 }
 
 QTEST_GUILESS_MAIN(TestProjectStore)
