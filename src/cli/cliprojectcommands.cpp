@@ -15,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace quillet::cli {
 
@@ -121,15 +122,19 @@ private:
         if (!admission.refused.isEmpty())
             m_dialogs.showMessage(refusedPathsMessage(admission.refused));
         QStringList files = exists() ? m_store.LoadFileList(name()).files : QStringList();
+        // A set and one sort keep adding linear in the size of the list.
+        QSet<QString> listed(files.cbegin(), files.cend());
         QStringList added;
         for (const QString& path : admission.admitted) {
-            if (files.contains(path)) {
+            if (listed.contains(path)) {
                 m_console.writeOut(path + QStringLiteral("は登録済みです。"));
                 continue;
             }
-            files.insert(sortedInsertPosition(files, path), path);
+            listed.insert(path);
+            files.append(path);
             added.append(path + QStringLiteral("を追加しました。"));
         }
+        files = sortFileList(files);
         if (added.isEmpty())
             return m_dialogs.errorShown() ? exitError : exitSuccess;
         std::optional<QString> menu;
@@ -146,18 +151,22 @@ private:
         if (!exists())
             return notFound();
         QStringList files = m_store.LoadFileList(name()).files;
+        const QSet<QString> listed(files.cbegin(), files.cend());
+        QSet<QString> removing;
         bool missing = false;
         QStringList removed;
         for (const QString& argument : m_invocation.paths) {
             const QString path =
-                files.contains(argument) ? argument : QFileInfo(argument).absoluteFilePath();
-            if (files.removeAll(path) == 0) {
+                listed.contains(argument) ? argument : QFileInfo(argument).absoluteFilePath();
+            if (!listed.contains(path) || removing.contains(path)) {
                 m_console.writeError(argument + QStringLiteral("は登録されていません。"));
                 missing = true;
             } else {
+                removing.insert(path);
                 removed.append(path + QStringLiteral("を外しました。"));
             }
         }
+        files.removeIf([&removing](const QString& path) { return removing.contains(path); });
         if (removed.isEmpty())
             return exitPageFailed;
         const int status = written(m_store.StoreProject(name(), files, std::nullopt));

@@ -55,8 +55,7 @@ void FileListCommands::mSelectHtmlFile_Click()
 void FileListCommands::addAdmittedPaths(const QStringList& paths)
 {
     const PathAdmission admission = admitPaths(paths, m_parts.store.format());
-    for (const QString& path : admission.admitted)
-        m_parts.fileListPage->addPath(path);
+    m_parts.fileListPage->addPaths(admission.admitted);
     if (!admission.refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(admission.refused));
 }
