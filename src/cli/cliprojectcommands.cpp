@@ -43,27 +43,16 @@ public:
         : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
     {}
 
-    int run()
+    using Step = int (ProjectCommand::*)();
+
+    // Reads the project file, then does the command's step on it.
+    int run(Step step)
     {
         const ProjectList list = m_store.LoadProjectList();
         m_dialogs.showMessages(list.messages);
         if (list.readFailed)
             return exitError;
-        switch (m_invocation.command) {
-        case Command::Add:
-            return add();
-        case Command::Remove:
-            return remove();
-        case Command::Menu:
-            return menu();
-        case Command::Show:
-            return show();
-        case Command::Delete:
-            return deleteProject();
-        default:
-            break;
-        }
-        return exitError;
+        return (this->*step)();
     }
 
 private:
@@ -109,6 +98,7 @@ private:
         return std::nullopt;
     }
 
+public:
     int add()
     {
         QStringList named;
@@ -230,6 +220,7 @@ private:
         return exitSuccess;
     }
 
+private:
     const Invocation& m_invocation;
     Console& m_console;
     ProjectStore m_store;
@@ -238,9 +229,29 @@ private:
 
 } // namespace
 
-int runProjectCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+int runAddCommand(const Invocation& invocation, const QString& projectFile, Console& console)
 {
-    return ProjectCommand(invocation, projectFile, console).run();
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::add);
+}
+
+int runRemoveCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::remove);
+}
+
+int runMenuCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::menu);
+}
+
+int runShowCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::show);
+}
+
+int runDeleteCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::deleteProject);
 }
 
 } // namespace quillet::cli
