@@ -34,7 +34,7 @@ void FileListCommands::connectControls(const MainMenu& menu)
     FileListWidget* list = m_parts.fileListPage->LstFile;
     connect(menu.mSelectHtmlFile, &QAction::triggered, this,
             &FileListCommands::mSelectHtmlFile_Click);
-    connect(m_parts.FrmProject->CmdLineDel, &QPushButton::clicked, this,
+    connect(m_parts.FrmProject, &ProjectPanel::removeLinesClicked, this,
             &FileListCommands::CmdLineDel_Click);
     connect(menu.Md, &QAction::triggered, this, &FileListCommands::Md_Click);
     connect(menu.mclr, &QAction::triggered, this, &FileListCommands::mclr_Click);

@@ -87,26 +87,17 @@ void ProjectCommands::refreshProjectList()
         return;
     }
     const QStringList names = m_parts.store.LoadProjectList().names;
-    QComboBox* box = m_parts.FrmProject->CmbName;
-    QStringList shown;
-    for (int i = 0; i < box->count(); ++i)
-        shown.append(box->itemText(i));
-    if (names == shown)
-        return;
     // The name being typed and the loaded project stay as they are.
-    const QSignalBlocker blocker(box);
-    const QString current = box->currentText();
-    box->clear();
-    box->addItems(names);
-    box->setEditText(current);
+    if (names != m_parts.FrmProject->names())
+        m_parts.FrmProject->replaceNamesQuietly(names);
 }
 
 void ProjectCommands::connectControls(const MainMenu& menu)
 {
-    ProjectPanel* panel = m_parts.FrmProject;
-    connect(panel->CmbName, &QComboBox::editTextChanged, this, &ProjectCommands::CmbName_Change);
-    connect(panel->CmbName, &QComboBox::activated, this, &ProjectCommands::CmbName_Click);
-    connect(panel->CmdClear, &QPushButton::clicked, this, &ProjectCommands::CmdClear_Click);
+    const ProjectPanel* panel = m_parts.FrmProject;
+    connect(panel, &ProjectPanel::nameEdited, this, &ProjectCommands::CmbName_Change);
+    connect(panel, &ProjectPanel::namePicked, this, &ProjectCommands::CmbName_Click);
+    connect(panel, &ProjectPanel::clearClicked, this, &ProjectCommands::CmdClear_Click);
     connect(menu.mpsave, &QAction::triggered, this, &ProjectCommands::mpsave_Click);
     connect(menu.mperase, &QAction::triggered, this, &ProjectCommands::mperase_Click);
 }
@@ -137,14 +128,11 @@ void ProjectCommands::Timer1_Timer()
 
 void ProjectCommands::showProjectList(const ProjectList& list)
 {
-    QComboBox* names = m_parts.FrmProject->CmbName;
-    if (!list.names.isEmpty()) {
-        names->clear();
-        names->addItems(list.names);
-        names->setEditText(list.names.first());
-    }
+    ProjectPanel* panel = m_parts.FrmProject;
+    if (!list.names.isEmpty())
+        panel->setNames(list.names);
     if (list.currentName)
-        names->setEditText(*list.currentName);
+        panel->setName(*list.currentName);
 }
 
 void ProjectCommands::LoadFileList(const QString& name)
@@ -164,7 +152,7 @@ void ProjectCommands::LoadMenuText(const QString& name)
 
 void ProjectCommands::setProjectTag()
 {
-    m_parts.FrmProject->TxtTag->setText(projectTag());
+    m_parts.FrmProject->setTag(projectTag());
 }
 
 // Typing a name only retitles the tag; the project loads when it is picked.
@@ -198,9 +186,9 @@ void ProjectCommands::SelectProject()
 
 void ProjectCommands::CmdClear_Click()
 {
-    m_parts.FrmProject->CmbName->setEditText(QString());
+    m_parts.FrmProject->setName(QString());
     m_parts.TxtOrg->clear();
-    m_parts.FrmProject->TxtTag->clear();
+    m_parts.FrmProject->setTag(QString());
     m_parts.RTB1->clear();
     m_parts.fileListPage->clear();
 }

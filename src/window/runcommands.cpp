@@ -36,9 +36,9 @@ RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const Mai
 
 void RunCommands::connectControls(const MainMenu& menu)
 {
-    ProjectPanel* panel = m_parts.FrmProject;
-    connect(panel->CodEncode, &QPushButton::clicked, this, &RunCommands::CodEncode_Click);
-    connect(panel->CmdDecode, &QPushButton::clicked, this, &RunCommands::CmdDecode_Click);
+    const ProjectPanel* panel = m_parts.FrmProject;
+    connect(panel, &ProjectPanel::convertClicked, this, &RunCommands::CodEncode_Click);
+    connect(panel, &ProjectPanel::restoreClicked, this, &RunCommands::CmdDecode_Click);
     connect(menu.malign, &QAction::triggered, this, &RunCommands::malign_Click);
     connect(menu.mpcomment, &QAction::triggered, this, &RunCommands::mpcomment_Click);
     connect(menu.mcolor, &QAction::triggered, this, &RunCommands::mcolor_Click);
@@ -46,7 +46,7 @@ void RunCommands::connectControls(const MainMenu& menu)
 
 RunSettings RunCommands::runSettings() const
 {
-    return {m_parts.TxtOrg->text(), m_parts.FrmProject->TxtTag->text(), m_parts.state.LinkColor};
+    return {m_parts.TxtOrg->text(), m_parts.FrmProject->tag(), m_parts.state.LinkColor};
 }
 
 bool RunCommands::refuseRun(const RunSettings& settings)
