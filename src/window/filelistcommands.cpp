@@ -11,9 +11,7 @@
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
 
 namespace quillet {
 
@@ -78,7 +76,7 @@ void FileListCommands::mclr_Click()
 void FileListCommands::LstFile_Click()
 {
     if (const QListWidgetItem* current = m_parts.LstFile->currentItem())
-        m_parts.FrmHtml->Combo1->setEditText(current->text());
+        m_parts.FrmHtml->choosePath(current->text());
 }
 
 void FileListCommands::LstFile_DblClick()
@@ -88,7 +86,7 @@ void FileListCommands::LstFile_DblClick()
         return;
     const QString path = current->text();
     m_parts.selectTab(webTab);
-    m_parts.FrmHtml->Combo1->setEditText(path);
+    m_parts.FrmHtml->choosePath(path);
 }
 
 void FileListCommands::LstFile_MouseDown(const QPoint& globalPos)

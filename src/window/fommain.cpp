@@ -20,11 +20,9 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -195,7 +193,7 @@ void FomMain::Form_Load()
     for (PageFrame* frame : std::as_const(Frm))
         frame->setVisible(frame == Frm.first());
     showPanels(true, false);
-    FrmHtml->CmdComInsert->setEnabled(true);
+    FrmHtml->setMenuFromSelectionEnabled(true);
 }
 
 void FomMain::selectTab(int n)
@@ -221,17 +219,17 @@ void FomMain::TabStrip1_Click()
         m_fileListPage->updateWelcomePicture();
         fillMenuTextFromOnlyFile();
     } else if (tag == htmlTag || tag == webTag) {
-        if (FrmHtml->Combo1->currentText().isEmpty())
+        if (FrmHtml->chosenPath().isEmpty())
             m_preview->FillPreviewList();
         // With nothing to preview the panel that was shown stays.
-        if (FrmHtml->Combo1->currentText().isEmpty())
+        if (FrmHtml->chosenPath().isEmpty())
             return;
         showPanels(false, true);
-        FrmHtml->CmdComInsert->setEnabled(tag == htmlTag);
+        FrmHtml->setMenuFromSelectionEnabled(tag == htmlTag);
         m_preview->ShowPreview();
     } else if (tag == logTag) {
         showPanels(false, false);
-        FrmHtml->CmdComInsert->setEnabled(false);
+        FrmHtml->setMenuFromSelectionEnabled(false);
     }
 }
 

@@ -13,12 +13,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 
 namespace quillet {
@@ -175,8 +172,7 @@ void ProjectCommands::SelectProject()
         m_parts.fileListPage->clear();
         m_parts.RTB1->clear();
         m_parts.TxtOrg->clear();
-        m_parts.FrmHtml->Combo1->clear();
-        m_parts.FrmHtml->Combo1->clearEditText();
+        m_parts.FrmHtml->clearChoices();
         LoadFileList(name);
         LoadMenuText(name);
         setProjectTag();

@@ -15,9 +15,7 @@
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace quillet {
 

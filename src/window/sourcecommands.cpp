@@ -7,9 +7,6 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
-#include <QPushButton>
-
 namespace quillet {
 
 namespace {
@@ -21,9 +18,9 @@ constexpr int menuTab = 2;
 SourceCommands::SourceCommands(WindowParts& parts, QObject* parent)
     : QObject(parent), m_parts(parts)
 {
-    connect(m_parts.FrmHtml->CmdComInsert, &QPushButton::clicked, this,
+    connect(m_parts.FrmHtml, &PreviewToolbar::menuFromSelectionClicked, this,
             &SourceCommands::CmdComInsert_Click);
-    connect(m_parts.FrmHtml->CmdFileSave, &QPushButton::clicked, this,
+    connect(m_parts.FrmHtml, &PreviewToolbar::saveSourceClicked, this,
             &SourceCommands::CmdFileSave_Click);
 }
 
@@ -43,7 +40,7 @@ void SourceCommands::CmdComInsert_Click()
 // from, and over a file changed since only when the user agrees.
 void SourceCommands::CmdFileSave_Click()
 {
-    const QString path = m_parts.FrmHtml->Combo1->currentText();
+    const QString path = m_parts.FrmHtml->chosenPath();
     if (refuseSave(path))
         return;
     if (changedOnDisk(*m_parts.RTB1->origin()) &&
