@@ -15,12 +15,6 @@
 
 namespace quillet {
 
-namespace {
-
-constexpr int webTab = 4;
-
-} // namespace
-
 FileListCommands::FileListCommands(WindowParts& parts, const MainMenu& menu, QObject* parent)
     : QObject(parent), m_parts(parts), m_popup(menu.mHtml1)
 {
@@ -85,7 +79,7 @@ void FileListCommands::LstFile_DblClick()
     if (!current)
         return;
     const QString path = current->text();
-    m_parts.selectTab(webTab);
+    m_parts.selectTab(WindowPage::Web);
     m_parts.FrmHtml->choosePath(path);
 }
 

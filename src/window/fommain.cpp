@@ -34,12 +34,6 @@ namespace {
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
 
-const QString filenameTag = QStringLiteral("filename");
-const QString menuTag = QStringLiteral("menu");
-const QString htmlTag = QStringLiteral("html");
-const QString webTag = QStringLiteral("web");
-const QString logTag = QStringLiteral("log");
-
 const QString initialLogLine = QStringLiteral(" \"ログです\"");
 
 } // namespace
@@ -84,15 +78,15 @@ void FomMain::setupControls()
     TabStrip1->setExpanding(false);
     const struct
     {
-        QString tag;
+        WindowPage page;
         QString label;
-    } tabs[] = {{filenameTag, QStringLiteral("ファイル")},
-                {menuTag, QStringLiteral("メニュー文字")},
-                {htmlTag, QStringLiteral("HTML表示")},
-                {webTag, QStringLiteral("WEB表示")},
-                {logTag, QStringLiteral("Log表示")}};
+    } tabs[] = {{WindowPage::FileList, QStringLiteral("ファイル")},
+                {WindowPage::MenuText, QStringLiteral("メニュー文字")},
+                {WindowPage::Source, QStringLiteral("HTML表示")},
+                {WindowPage::Web, QStringLiteral("WEB表示")},
+                {WindowPage::Log, QStringLiteral("Log表示")}};
     for (const auto& tab : tabs)
-        TabStrip1->setTabData(TabStrip1->addTab(tab.label), tab.tag);
+        TabStrip1->setTabData(TabStrip1->addTab(tab.label), int(tab.page));
 
     FrmProject = new ProjectPanel(this);
     FrmHtml = new PreviewToolbar(this);
@@ -116,9 +110,11 @@ void FomMain::setupControls()
 // The page frames keep the indices the rest of the window refers to.
 void FomMain::setupPages()
 {
-    Frm = {new PageFrame(0, filenameTag, m_fileListPage, this),
-           new PageFrame(1, menuTag, TxtOrg, this), new PageFrame(3, htmlTag, RTB1, this),
-           new PageFrame(5, logTag, LstLog, this), new PageFrame(6, webTag, WB2, this)};
+    Frm = {new PageFrame(0, WindowPage::FileList, m_fileListPage, this),
+           new PageFrame(1, WindowPage::MenuText, TxtOrg, this),
+           new PageFrame(3, WindowPage::Source, RTB1, this),
+           new PageFrame(5, WindowPage::Log, LstLog, this),
+           new PageFrame(6, WindowPage::Web, WB2, this)};
 }
 
 void FomMain::setupCentralWidget()
@@ -170,8 +166,8 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .RTB1 = RTB1,
                                   .LstLog = LstLog,
                                   .WB2 = WB2,
-                                  .selectTab = [this](int n) {
-                                      selectTab(n);
+                                  .selectTab = [this](WindowPage page) {
+                                      selectTab(page);
                                   }});
     m_preview = new PreviewCommands(*m_parts, this);
     m_source = new SourceCommands(*m_parts, this);
@@ -196,9 +192,16 @@ void FomMain::Form_Load()
     FrmHtml->setMenuFromSelectionEnabled(true);
 }
 
-void FomMain::selectTab(int n)
+WindowPage FomMain::tabPage(int index) const
 {
-    const int index = n - 1;
+    return static_cast<WindowPage>(TabStrip1->tabData(index).toInt());
+}
+
+void FomMain::selectTab(WindowPage page)
+{
+    int index = 0;
+    while (index < TabStrip1->count() - 1 && tabPage(index) != page)
+        ++index;
     if (TabStrip1->currentIndex() == index)
         TabStrip1_Click();
     else
@@ -207,30 +210,41 @@ void FomMain::selectTab(int n)
 
 void FomMain::TabStrip1_Click()
 {
-    const QString tag = TabStrip1->tabData(TabStrip1->currentIndex()).toString();
+    const WindowPage page = tabPage(TabStrip1->currentIndex());
     for (PageFrame* frame : std::as_const(Frm))
-        frame->setVisible(frame->tag() == tag);
+        frame->setVisible(frame->page() == page);
 
-    if (tag == filenameTag) {
+    switch (page) {
+    case WindowPage::FileList:
         showPanels(true, false);
         LstFile->setFocus();
-    } else if (tag == menuTag) {
+        return;
+    case WindowPage::MenuText:
         showPanels(true, false);
         m_fileListPage->updateWelcomePicture();
         fillMenuTextFromOnlyFile();
-    } else if (tag == htmlTag || tag == webTag) {
-        if (FrmHtml->chosenPath().isEmpty())
-            m_preview->FillPreviewList();
-        // With nothing to preview the panel that was shown stays.
-        if (FrmHtml->chosenPath().isEmpty())
-            return;
-        showPanels(false, true);
-        FrmHtml->setMenuFromSelectionEnabled(tag == htmlTag);
-        m_preview->ShowPreview();
-    } else if (tag == logTag) {
+        return;
+    case WindowPage::Source:
+    case WindowPage::Web:
+        showPreviewPage(page);
+        return;
+    case WindowPage::Log:
         showPanels(false, false);
         FrmHtml->setMenuFromSelectionEnabled(false);
+        return;
     }
+}
+
+void FomMain::showPreviewPage(WindowPage page)
+{
+    if (FrmHtml->chosenPath().isEmpty())
+        m_preview->FillPreviewList();
+    // With nothing to preview the panel that was shown stays.
+    if (FrmHtml->chosenPath().isEmpty())
+        return;
+    showPanels(false, true);
+    FrmHtml->setMenuFromSelectionEnabled(page == WindowPage::Source);
+    m_preview->ShowPreview();
 }
 
 void FomMain::showPanels(bool project, bool preview)

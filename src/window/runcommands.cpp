@@ -19,12 +19,6 @@
 
 namespace quillet {
 
-namespace {
-
-constexpr int logTab = 5;
-
-} // namespace
-
 RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const MainMenu& menu,
                          QObject* parent)
     : QObject(parent), m_parts(parts), m_project(project)
@@ -139,7 +133,7 @@ void RunCommands::mpcomment_Click()
     m_parts.appendLog(result.log);
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
-    m_parts.selectTab(logTab);
+    m_parts.selectTab(WindowPage::Log);
     m_parts.showJournalFailure(pages);
 }
 
@@ -167,7 +161,7 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
-    m_parts.selectTab(logTab);
+    m_parts.selectTab(WindowPage::Log);
 }
 
 } // namespace quillet

@@ -9,12 +9,6 @@
 
 namespace quillet {
 
-namespace {
-
-constexpr int menuTab = 2;
-
-} // namespace
-
 SourceCommands::SourceCommands(WindowParts& parts, QObject* parent)
     : QObject(parent), m_parts(parts)
 {
@@ -33,7 +27,7 @@ void SourceCommands::CmdComInsert_Click()
         return;
     }
     m_parts.TxtOrg->setText(applyAnchorCaseRule(selected));
-    m_parts.selectTab(menuTab);
+    m_parts.selectTab(WindowPage::MenuText);
 }
 
 // The view is also the runs' work buffer: its text goes only to the file it was loaded

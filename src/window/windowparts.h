@@ -2,6 +2,7 @@
 
 #include "engine/pagewriter.h"
 #include "engine/usermessage.h"
+#include "window/windowpage.h"
 #include "window/windowstate.h"
 
 #include <QList>
@@ -38,7 +39,7 @@ struct WindowParts
     SourceTextView* RTB1 = nullptr;
     QListWidget* LstLog = nullptr;
     WebPageView* WB2 = nullptr;
-    std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
+    std::function<void(WindowPage)> selectTab; // with the effect of the user's click on its tab
 
     void appendLog(const QStringList& lines) const;
 
