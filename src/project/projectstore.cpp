@@ -38,9 +38,9 @@ std::optional<UserMessage> checkWritable(const QString& text, const PageFormat& 
 
 ProjectStore::ProjectStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
-std::optional<UserMessage> ProjectStore::lockAndRead(ProjectFileLock& lock)
+std::optional<UserMessage> ProjectStore::lockAndRead(ProjectFileLock* lock)
 {
-    if (std::optional<UserMessage> locked = lock.lock())
+    if (std::optional<UserMessage> locked = lock ? lock->lock() : std::nullopt)
         return locked;
     const ProjectFileText file = readProjectFile(m_filePath);
     if (file.error)
@@ -137,8 +137,9 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
     if (request.files.isEmpty())
         return refusedSave(SaveOutcome::Result::NoFiles, noFilesToSaveMessage());
     const std::optional<QString> loaded = loadedProject(request.name);
+    // A dry run writes nothing, not even the lock file.
     ProjectFileLock lock(m_filePath);
-    if (std::optional<UserMessage> failure = lockAndRead(lock))
+    if (std::optional<UserMessage> failure = lockAndRead(request.dryRun ? nullptr : &lock))
         return refusedSave(SaveOutcome::Result::Refused, *failure);
     const bool exists = FindProjectKey(request.name) != 0;
     const bool changed = projectSectionIn(m_text, request.name) != loaded;
@@ -184,7 +185,7 @@ EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<
 {
     const std::optional<QString> loaded = loadedProject(name);
     ProjectFileLock lock(m_filePath);
-    if (std::optional<UserMessage> failure = lockAndRead(lock))
+    if (std::optional<UserMessage> failure = lockAndRead(&lock))
         return {EditOutcome::Result::Refused, {*failure}};
     // The edit was made to the project as loaded; another program's change would be lost.
     if (projectSectionIn(m_text, name) != loaded)
@@ -200,7 +201,7 @@ EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<
 DeleteOutcome ProjectStore::DeleteProject(const QString& name)
 {
     ProjectFileLock lock(m_filePath);
-    if (std::optional<UserMessage> failure = lockAndRead(lock))
+    if (std::optional<UserMessage> failure = lockAndRead(&lock))
         return {DeleteOutcome::Result::Refused, {*failure}};
     const qsizetype key = FindProjectKey(name);
     if (key == 0)

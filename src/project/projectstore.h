@@ -144,9 +144,9 @@ public:
     DeleteOutcome DeleteProject(const QString& name);
 
 private:
-    // Takes the lock and reads the file as it is now into the project text; the message to
-    // show when that fails.
-    std::optional<UserMessage> lockAndRead(ProjectFileLock& lock);
+    // Takes the lock, when given, and reads the file as it is now into the project text; the
+    // message to show when that fails.
+    std::optional<UserMessage> lockAndRead(ProjectFileLock* lock);
 
     // Writes text over the file and makes it the project text, with name's project counted
     // as loaded; the message to show on failure, both then staying as they were.
