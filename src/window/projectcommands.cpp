@@ -23,6 +23,9 @@ namespace quillet {
 namespace {
 
 constexpr int startupDelayMs = 300;
+// Gathers the bursts of changes a replaced file and its lock file make, and waits out a
+// command without spinning.
+constexpr int refreshDelayMs = 100;
 
 } // namespace
 
@@ -50,6 +53,7 @@ void ProjectCommands::setupWatcher()
     m_watcher = new QFileSystemWatcher(this);
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(refreshDelayMs);
     connect(m_refreshTimer, &QTimer::timeout, this, &ProjectCommands::refreshProjectList);
     // A replaced file is a new file: its folder tells when it comes back.
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
@@ -83,10 +87,11 @@ void ProjectCommands::refreshProjectList()
         m_refreshTimer->start();
         return;
     }
-    const QStringList names = m_parts.store.LoadProjectList().names;
+    // A file that cannot be read now is told of by the next command that needs it.
+    const ProjectList list = m_parts.store.LoadProjectList();
     // The name being typed and the loaded project stay as they are.
-    if (names != m_parts.FrmProject->names())
-        m_parts.FrmProject->replaceNamesQuietly(names);
+    if (!list.readFailed && list.names != m_parts.FrmProject->names())
+        m_parts.FrmProject->replaceNamesQuietly(list.names);
 }
 
 void ProjectCommands::connectControls(const MainMenu& menu)
