@@ -7,6 +7,7 @@
 #include "window/filelistpage.h"
 #include "window/filelistwidget.h"
 #include "window/helpcommands.h"
+#include "window/logview.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
@@ -33,8 +34,6 @@ namespace {
 // Window and band sizes in pixels (15 twips each at 96 dots per inch).
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
-
-const QString initialLogLine = QStringLiteral(" \"ログです\"");
 
 } // namespace
 
@@ -99,9 +98,7 @@ void FomMain::setupControls()
     RTB1 = new SourceTextView(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
 
-    LstLog = new QListWidget(this);
-    LstLog->setObjectName(QStringLiteral("LstLog"));
-    LstLog->addItem(initialLogLine);
+    LstLog = new LogView(this);
 
     WB2 = new WebPageView(this);
     WB2->setObjectName(QStringLiteral("WB2"));
@@ -164,7 +161,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .LstFile = LstFile,
                                   .TxtOrg = TxtOrg,
                                   .RTB1 = RTB1,
-                                  .LstLog = LstLog,
+                                  .log = LstLog,
                                   .WB2 = WB2,
                                   .selectTab = [this](WindowPage page) {
                                       selectTab(page);

@@ -18,6 +18,7 @@ class CrLfTextEdit;
 class FileListCommands;
 class FileListPage;
 class HelpCommands;
+class LogView;
 class PageFrame;
 class PreviewCommands;
 class PreviewToolbar;
@@ -78,7 +79,7 @@ private:
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
     SourceTextView* RTB1 = nullptr;
-    QListWidget* LstLog = nullptr;
+    LogView* LstLog = nullptr;
     WebPageView* WB2 = nullptr;
     QList<PageFrame*> Frm;
 };

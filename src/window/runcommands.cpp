@@ -156,12 +156,10 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
         m_parts.dialogs.showMessage(*result.refusal);
         return;
     }
-    m_parts.LstLog->clear();
-    m_parts.appendLog(result.log);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
-    m_parts.selectTab(WindowPage::Log);
+    m_parts.showRunLog(result.log);
 }
 
 } // namespace quillet

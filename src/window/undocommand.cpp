@@ -38,9 +38,7 @@ void UndoCommand::mundo_Click()
     if (!m_parts.dialogs.askOkCancel(question))
         return;
     const UndoResult undone = undoLastCommand(journal, projectFile);
-    m_parts.LstLog->clear();
-    m_parts.appendLog(undone.log);
-    m_parts.selectTab(WindowPage::Log);
+    m_parts.showRunLog(undone.log);
     if (undone.damaged && undone.entry)
         m_parts.dialogs.showMessage(damagedEntryMessage(*undone.entry));
 }

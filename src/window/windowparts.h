@@ -16,6 +16,7 @@ namespace quillet {
 
 class CrLfTextEdit;
 class FileListPage;
+class LogView;
 class PreviewToolbar;
 class ProjectPanel;
 class ProjectStore;
@@ -37,11 +38,13 @@ struct WindowParts
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
     SourceTextView* RTB1 = nullptr;
-    QListWidget* LstLog = nullptr;
+    LogView* log = nullptr;
     WebPageView* WB2 = nullptr;
     std::function<void(WindowPage)> selectTab; // with the effect of the user's click on its tab
 
     void appendLog(const QStringList& lines) const;
+    // Replaces the log with the lines of the command just run and shows it.
+    void showRunLog(const QStringList& lines) const;
 
     // Shows each message in a box, in order.
     void showMessages(const QList<UserMessage>& messages) const;
