@@ -220,6 +220,8 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
         outcome = m_parts.store.SaveProject(request, pages);
     }
     m_parts.showMessages(outcome.messages);
+    // The first save may have made the file and its folder.
+    watchProjectFile();
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
     m_parts.appendLog(outcome.log);
