@@ -40,12 +40,15 @@ void trace(const QString& step, const ProjectStore& store)
     trace(step, store.text());
 }
 
-class AnsweringDialogs : public StoreDialogs
+// Answers the store's questions from the input.
+class AnsweringDialogs
 {
 public:
     explicit AnsweringDialogs(FuzzedDataProvider& data) : m_data(data) {}
-    void showMessage(const UserMessage&) override {}
-    bool askYesNoCancel(const UserMessage&) override { return m_data.ConsumeBool(); }
+    OverwriteAnswer answer()
+    {
+        return m_data.ConsumeBool() ? OverwriteAnswer::Yes : OverwriteAnswer::No;
+    }
 
 private:
     FuzzedDataProvider& m_data;
@@ -196,7 +199,9 @@ struct StoredProject
 
 StoredProject storedProject(const ProjectStore& store, const QString& name)
 {
-    return {name, store.LoadFileList(name).files, store.LoadMenuText(name)};
+    // A copy reads, so that checking loads no project into the store under test.
+    ProjectStore reader = store;
+    return {name, reader.LoadFileList(name).files, store.LoadMenuText(name)};
 }
 
 // Every whole project but the one named. A project without its own "</projectname>" reaches
@@ -277,7 +282,7 @@ void checkSavedProject(const ProjectStore& store, const SaveRequest& request)
             return std::all_of(file.begin(), file.end(), [](QChar c) { return c == u' '; });
         });
     if (!blankEntry)
-        require(store.LoadFileList(request.name).files == sortFileList(request.files),
+        require(ProjectStore(store).LoadFileList(request.name).files == sortFileList(request.files),
                 "the saved file list reads back");
     // The stored form cannot tell "&lt;" typed in the menu from an escaped "<".
     const PreparedMenuText menu = PrepareMenuText(request.menuText);
@@ -327,7 +332,11 @@ void save(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialo
     const bool framed = framedAsWritten(store.text());
     JournalledPages pages(space.dir.filePath(QStringLiteral("journal")),
                           {QStringLiteral("save"), store.filePath(), request.name});
-    const SaveOutcome outcome = store.SaveProject(request, dialogs, pages);
+    SaveOutcome outcome = store.SaveProject(request, pages);
+    if (outcome.result == SaveOutcome::Result::NeedsAnswer) {
+        request.overwrite = dialogs.answer();
+        outcome = store.SaveProject(request, pages);
+    }
     trace(QStringLiteral("save [%1] files [%2] menu [%3]: %4")
               .arg(request.name, request.files.join(u'|'), request.menuText)
               .arg(int(outcome.result)),
@@ -343,12 +352,12 @@ void save(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialo
     checkSavedProject(store, request);
 }
 
-void remove(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialogs)
+void remove(ProjectStore& store, FuzzedDataProvider& data)
 {
     const QString name = consumeName(data);
     const QByteArray before = fileBytes(store.filePath());
     const QList<StoredProject> others = otherProjects(store, name);
-    const DeleteOutcome outcome = store.DeleteProject(name, dialogs);
+    const DeleteOutcome outcome = store.DeleteProject(name);
     trace(QStringLiteral("delete [%1]: %2").arg(name).arg(int(outcome.result)), store);
     if (outcome.result != DeleteOutcome::Result::Deleted) {
         require(fileBytes(store.filePath()) == before, "a refused deletion writes nothing");
@@ -358,10 +367,10 @@ void remove(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dia
     checkOthersKept(store, others);
 }
 
-void read(ProjectStore& store, FuzzedDataProvider& data, AnsweringDialogs& dialogs)
+void read(ProjectStore& store, FuzzedDataProvider& data)
 {
     if (data.ConsumeBool()) {
-        store.LoadProjectList(dialogs);
+        store.LoadProjectList();
         trace(QStringLiteral("reload"), store);
         return;
     }
@@ -390,18 +399,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 
     ProjectStore store(space.projectFile);
     AnsweringDialogs dialogs(data);
-    store.LoadProjectList(dialogs);
+    store.LoadProjectList();
     trace(QStringLiteral("load"), store);
     for (int step = 0; step < 8 && data.remaining_bytes() > 0; ++step) {
         switch (data.ConsumeIntegralInRange<int>(0, 2)) {
         case 0:
-            read(store, data, dialogs);
+            read(store, data);
             break;
         case 1:
             save(store, data, dialogs);
             break;
         default:
-            remove(store, data, dialogs);
+            remove(store, data);
             break;
         }
     }

@@ -3,6 +3,7 @@
 #include "cli/cliarguments.h"
 #include "cli/clicommands.h"
 #include "cli/clihelp.h"
+#include "cli/clitable.h"
 
 #include "appversion.h"
 
@@ -31,7 +32,7 @@ int runCli(const QStringList& arguments, Console& console,
     // Finding the default probes the program folder, so only when it is needed.
     const QString projectFile =
         invocation.projectFile ? *invocation.projectFile : defaultProjectFile();
-    return runCommand(invocation, projectFile, console);
+    return commandEntry(invocation.command)->handler(invocation, projectFile, console);
 }
 
 } // namespace quillet::cli

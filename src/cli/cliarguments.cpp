@@ -1,5 +1,6 @@
 #include "cli/cliarguments.h"
 
+#include "cli/clitable.h"
 #include "filelist/linkcolour.h"
 
 namespace quillet::cli {
@@ -7,61 +8,9 @@ namespace quillet::cli {
 namespace {
 
 const QString projectFileOption = QStringLiteral("--project-file");
-const QString colourOption = QStringLiteral("--color");
-const QString menuFileOption = QStringLiteral("--menu-file");
-const QString fromFileOption = QStringLiteral("--from-file");
-const QString fromPageOption = QStringLiteral("--from-page");
 const QString helpOption = QStringLiteral("--help");
 const QString versionOption = QStringLiteral("--version");
 const QString endOfOptions = QStringLiteral("--");
-
-struct CommandRule
-{
-    const char16_t* word;
-    Command command;
-    qsizetype names; // positional arguments after the command word: 0, 1, or 2 and more
-};
-
-const CommandRule commandRules[] = {
-    {u"list", Command::List, 0},       {u"convert", Command::Convert, 1},
-    {u"restore", Command::Restore, 1}, {u"comments", Command::Comments, 1},
-    {u"undo", Command::Undo, 0},       {u"check", Command::Check, 1},
-    {u"add", Command::Add, 2},         {u"remove", Command::Remove, 2},
-    {u"menu", Command::Menu, 1},       {u"show", Command::Show, 1},
-    {u"delete", Command::Delete, 1},   {u"align", Command::Align, 1},
-};
-
-// The commands an option may be given with.
-struct OptionRule
-{
-    const char16_t* option;
-    QList<Command> commands;
-};
-
-const QList<OptionRule>& optionRules()
-{
-    static const QList<OptionRule> rules{
-        {u"--color", {Command::Convert, Command::Restore}},
-        {u"--menu-file", {Command::Restore}},
-        {u"--from-file", {Command::Menu}},
-        {u"--from-page", {Command::Menu}},
-        {u"--dry-run",
-         {Command::Convert, Command::Restore, Command::Comments, Command::Align, Command::Delete}},
-        {u"--diff", {Command::Convert, Command::Restore, Command::Comments, Command::Align}},
-        {u"--json", {Command::Check}},
-        {u"--list", {Command::Undo}},
-    };
-    return rules;
-}
-
-QString commandWord(Command command)
-{
-    for (const CommandRule& rule : commandRules) {
-        if (rule.command == command)
-            return QString::fromUtf16(rule.word);
-    }
-    return {};
-}
 
 ParsedArguments versionInvocation()
 {
@@ -73,15 +22,6 @@ ParsedArguments versionInvocation()
 bool looksLikeOption(const QString& argument)
 {
     return argument.size() > 1 && argument.startsWith(u'-');
-}
-
-const CommandRule* commandNamed(const QString& word)
-{
-    for (const CommandRule& rule : commandRules) {
-        if (word == QString::fromUtf16(rule.word))
-            return &rule;
-    }
-    return nullptr;
 }
 
 // Reads the arguments left to right; the first problem found is the one reported.
@@ -117,9 +57,9 @@ private:
     ParsedArguments helpInvocation() const
     {
         ParsedArguments parsed;
-        if (const CommandRule* rule =
-                m_positional.isEmpty() ? nullptr : commandNamed(m_positional.first()))
-            parsed.invocation.helpTopic = rule->command;
+        if (const CommandEntry* entry =
+                m_positional.isEmpty() ? nullptr : commandEntryNamed(m_positional.first()))
+            parsed.invocation.helpTopic = entry->command;
         return parsed;
     }
 
@@ -127,21 +67,20 @@ private:
     {
         const qsizetype equals = argument.startsWith(endOfOptions) ? argument.indexOf(u'=') : -1;
         const QString option = equals < 0 ? argument : argument.left(equals);
-        if (bool* flag = flagSlot(option)) {
-            if (equals >= 0)
-                m_error = option + QStringLiteral(" は値を取りません。");
-            else
-                *flag = true;
-            if (flag != &m_help && flag != &m_version)
-                m_given.append(option);
-            return;
-        }
-        std::optional<QString>* slot = optionSlot(option);
-        if (!slot) {
+        const OptionEntry* entry = optionEntryNamed(option);
+        if (!entry) {
             m_error = QStringLiteral("不明なオプションです: ") + option;
             return;
         }
-        if (slot->has_value()) {
+        if (entry->value.isEmpty()) {
+            if (equals >= 0)
+                m_error = option + QStringLiteral(" は値を取りません。");
+            else
+                setFlag(*entry);
+            return;
+        }
+        std::optional<QString>& slot = m_invocation.*(entry->text);
+        if (slot.has_value()) {
             m_error = option + QStringLiteral(" が二度指定されています。");
             return;
         }
@@ -152,41 +91,21 @@ private:
             m_error = option + QStringLiteral(" には値が必要です。");
             return;
         }
-        *slot = value;
+        slot = value;
         if (option != projectFileOption)
             m_given.append(option);
     }
 
-    bool* flagSlot(const QString& option)
+    void setFlag(const OptionEntry& entry)
     {
-        if (option == helpOption || option == QStringLiteral("-h"))
-            return &m_help;
-        if (option == versionOption)
-            return &m_version;
-        if (option == QStringLiteral("--dry-run"))
-            return &m_invocation.dryRun;
-        if (option == QStringLiteral("--diff"))
-            return &m_invocation.diff;
-        if (option == QStringLiteral("--json"))
-            return &m_invocation.json;
-        if (option == QStringLiteral("--list"))
-            return &m_invocation.listJournal;
-        return nullptr;
-    }
-
-    std::optional<QString>* optionSlot(const QString& option)
-    {
-        if (option == projectFileOption)
-            return &m_projectFile;
-        if (option == colourOption)
-            return &m_colour;
-        if (option == menuFileOption)
-            return &m_invocation.menuFile;
-        if (option == fromFileOption)
-            return &m_invocation.fromFile;
-        if (option == fromPageOption)
-            return &m_invocation.fromPage;
-        return nullptr;
+        if (entry.option.endsWith(helpOption))
+            m_help = true;
+        else if (entry.option == versionOption)
+            m_version = true;
+        else {
+            m_invocation.*(entry.flag) = true;
+            m_given.append(entry.option);
+        }
     }
 
     void buildInvocation()
@@ -195,62 +114,61 @@ private:
             m_error = QStringLiteral("コマンドがありません。");
             return;
         }
-        const CommandRule* rule = commandNamed(m_positional.first());
-        if (!rule) {
+        const CommandEntry* entry = commandEntryNamed(m_positional.first());
+        if (!entry) {
             m_error = QStringLiteral("不明なコマンドです: ") + m_positional.first();
             return;
         }
-        m_invocation.command = rule->command;
-        m_invocation.projectFile = m_projectFile;
-        if (readNames(*rule) && checkOptions() && checkColour())
+        m_invocation.command = entry->command;
+        if (readNames(*entry) && checkOptions(*entry) && checkColour())
             checkMenuSource();
     }
 
-    bool readNames(const CommandRule& rule)
+    bool readNames(const CommandEntry& entry)
     {
         const qsizetype given = m_positional.size() - 1;
-        if (given < rule.names) {
+        if (given < entry.names) {
             m_error =
-                m_positional.first() + (rule.names == 1 || given == 0
+                m_positional.first() + (entry.names == 1 || given == 0
                                             ? QStringLiteral(" にはプロジェクト名が必要です。")
                                             : QStringLiteral(" にはページのパスが必要です。"));
             return false;
         }
-        if (rule.names < 2 && given > rule.names) {
-            m_error = QStringLiteral("余分な引数です: ") + m_positional[rule.names + 1];
+        if (entry.names < 2 && given > entry.names) {
+            m_error = QStringLiteral("余分な引数です: ") + m_positional[entry.names + 1];
             return false;
         }
-        if (rule.names >= 1)
+        if (entry.names >= 1)
             m_invocation.name = m_positional[1];
         m_invocation.paths = m_positional.mid(2);
         return true;
     }
 
-    bool checkOptions()
+    bool checkOptions(const CommandEntry& entry)
     {
         for (const QString& option : std::as_const(m_given)) {
-            for (const OptionRule& rule : optionRules()) {
-                if (option != QString::fromUtf16(rule.option) ||
-                    rule.commands.contains(m_invocation.command))
-                    continue;
-                QStringList words;
-                for (Command command : rule.commands)
-                    words.append(commandWord(command));
-                m_error = option + QStringLiteral(" は ") + words.join(QStringLiteral(" と ")) +
-                          QStringLiteral(" でだけ使えます。");
-                return false;
+            if (entry.options.contains(option))
+                continue;
+            QStringList words;
+            for (const CommandEntry& taking : commandTable()) {
+                if (taking.options.contains(option))
+                    words.append(taking.word);
             }
+            m_error = option + QStringLiteral(" は ") + words.join(QStringLiteral(" と ")) +
+                      QStringLiteral(" でだけ使えます。");
+            return false;
         }
         return true;
     }
 
     bool checkColour()
     {
-        if (!m_colour)
+        const std::optional<QString>& given = m_invocation.colour;
+        if (!given)
             return true;
-        const std::optional<QString> colour = parseLinkColour(*m_colour);
+        const std::optional<QString> colour = parseLinkColour(*given);
         if (!colour) {
-            m_error = QStringLiteral("色は # と 16 進数 6 桁で指定してください: ") + *m_colour;
+            m_error = QStringLiteral("色は # と 16 進数 6 桁で指定してください: ") + *given;
             return false;
         }
         m_invocation.linkColour = *colour;
@@ -269,8 +187,6 @@ private:
     qsizetype m_next = 0;
     QStringList m_positional;
     QStringList m_given; // the options given, to check each is allowed with the command
-    std::optional<QString> m_projectFile;
-    std::optional<QString> m_colour;
     bool m_help = false;
     bool m_version = false;
     QString m_error;

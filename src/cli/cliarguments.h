@@ -30,6 +30,7 @@ struct Invocation
     QString name;                       // the project name (every command but list and undo)
     QStringList paths;                  // add and remove: the pages, as given
     std::optional<QString> projectFile; // absent: the window's project file
+    std::optional<QString> colour;      // --color as given
     QString linkColour;                 // "#RRGGBB" upper-cased; empty: the default colour
     std::optional<QString> menuFile;    // restore only: the menu text to write back
     std::optional<QString> fromFile;    // menu: the menu text from this file

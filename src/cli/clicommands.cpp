@@ -2,8 +2,7 @@
 
 #include "cli/clicheck.h"
 #include "cli/clidialogs.h"
-#include "cli/cliprojectcommands.h"
-#include "cli/cliundo.h"
+#include "cli/clitable.h"
 #include "cli/menutext.h"
 #include "engine/menualign.h"
 #include "engine/pagechanges.h"
@@ -35,42 +34,72 @@ public:
         : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
     {}
 
-    int run()
+    int list()
     {
-        switch (m_invocation.command) {
-        case Command::List:
-            return list();
-        case Command::Convert:
-            return convert();
-        case Command::Restore:
-            return restore();
-        case Command::Comments:
-            return comments();
-        case Command::Check:
-            return check();
-        case Command::Align:
-            return align();
-        default:
-            break;
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
+        m_console.writeOutLines(list.names);
+        return status(false);
+    }
+
+    int convert()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        return saveThenRun(*project, runConversion);
+    }
+
+    // Without a menu file the stored menu goes back into the pages and nothing is saved. A
+    // menu file is stored first, as a conversion stores it, so the next conversion finds it.
+    int restore()
+    {
+        std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        if (!m_invocation.menuFile)
+            return finishRun(runRestore(project->files, settingsFor(*project), pages()), false);
+        if (!readMenuFile(*m_invocation.menuFile, *project))
+            return status(false);
+        return saveThenRun(*project, runRestore);
+    }
+
+    int check()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        const RunSettings settings = settingsFor(*project);
+        // Without a menu every page would seem to hold it.
+        if (const std::optional<UserMessage> refusal = checkRunSettings(settings)) {
+            m_dialogs.showMessage(*refusal);
+            return status(false);
         }
-        return exitError;
+        QList<CheckedPage> pages;
+        for (const QString& path : project->files)
+            pages.append({path, checkPage(path, settings)});
+        return reportCheck(m_invocation.name, pages, m_invocation.json, m_console);
+    }
+
+    int align()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        return finishRun(runAlignment(project->files, settingsFor(*project), pages()), false);
+    }
+
+    int comments()
+    {
+        const std::optional<LoadedProject> project = loadProject();
+        if (!project)
+            return status(false);
+        return finishRun(runTemporaryComments(project->files, m_invocation.name, pages()), false);
     }
 
 private:
-    QString commandName() const
-    {
-        switch (m_invocation.command) {
-        case Command::Convert:
-            return QStringLiteral("convert");
-        case Command::Restore:
-            return QStringLiteral("restore");
-        case Command::Align:
-            return QStringLiteral("align");
-        default:
-            break;
-        }
-        return QStringLiteral("comments");
-    }
+    // The journal names a command by its word.
+    QString commandName() const { return commandEntry(m_invocation.command)->word; }
 
     int status(bool pageFailed) const
     {
@@ -79,16 +108,11 @@ private:
         return pageFailed ? exitPageFailed : exitSuccess;
     }
 
-    int list()
-    {
-        const ProjectList list = m_store.LoadProjectList(m_dialogs);
-        m_console.writeOutLines(list.names);
-        return status(false);
-    }
-
     std::optional<LoadedProject> loadProject()
     {
-        if (m_store.LoadProjectList(m_dialogs).readFailed)
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
+        if (list.readFailed)
             return std::nullopt;
         const QString& name = m_invocation.name;
         if (m_store.FindProjectKey(name) == 0) {
@@ -128,14 +152,6 @@ private:
             m_console.writeMessage(*failure);
     }
 
-    int convert()
-    {
-        const std::optional<LoadedProject> project = loadProject();
-        if (!project)
-            return status(false);
-        return saveThenRun(*project, runConversion);
-    }
-
     using PageRun = RunResult (*)(const QStringList&, const RunSettings&, PageWriter&,
                                   const RunProgress&);
 
@@ -165,11 +181,13 @@ private:
             m_dialogs.showMessage(*refusal);
             return status(false);
         }
-        const SaveRequest request{m_invocation.name,       project.files,
-                                  settings.menuText,       true,
-                                  m_invocation.linkColour, m_invocation.dryRun};
+        // Storing the project is what these commands do: an existing one is overwritten.
+        const SaveRequest request{
+            m_invocation.name,       project.files,       settings.menuText,   true,
+            m_invocation.linkColour, m_invocation.dryRun, OverwriteAnswer::Yes};
         PageWriter& writer = pages();
-        const SaveOutcome saved = m_store.SaveProject(request, m_dialogs, writer);
+        const SaveOutcome saved = m_store.SaveProject(request, writer);
+        m_dialogs.showMessages(saved.messages);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
         if (saved.stopsTheRun()) {
@@ -179,20 +197,6 @@ private:
         RunResult result = run(project.files, settings, writer, {});
         insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);
-    }
-
-    // Without a menu file the stored menu goes back into the pages and nothing is saved. A
-    // menu file is stored first, as a conversion stores it, so the next conversion finds it.
-    int restore()
-    {
-        std::optional<LoadedProject> project = loadProject();
-        if (!project)
-            return status(false);
-        if (!m_invocation.menuFile)
-            return finishRun(runRestore(project->files, settingsFor(*project), pages()), false);
-        if (!readMenuFile(*m_invocation.menuFile, *project))
-            return status(false);
-        return saveThenRun(*project, runRestore);
     }
 
     bool readMenuFile(const QString& path, LoadedProject& project)
@@ -207,39 +211,6 @@ private:
         return true;
     }
 
-    int check()
-    {
-        const std::optional<LoadedProject> project = loadProject();
-        if (!project)
-            return status(false);
-        const RunSettings settings = settingsFor(*project);
-        // Without a menu every page would seem to hold it.
-        if (const std::optional<UserMessage> refusal = checkRunSettings(settings)) {
-            m_dialogs.showMessage(*refusal);
-            return status(false);
-        }
-        QList<CheckedPage> pages;
-        for (const QString& path : project->files)
-            pages.append({path, checkPage(path, settings)});
-        return reportCheck(m_invocation.name, pages, m_invocation.json, m_console);
-    }
-
-    int align()
-    {
-        const std::optional<LoadedProject> project = loadProject();
-        if (!project)
-            return status(false);
-        return finishRun(runAlignment(project->files, settingsFor(*project), pages()), false);
-    }
-
-    int comments()
-    {
-        const std::optional<LoadedProject> project = loadProject();
-        if (!project)
-            return status(false);
-        return finishRun(runTemporaryComments(project->files, m_invocation.name, pages()), false);
-    }
-
     const Invocation& m_invocation;
     Console& m_console;
     ProjectStore m_store;
@@ -250,21 +221,34 @@ private:
 
 } // namespace
 
-int runCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+int runListCommand(const Invocation& invocation, const QString& projectFile, Console& console)
 {
-    switch (invocation.command) {
-    case Command::Undo:
-        return runUndo(invocation, projectFile, console);
-    case Command::Add:
-    case Command::Remove:
-    case Command::Menu:
-    case Command::Show:
-    case Command::Delete:
-        return runProjectCommand(invocation, projectFile, console);
-    default:
-        break;
-    }
-    return CommandRunner(invocation, projectFile, console).run();
+    return CommandRunner(invocation, projectFile, console).list();
+}
+
+int runConvertCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).convert();
+}
+
+int runRestoreCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).restore();
+}
+
+int runCommentsCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).comments();
+}
+
+int runCheckCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).check();
+}
+
+int runAlignCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return CommandRunner(invocation, projectFile, console).align();
 }
 
 } // namespace quillet::cli

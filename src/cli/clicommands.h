@@ -12,7 +12,12 @@ enum ExitStatus : int {
     exitError = 2,      // a usage error, or the window would have shown an error box
 };
 
-// Runs the command (not Help) on the project file; the exit status.
-int runCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+// The commands that run over a project's pages, and list; each gives the exit status.
+int runListCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+int runConvertCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+int runRestoreCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+int runCommentsCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+int runCheckCommand(const Invocation& invocation, const QString& projectFile, Console& console);
+int runAlignCommand(const Invocation& invocation, const QString& projectFile, Console& console);
 
 } // namespace quillet::cli

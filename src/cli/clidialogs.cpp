@@ -8,10 +8,10 @@ void CliDialogs::showMessage(const UserMessage& message)
     m_console.writeMessage(message);
 }
 
-bool CliDialogs::askYesNoCancel(const UserMessage& question)
+void CliDialogs::showMessages(const QList<UserMessage>& messages)
 {
-    m_console.writeMessage(question);
-    return true;
+    for (const UserMessage& message : messages)
+        showMessage(message);
 }
 
 } // namespace quillet::cli

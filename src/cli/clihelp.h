@@ -2,38 +2,11 @@
 
 #include "cli/cliarguments.h"
 
-#include <QList>
 #include <QString>
 
-// The help of quillet-cli, in English (its log lines and messages stay Japanese). One table
-// gives --help and the manual page, and shell completion reads --help: a command added to
-// the table is documented and completed everywhere.
+// The help of quillet-cli, in English (its log lines and messages stay Japanese), written
+// from the command table, which also gives the manual page; shell completion reads --help.
 namespace quillet::cli {
-
-struct CommandHelp
-{
-    Command command;
-    QString word;
-    QString usage;       // after "quillet-cli [--project-file FILE] "
-    QString description; // lines after the command's word, indented to line up
-};
-
-struct OptionHelp
-{
-    QString option;      // "--color", or "-h, --help"
-    QString value;       // "#RRGGBB", "FILE"; empty for a flag
-    QString description; // lines, indented to line up
-};
-
-struct ExitStatusHelp
-{
-    int status;
-    QString meaning;
-};
-
-const QList<CommandHelp>& commandHelps();
-const QList<OptionHelp>& optionHelps();
-const QList<ExitStatusHelp>& exitStatusHelps();
 
 // "quillet-cli [--project-file FILE] ", the start of every command's usage.
 QString usagePrefix();

@@ -1,6 +1,7 @@
 #include "cli/climanpage.h"
 
 #include "cli/clihelp.h"
+#include "cli/clitable.h"
 
 #include "appversion.h"
 
@@ -50,7 +51,7 @@ QString synopsis()
     // Each usage on a line of its own; a long one goes on indented.
     QStringList lines{QStringLiteral(".nh"), QStringLiteral(".ad l"), QStringLiteral(".in +4n")};
     QStringList usages;
-    for (const CommandHelp& help : commandHelps())
+    for (const CommandEntry& help : commandTable())
         usages.append(usagePrefix() + help.usage);
     usages.append(QStringLiteral("quillet-cli --version"));
     usages.append(QStringLiteral("quillet-cli [COMMAND] --help"));
@@ -66,7 +67,7 @@ QString synopsis()
 QString commands()
 {
     QStringList lines;
-    for (const CommandHelp& help : commandHelps()) {
+    for (const CommandEntry& help : commandTable()) {
         // The usage from the command's word on; the options before it are told below.
         QStringList words = help.usage.simplified().split(u' ');
         words.remove(0, std::max<qsizetype>(words.indexOf(help.word), 0));
@@ -80,7 +81,7 @@ QString commands()
 QString options()
 {
     QStringList lines;
-    for (const OptionHelp& help : optionHelps()) {
+    for (const OptionEntry& help : optionTable()) {
         QStringList names = help.option.split(QStringLiteral(", "));
         for (QString& name : names)
             name = QStringLiteral("\\fB") + roffText(name) + QStringLiteral("\\fR");
@@ -97,7 +98,7 @@ QString options()
 QString exitStatuses()
 {
     QStringList lines;
-    for (const ExitStatusHelp& help : exitStatusHelps()) {
+    for (const ExitStatusEntry& help : exitStatusTable()) {
         lines.append(QStringLiteral(".TP"));
         lines.append(QStringLiteral(".B ") + QString::number(help.status));
         lines.append(roffParagraph(help.meaning));

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 
 namespace quillet::cli {
 
@@ -37,25 +38,16 @@ public:
         : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
     {}
 
-    int run()
+    using Step = int (ProjectCommand::*)();
+
+    // Reads the project file, then does the command's step on it.
+    int run(Step step)
     {
-        if (m_store.LoadProjectList(m_dialogs).readFailed)
+        const ProjectList list = m_store.LoadProjectList();
+        m_dialogs.showMessages(list.messages);
+        if (list.readFailed)
             return exitError;
-        switch (m_invocation.command) {
-        case Command::Add:
-            return add();
-        case Command::Remove:
-            return remove();
-        case Command::Menu:
-            return menu();
-        case Command::Show:
-            return show();
-        case Command::Delete:
-            return deleteProject();
-        default:
-            break;
-        }
-        return exitError;
+        return (this->*step)();
     }
 
 private:
@@ -75,8 +67,12 @@ private:
         return exitError;
     }
 
-    int written(const EditOutcome& outcome) const
+    int written(const EditOutcome& outcome)
     {
+        m_dialogs.showMessages(outcome.messages);
+        // Another program changed the project while this command worked on what it read.
+        if (outcome.result == EditOutcome::Result::Changed)
+            m_dialogs.showMessage(projectChangedMessage(name()));
         return outcome.result == EditOutcome::Result::Written ? exitSuccess : exitError;
     }
 
@@ -97,6 +93,7 @@ private:
         return std::nullopt;
     }
 
+public:
     int add()
     {
         QStringList named;
@@ -110,21 +107,25 @@ private:
         if (!admission.refused.isEmpty())
             m_dialogs.showMessage(refusedPathsMessage(admission.refused));
         QStringList files = exists() ? m_store.LoadFileList(name()).files : QStringList();
+        // A set and one sort keep adding linear in the size of the list.
+        QSet<QString> listed(files.cbegin(), files.cend());
         QStringList added;
         for (const QString& path : admission.admitted) {
-            if (files.contains(path)) {
+            if (listed.contains(path)) {
                 m_console.writeOut(path + QStringLiteral("は登録済みです。"));
                 continue;
             }
-            files.insert(sortedInsertPosition(files, path), path);
+            listed.insert(path);
+            files.append(path);
             added.append(path + QStringLiteral("を追加しました。"));
         }
+        files = sortFileList(files);
         if (added.isEmpty())
             return m_dialogs.errorShown() ? exitError : exitSuccess;
         std::optional<QString> menu;
         if (m_store.LoadMenuText(name()).value_or(QString()).isEmpty())
             menu = menuFromPages(files);
-        if (written(m_store.StoreProject(name(), files, menu, m_dialogs)) != exitSuccess)
+        if (written(m_store.StoreProject(name(), files, menu)) != exitSuccess)
             return exitError;
         m_console.writeOutLines(added);
         return m_dialogs.errorShown() ? exitError : exitSuccess;
@@ -135,21 +136,25 @@ private:
         if (!exists())
             return notFound();
         QStringList files = m_store.LoadFileList(name()).files;
+        const QSet<QString> listed(files.cbegin(), files.cend());
+        QSet<QString> removing;
         bool missing = false;
         QStringList removed;
         for (const QString& argument : m_invocation.paths) {
             const QString path =
-                files.contains(argument) ? argument : QFileInfo(argument).absoluteFilePath();
-            if (files.removeAll(path) == 0) {
+                listed.contains(argument) ? argument : QFileInfo(argument).absoluteFilePath();
+            if (!listed.contains(path) || removing.contains(path)) {
                 m_console.writeError(argument + QStringLiteral("は登録されていません。"));
                 missing = true;
             } else {
+                removing.insert(path);
                 removed.append(path + QStringLiteral("を外しました。"));
             }
         }
+        files.removeIf([&removing](const QString& path) { return removing.contains(path); });
         if (removed.isEmpty())
             return exitPageFailed;
-        const int status = written(m_store.StoreProject(name(), files, std::nullopt, m_dialogs));
+        const int status = written(m_store.StoreProject(name(), files, std::nullopt));
         if (status == exitSuccess)
             m_console.writeOutLines(removed);
         return status == exitSuccess && missing ? exitPageFailed : status;
@@ -171,7 +176,7 @@ private:
         const PreparedMenuText menu = PrepareMenuText(asMenuText(text));
         if (menu.escaped.isEmpty())
             return refuse(source + QStringLiteral("にメニューがありません。"));
-        return written(m_store.StoreProject(name(), std::nullopt, menu.escaped, m_dialogs));
+        return written(m_store.StoreProject(name(), std::nullopt, menu.escaped));
     }
 
     int show()
@@ -201,13 +206,16 @@ private:
             m_console.writeOutLines(fileDiff(m_store.filePath(), m_store.text(), text));
             return exitSuccess;
         }
-        if (m_store.DeleteProject(name(), m_dialogs).result != DeleteOutcome::Result::Deleted)
+        const DeleteOutcome outcome = m_store.DeleteProject(name());
+        m_dialogs.showMessages(outcome.messages);
+        if (outcome.result != DeleteOutcome::Result::Deleted)
             return exitError;
         m_console.writeOut(QStringLiteral("プロジェクト「") + name() +
                            QStringLiteral("」を削除しました。"));
         return exitSuccess;
     }
 
+private:
     const Invocation& m_invocation;
     Console& m_console;
     ProjectStore m_store;
@@ -216,9 +224,29 @@ private:
 
 } // namespace
 
-int runProjectCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+int runAddCommand(const Invocation& invocation, const QString& projectFile, Console& console)
 {
-    return ProjectCommand(invocation, projectFile, console).run();
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::add);
+}
+
+int runRemoveCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::remove);
+}
+
+int runMenuCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::menu);
+}
+
+int runShowCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::show);
+}
+
+int runDeleteCommand(const Invocation& invocation, const QString& projectFile, Console& console)
+{
+    return ProjectCommand(invocation, projectFile, console).run(&ProjectCommand::deleteProject);
 }
 
 } // namespace quillet::cli

@@ -29,6 +29,14 @@ UserMessage overwriteQuestion()
             QStringLiteral("プロジェクトの書き換えを行います。")};
 }
 
+UserMessage changedOnDiskQuestion(const QString& name)
+{
+    return {QStringLiteral("プロジェクトの更新"),
+            QStringLiteral("プロジェクト「") + name +
+                QStringLiteral("」は読み込んだ後で他のプログラムが変更しました。"
+                               "\r\nこのウィンドウの内容で書き換えますか?")};
+}
+
 UserMessage noFilesToSaveMessage()
 {
     return {QStringLiteral("プロジェクト保存エラー"),
@@ -55,6 +63,13 @@ UserMessage projectNotFoundMessage()
     return {deletionErrorTitle, QStringLiteral("プロジェクトが見つかりませんでした。")};
 }
 
+UserMessage projectChangedMessage(const QString& name)
+{
+    return {writeErrorTitle, QStringLiteral("プロジェクト「") + name +
+                                 QStringLiteral("」は他のプログラムが変更しました。"
+                                                "もう一度実行して下さい。")};
+}
+
 UserMessage projectFileUnreadableMessage(const QString& error)
 {
     return {QStringLiteral("XML読み込みエラー"),
@@ -72,6 +87,12 @@ UserMessage projectFileUnwritableMessage(const QString& error)
 {
     return {writeErrorTitle,
             QStringLiteral("プロジェクトファイルを書き込めませんでした。\r\n") + error};
+}
+
+UserMessage projectFileLockedMessage(const QString& lockFile)
+{
+    return {writeErrorTitle,
+            QStringLiteral("他のプログラムがプロジェクトファイルを使用中です。\r\n") + lockFile};
 }
 
 } // namespace quillet

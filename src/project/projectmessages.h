@@ -17,15 +17,22 @@ UserMessage deleteQuestion(const QString& name);
 // The question before an existing project is overwritten.
 UserMessage overwriteQuestion();
 
+// The question before a project another program changed since it was loaded is overwritten.
+UserMessage changedOnDiskQuestion(const QString& name);
+
 UserMessage noFilesToSaveMessage();
 UserMessage lastProjectNotWrittenMessage();
 UserMessage malformedForSaveMessage();
 UserMessage malformedForDeletionMessage();
 UserMessage projectNotFoundMessage();
+// Another program changed the project while a command edited what it had read.
+UserMessage projectChangedMessage(const QString& name);
 
 // The project file could not be read or written; error is the system's description.
 UserMessage projectFileUnreadableMessage(const QString& error);
 UserMessage projectFileUnwritableMessage(const QString& error);
 UserMessage projectFileDamagedMessage(qsizetype line);
+// Another program kept the lock file beside the project file for too long.
+UserMessage projectFileLockedMessage(const QString& lockFile);
 
 } // namespace quillet

@@ -1,79 +1,85 @@
 #include "project/projectstore.h"
 
 #include "engine/pathnames.h"
+#include "engine/unhighlight.h"
 #include "filelist/candidatesearch.h"
 #include "filelist/filelistorder.h"
 #include "project/projectencoding.h"
 #include "project/projectmessages.h"
 #include "project/projecttext.h"
+#include "project/selflinks.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace quillet {
 
+namespace {
+
+const QString menuNotSavedLine = QStringLiteral("プロジェクトは保存されませんでした。");
+
+SaveOutcome refusedSave(SaveOutcome::Result result, const UserMessage& message)
+{
+    SaveOutcome outcome;
+    outcome.result = result;
+    outcome.messages.append(message);
+    return outcome;
+}
+
+// Whether the text could be written in the file's form; a dry run's stand-in for the write.
+std::optional<UserMessage> checkWritable(const QString& text, const PageFormat& format)
+{
+    const ProjectFileContent content = projectFileContent(text, format);
+    if (encodePage(content.text, content.format).ok)
+        return std::nullopt;
+    return projectFileUnwritableMessage(unencodableError());
+}
+
+} // namespace
+
 ProjectStore::ProjectStore(QString filePath) : m_filePath(std::move(filePath)) {}
 
-bool ProjectStore::readProjectFile(StoreDialogs& dialogs)
+std::optional<UserMessage> ProjectStore::lockAndRead(ProjectFileLock* lock)
 {
-    if (!QFileInfo(m_filePath).exists()) {
-        m_loaded = true;
-        return true;
-    }
-    const PageRead read = readPage(m_filePath);
-    if (!read.ok) {
-        // Saving over a file we could not read would destroy every project in it.
-        m_loaded = false;
-        dialogs.showMessage(projectFileUnreadableMessage(read.error));
-        return false;
-    }
-    // A file cut short would give a project without its menu or with part of its files.
-    if (const std::optional<qsizetype> line = damagedLineIn(read.page.text)) {
-        m_loaded = false;
-        dialogs.showMessage(projectFileDamagedMessage(*line));
-        return false;
-    }
-    m_text = read.page.text;
-    m_format = read.page.format;
-    m_loaded = true;
-    return true;
+    if (std::optional<UserMessage> locked = lock ? lock->lock() : std::nullopt)
+        return locked;
+    const ProjectFileText file = readProjectFile(m_filePath);
+    if (file.error)
+        return file.error;
+    m_text = file.text;
+    m_format = file.format;
+    return std::nullopt;
 }
 
-bool ProjectStore::ensureLoaded(StoreDialogs& dialogs)
+std::optional<UserMessage> ProjectStore::writeProjectText(const QString& text, const QString& name)
 {
-    return m_loaded || readProjectFile(dialogs);
+    ProjectFileText written;
+    if (std::optional<UserMessage> failure = writeProjectFile(m_filePath, text, m_format, written))
+        return failure;
+    m_text = written.text;
+    m_format = written.format;
+    m_loaded.insert(name, projectSectionIn(m_text, name));
+    return std::nullopt;
 }
 
-bool ProjectStore::writeProjectText(const QString& text, StoreDialogs& dialogs)
+std::optional<QString> ProjectStore::loadedProject(const QString& name) const
 {
-    // The per-user data folder may not exist yet.
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    const ProjectFileContent content = projectFileContent(text, m_format);
-    const PageWrite written = writePage(m_filePath, content.text, content.format);
-    if (!written.ok) {
-        dialogs.showMessage(projectFileUnwritableMessage(written.error));
-        return false;
-    }
-    m_text = content.text;
-    m_format = content.format;
-    return true;
+    const auto loaded = m_loaded.constFind(name);
+    return loaded != m_loaded.cend() ? *loaded : projectSectionIn(m_text, name);
 }
 
-bool ProjectStore::canWriteProjectText(const QString& text, StoreDialogs& dialogs) const
-{
-    const ProjectFileContent content = projectFileContent(text, m_format);
-    if (encodePage(content.text, content.format).ok)
-        return true;
-    dialogs.showMessage(projectFileUnwritableMessage(unencodableError()));
-    return false;
-}
-
-ProjectList ProjectStore::LoadProjectList(StoreDialogs& dialogs)
+ProjectList ProjectStore::LoadProjectList()
 {
     ProjectList list;
-    if (!readProjectFile(dialogs)) {
+    const ProjectFileText file = readProjectFile(m_filePath);
+    if (file.error) {
         list.readFailed = true;
+        list.messages.append(*file.error);
         return list;
+    }
+    if (QFileInfo::exists(m_filePath)) {
+        m_text = file.text;
+        m_format = file.format;
     }
     list.names = GetProjectNames();
     if (!list.names.isEmpty())
@@ -99,8 +105,9 @@ QString ProjectStore::GetLastProject() const
     return lastProjectIn(m_text);
 }
 
-FileListLoad ProjectStore::LoadFileList(const QString& name) const
+FileListLoad ProjectStore::LoadFileList(const QString& name)
 {
+    m_loaded.insert(name, projectSectionIn(m_text, name));
     const std::optional<QString> content =
         projectElementIn(m_text, FindProjectKey(name), QStringLiteral("files"));
     if (!content)
@@ -124,6 +131,89 @@ std::optional<QString> ProjectStore::LoadMenuText(const QString& name) const
     if (!content)
         return std::nullopt;
     return menuTextFromStored(*content);
+}
+
+SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pages)
+{
+    if (request.files.isEmpty())
+        return refusedSave(SaveOutcome::Result::NoFiles, noFilesToSaveMessage());
+    const std::optional<QString> loaded = loadedProject(request.name);
+    // A dry run writes nothing, not even the lock file.
+    ProjectFileLock lock(m_filePath);
+    if (std::optional<UserMessage> failure = lockAndRead(request.dryRun ? nullptr : &lock))
+        return refusedSave(SaveOutcome::Result::Refused, *failure);
+    const bool exists = FindProjectKey(request.name) != 0;
+    const bool changed = projectSectionIn(m_text, request.name) != loaded;
+    const PreparedMenuText menu = PrepareMenuText(request.menuText);
+    std::optional<QString> text =
+        storeProjectIn(m_text, request.name, request.files,
+                       menu.escaped.isEmpty() ? std::nullopt : std::optional(menu.escaped));
+    if (!text)
+        return refusedSave(SaveOutcome::Result::Refused, malformedForSaveMessage());
+    SaveOutcome outcome;
+    if (exists && (changed || !request.isConverting)) {
+        if (request.overwrite == OverwriteAnswer::NotAsked) {
+            outcome.result = SaveOutcome::Result::NeedsAnswer;
+            outcome.question = changed ? changedOnDiskQuestion(request.name) : overwriteQuestion();
+            return outcome;
+        }
+        if (request.overwrite == OverwriteAnswer::No) {
+            outcome.result = SaveOutcome::Result::Declined;
+            return outcome;
+        }
+    }
+    outcome.menuText = menu.cleaned;
+    if (menu.escaped.isEmpty())
+        outcome.log.append(menuNotSavedLine);
+    if (!SetLastProject(*text, request.name))
+        outcome.messages.append(lastProjectNotWrittenMessage());
+    const std::optional<UserMessage> failure =
+        request.dryRun ? checkWritable(*text, m_format) : writeProjectText(*text, request.name);
+    if (failure) {
+        // Pages corrected against a menu the file does not hold would drift from it.
+        outcome.messages.append(*failure);
+        outcome.result = SaveOutcome::Result::WriteFailed;
+        return outcome;
+    }
+    lock.unlock();
+    outcome.result = SaveOutcome::Result::Saved;
+    correctSelfLinks(request, menu.cleaned, pages, outcome);
+    return outcome;
+}
+
+EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<QStringList>& files,
+                                       const std::optional<QString>& escapedMenu)
+{
+    const std::optional<QString> loaded = loadedProject(name);
+    ProjectFileLock lock(m_filePath);
+    if (std::optional<UserMessage> failure = lockAndRead(&lock))
+        return {EditOutcome::Result::Refused, {*failure}};
+    // The edit was made to the project as loaded; another program's change would be lost.
+    if (projectSectionIn(m_text, name) != loaded)
+        return {EditOutcome::Result::Changed, {}};
+    const std::optional<QString> text = storeProjectIn(m_text, name, files, escapedMenu);
+    if (!text)
+        return {EditOutcome::Result::Refused, {malformedForSaveMessage()}};
+    if (std::optional<UserMessage> failure = writeProjectText(*text, name))
+        return {EditOutcome::Result::WriteFailed, {*failure}};
+    return {EditOutcome::Result::Written, {}};
+}
+
+DeleteOutcome ProjectStore::DeleteProject(const QString& name)
+{
+    ProjectFileLock lock(m_filePath);
+    if (std::optional<UserMessage> failure = lockAndRead(&lock))
+        return {DeleteOutcome::Result::Refused, {*failure}};
+    const qsizetype key = FindProjectKey(name);
+    if (key == 0)
+        return {DeleteOutcome::Result::NotFound, {projectNotFoundMessage()}};
+    QString text = m_text;
+    // Without its own end the removal would take the next project with it.
+    if (!removeProject(text, key))
+        return {DeleteOutcome::Result::Refused, {malformedForDeletionMessage()}};
+    if (std::optional<UserMessage> failure = writeProjectText(text, name))
+        return {DeleteOutcome::Result::WriteFailed, {*failure}};
+    return {DeleteOutcome::Result::Deleted, {}};
 }
 
 } // namespace quillet

@@ -177,6 +177,14 @@ bool hasOwnProjectEnd(const QString& text, qsizetype key)
     return isPosition(text, key) && projectExtent(text, key).ownEnd != 0;
 }
 
+std::optional<QString> projectSectionIn(const QString& text, const QString& name)
+{
+    const qsizetype key = projectKeyIn(text, name);
+    if (key == 0)
+        return std::nullopt;
+    return text.mid(key - 1, projectExtent(text, key).limit - key);
+}
+
 std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag)
 {
     if (!isPosition(text, key))

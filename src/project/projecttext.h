@@ -30,6 +30,10 @@ qsizetype projectKeyIn(const QString& text, const QString& name);
 // line). Without it the project cannot be edited or removed safely.
 bool hasOwnProjectEnd(const QString& text, qsizetype key);
 
+// The project's text from its key line to where it ends, or nothing when it is absent: what
+// tells whether another program changed the project.
+std::optional<QString> projectSectionIn(const QString& text, const QString& name);
+
 // The content of element tag ("files" or "orgstring") of the project at key, or nothing when
 // the project has no complete element of its own: opening and closing tags both inside the
 // project (before its own "</projectname>", or before the next key line when it has none).

@@ -11,17 +11,9 @@
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QMenu>
-#include <QPushButton>
 
 namespace quillet {
-
-namespace {
-
-constexpr int webTab = 4;
-
-} // namespace
 
 FileListCommands::FileListCommands(WindowParts& parts, const MainMenu& menu, QObject* parent)
     : QObject(parent), m_parts(parts), m_popup(menu.mHtml1)
@@ -34,7 +26,7 @@ void FileListCommands::connectControls(const MainMenu& menu)
     FileListWidget* list = m_parts.fileListPage->LstFile;
     connect(menu.mSelectHtmlFile, &QAction::triggered, this,
             &FileListCommands::mSelectHtmlFile_Click);
-    connect(m_parts.FrmProject->CmdLineDel, &QPushButton::clicked, this,
+    connect(m_parts.FrmProject, &ProjectPanel::removeLinesClicked, this,
             &FileListCommands::CmdLineDel_Click);
     connect(menu.Md, &QAction::triggered, this, &FileListCommands::Md_Click);
     connect(menu.mclr, &QAction::triggered, this, &FileListCommands::mclr_Click);
@@ -55,8 +47,7 @@ void FileListCommands::mSelectHtmlFile_Click()
 void FileListCommands::addAdmittedPaths(const QStringList& paths)
 {
     const PathAdmission admission = admitPaths(paths, m_parts.store.format());
-    for (const QString& path : admission.admitted)
-        m_parts.fileListPage->addPath(path);
+    m_parts.fileListPage->addPaths(admission.admitted);
     if (!admission.refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(admission.refused));
 }
@@ -79,7 +70,7 @@ void FileListCommands::mclr_Click()
 void FileListCommands::LstFile_Click()
 {
     if (const QListWidgetItem* current = m_parts.LstFile->currentItem())
-        m_parts.FrmHtml->Combo1->setEditText(current->text());
+        m_parts.FrmHtml->choosePath(current->text());
 }
 
 void FileListCommands::LstFile_DblClick()
@@ -88,8 +79,8 @@ void FileListCommands::LstFile_DblClick()
     if (!current)
         return;
     const QString path = current->text();
-    m_parts.selectTab(webTab);
-    m_parts.FrmHtml->Combo1->setEditText(path);
+    m_parts.selectTab(WindowPage::Web);
+    m_parts.FrmHtml->choosePath(path);
 }
 
 void FileListCommands::LstFile_MouseDown(const QPoint& globalPos)

@@ -94,8 +94,8 @@ bool FileListCommands::takeFoundProjectName(const QString& found)
 // Only the name and its tag change; no project is loaded.
 void FileListCommands::setCurrentName(const QString& name)
 {
-    m_parts.FrmProject->CmbName->setEditText(name);
-    m_parts.FrmProject->TxtTag->setText(projectTag(name));
+    m_parts.FrmProject->setName(name);
+    m_parts.FrmProject->setTag(projectTag(name));
 }
 
 } // namespace quillet

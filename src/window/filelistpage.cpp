@@ -5,6 +5,7 @@
 #include "window/welcomepicture.h"
 
 #include <QGridLayout>
+#include <QSet>
 
 namespace quillet {
 
@@ -69,6 +70,21 @@ void FileListPage::addPath(const QString& path)
     LstFile->insertItem(int(row), path);
 }
 
+void FileListPage::addPaths(const QStringList& paths)
+{
+    QSet<QString> selected;
+    for (const QListWidgetItem* item : LstFile->selectedItems())
+        selected.insert(item->text());
+    // Equal entries stay in the order of one insertion after another.
+    const QStringList merged = sortFileList(this->paths() + paths);
+    clear();
+    LstFile->addItems(merged);
+    for (int i = 0; i < LstFile->count() && !selected.isEmpty(); ++i) {
+        QListWidgetItem* item = LstFile->item(i);
+        item->setSelected(selected.contains(item->text()));
+    }
+}
+
 void FileListPage::clear()
 {
     LstFile->clear();
@@ -81,10 +97,16 @@ void FileListPage::deselectAll()
 
 void FileListPage::removeSelected()
 {
-    for (int i = LstFile->count() - 1; i >= 0; --i) {
-        if (LstFile->item(i)->isSelected())
-            delete LstFile->takeItem(i);
+    // One rebuild: taking items out one by one is quadratic in a long list.
+    QStringList kept;
+    for (int i = 0; i < LstFile->count(); ++i) {
+        if (!LstFile->item(i)->isSelected())
+            kept.append(LstFile->item(i)->text());
     }
+    if (kept.size() == LstFile->count())
+        return;
+    clear();
+    LstFile->addItems(kept);
 }
 
 void FileListPage::updateWelcomePicture()

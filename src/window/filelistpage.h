@@ -24,6 +24,8 @@ public:
     void setPaths(const QStringList& paths);
     // Inserts the path at its sorted place (after equal entries).
     void addPath(const QString& path);
+    // The same for many paths at once, in time linear in the list; the selection stays.
+    void addPaths(const QStringList& paths);
     void clear();
     void deselectAll();
     // Removes every selected entry; the others keep their order.

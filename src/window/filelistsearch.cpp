@@ -19,7 +19,6 @@ namespace quillet {
 
 namespace {
 
-constexpr int filenameTab = 1;
 constexpr qint64 repaintEveryMs = 100;
 
 // Lets the window paint while a search fills the list; user input waits, so no other
@@ -113,7 +112,7 @@ void FileListCommands::refillWithCandidates(const QStringList& candidates,
         m_parts.dialogs.showMessage(*search.error);
         return;
     }
-    m_parts.selectTab(filenameTab);
+    m_parts.selectTab(WindowPage::FileList);
 }
 
 } // namespace quillet

@@ -7,6 +7,7 @@
 #include "window/filelistpage.h"
 #include "window/filelistwidget.h"
 #include "window/helpcommands.h"
+#include "window/logview.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
@@ -20,11 +21,9 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -35,14 +34,6 @@ namespace {
 // Window and band sizes in pixels (15 twips each at 96 dots per inch).
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
-
-const QString filenameTag = QStringLiteral("filename");
-const QString menuTag = QStringLiteral("menu");
-const QString htmlTag = QStringLiteral("html");
-const QString webTag = QStringLiteral("web");
-const QString logTag = QStringLiteral("log");
-
-const QString initialLogLine = QStringLiteral(" \"ログです\"");
 
 } // namespace
 
@@ -86,15 +77,15 @@ void FomMain::setupControls()
     TabStrip1->setExpanding(false);
     const struct
     {
-        QString tag;
+        WindowPage page;
         QString label;
-    } tabs[] = {{filenameTag, QStringLiteral("ファイル")},
-                {menuTag, QStringLiteral("メニュー文字")},
-                {htmlTag, QStringLiteral("HTML表示")},
-                {webTag, QStringLiteral("WEB表示")},
-                {logTag, QStringLiteral("Log表示")}};
+    } tabs[] = {{WindowPage::FileList, QStringLiteral("ファイル")},
+                {WindowPage::MenuText, QStringLiteral("メニュー文字")},
+                {WindowPage::Source, QStringLiteral("HTML表示")},
+                {WindowPage::Web, QStringLiteral("WEB表示")},
+                {WindowPage::Log, QStringLiteral("Log表示")}};
     for (const auto& tab : tabs)
-        TabStrip1->setTabData(TabStrip1->addTab(tab.label), tab.tag);
+        TabStrip1->setTabData(TabStrip1->addTab(tab.label), int(tab.page));
 
     FrmProject = new ProjectPanel(this);
     FrmHtml = new PreviewToolbar(this);
@@ -107,9 +98,7 @@ void FomMain::setupControls()
     RTB1 = new SourceTextView(this);
     RTB1->setObjectName(QStringLiteral("RTB1"));
 
-    LstLog = new QListWidget(this);
-    LstLog->setObjectName(QStringLiteral("LstLog"));
-    LstLog->addItem(initialLogLine);
+    LstLog = new LogView(this);
 
     WB2 = new WebPageView(this);
     WB2->setObjectName(QStringLiteral("WB2"));
@@ -118,9 +107,11 @@ void FomMain::setupControls()
 // The page frames keep the indices the rest of the window refers to.
 void FomMain::setupPages()
 {
-    Frm = {new PageFrame(0, filenameTag, m_fileListPage, this),
-           new PageFrame(1, menuTag, TxtOrg, this), new PageFrame(3, htmlTag, RTB1, this),
-           new PageFrame(5, logTag, LstLog, this), new PageFrame(6, webTag, WB2, this)};
+    Frm = {new PageFrame(0, WindowPage::FileList, m_fileListPage, this),
+           new PageFrame(1, WindowPage::MenuText, TxtOrg, this),
+           new PageFrame(3, WindowPage::Source, RTB1, this),
+           new PageFrame(5, WindowPage::Log, LstLog, this),
+           new PageFrame(6, WindowPage::Web, WB2, this)};
 }
 
 void FomMain::setupCentralWidget()
@@ -170,10 +161,10 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .LstFile = LstFile,
                                   .TxtOrg = TxtOrg,
                                   .RTB1 = RTB1,
-                                  .LstLog = LstLog,
+                                  .log = LstLog,
                                   .WB2 = WB2,
-                                  .selectTab = [this](int n) {
-                                      selectTab(n);
+                                  .selectTab = [this](WindowPage page) {
+                                      selectTab(page);
                                   }});
     m_preview = new PreviewCommands(*m_parts, this);
     m_source = new SourceCommands(*m_parts, this);
@@ -195,12 +186,19 @@ void FomMain::Form_Load()
     for (PageFrame* frame : std::as_const(Frm))
         frame->setVisible(frame == Frm.first());
     showPanels(true, false);
-    FrmHtml->CmdComInsert->setEnabled(true);
+    FrmHtml->setMenuFromSelectionEnabled(true);
 }
 
-void FomMain::selectTab(int n)
+WindowPage FomMain::tabPage(int index) const
 {
-    const int index = n - 1;
+    return static_cast<WindowPage>(TabStrip1->tabData(index).toInt());
+}
+
+void FomMain::selectTab(WindowPage page)
+{
+    int index = 0;
+    while (index < TabStrip1->count() - 1 && tabPage(index) != page)
+        ++index;
     if (TabStrip1->currentIndex() == index)
         TabStrip1_Click();
     else
@@ -209,30 +207,41 @@ void FomMain::selectTab(int n)
 
 void FomMain::TabStrip1_Click()
 {
-    const QString tag = TabStrip1->tabData(TabStrip1->currentIndex()).toString();
+    const WindowPage page = tabPage(TabStrip1->currentIndex());
     for (PageFrame* frame : std::as_const(Frm))
-        frame->setVisible(frame->tag() == tag);
+        frame->setVisible(frame->page() == page);
 
-    if (tag == filenameTag) {
+    switch (page) {
+    case WindowPage::FileList:
         showPanels(true, false);
         LstFile->setFocus();
-    } else if (tag == menuTag) {
+        return;
+    case WindowPage::MenuText:
         showPanels(true, false);
         m_fileListPage->updateWelcomePicture();
         fillMenuTextFromOnlyFile();
-    } else if (tag == htmlTag || tag == webTag) {
-        if (FrmHtml->Combo1->currentText().isEmpty())
-            m_preview->FillPreviewList();
-        // With nothing to preview the panel that was shown stays.
-        if (FrmHtml->Combo1->currentText().isEmpty())
-            return;
-        showPanels(false, true);
-        FrmHtml->CmdComInsert->setEnabled(tag == htmlTag);
-        m_preview->ShowPreview();
-    } else if (tag == logTag) {
+        return;
+    case WindowPage::Source:
+    case WindowPage::Web:
+        showPreviewPage(page);
+        return;
+    case WindowPage::Log:
         showPanels(false, false);
-        FrmHtml->CmdComInsert->setEnabled(false);
+        FrmHtml->setMenuFromSelectionEnabled(false);
+        return;
     }
+}
+
+void FomMain::showPreviewPage(WindowPage page)
+{
+    if (FrmHtml->chosenPath().isEmpty())
+        m_preview->FillPreviewList();
+    // With nothing to preview the panel that was shown stays.
+    if (FrmHtml->chosenPath().isEmpty())
+        return;
+    showPanels(false, true);
+    FrmHtml->setMenuFromSelectionEnabled(page == WindowPage::Source);
+    m_preview->ShowPreview();
 }
 
 void FomMain::showPanels(bool project, bool preview)

@@ -2,6 +2,7 @@
 
 #include "project/projectstore.h"
 #include "window/mainmenu.h"
+#include "window/windowpage.h"
 #include "window/windowstate.h"
 
 #include <QList>
@@ -17,6 +18,7 @@ class CrLfTextEdit;
 class FileListCommands;
 class FileListPage;
 class HelpCommands;
+class LogView;
 class PageFrame;
 class PreviewCommands;
 class PreviewToolbar;
@@ -42,10 +44,12 @@ public:
     // Adds the pages to the file list once the start-up reload has loaded the last project.
     void openPagesAfterStart(const QStringList& paths);
 
-    // Selects tab n (1 to 5, from the left) with the effect of the user's click.
-    void selectTab(int n);
+    // Shows the page with the effect of the user's click on its tab.
+    void selectTab(WindowPage page);
 
 private:
+    WindowPage tabPage(int index) const;
+    void showPreviewPage(WindowPage page);
     void setupControls();
     void setupPages();
     void setupCentralWidget();
@@ -75,7 +79,7 @@ private:
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
     SourceTextView* RTB1 = nullptr;
-    QListWidget* LstLog = nullptr;
+    LogView* LstLog = nullptr;
     WebPageView* WB2 = nullptr;
     QList<PageFrame*> Frm;
 };

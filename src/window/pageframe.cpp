@@ -4,8 +4,8 @@
 
 namespace quillet {
 
-PageFrame::PageFrame(int index, QString tag, QWidget* content, QWidget* parent)
-    : QFrame(parent), tag_(std::move(tag))
+PageFrame::PageFrame(int index, WindowPage page, QWidget* content, QWidget* parent)
+    : QFrame(parent), m_page(page)
 {
     setObjectName(QStringLiteral("Frm") + QString::number(index));
     auto* layout = new QVBoxLayout(this);

@@ -1,21 +1,21 @@
 #pragma once
 
+#include "window/windowpage.h"
 #include <QFrame>
-#include <QString>
 
 namespace quillet {
 
-// One page under the tab strip: shown exactly when its tag is the selected tab's tag.
+// One page under the tab strip: shown exactly when its tab is the selected one.
 class PageFrame : public QFrame
 {
     Q_OBJECT
 public:
-    PageFrame(int index, QString tag, QWidget* content, QWidget* parent = nullptr);
+    PageFrame(int index, WindowPage page, QWidget* content, QWidget* parent = nullptr);
 
-    const QString& tag() const { return tag_; }
+    WindowPage page() const { return m_page; }
 
 private:
-    QString tag_;
+    WindowPage m_page;
 };
 
 } // namespace quillet

@@ -1,12 +1,12 @@
 #include "window/previewcommands.h"
 
 #include "engine/pagefile.h"
+#include "window/filelistpage.h"
 #include "window/previewtoolbar.h"
 #include "window/sourcetextview.h"
 #include "window/webpageview.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
 #include <QListWidget>
 
 namespace quillet {
@@ -19,9 +19,9 @@ PreviewCommands::PreviewCommands(WindowParts& parts, QObject* parent)
 
 void PreviewCommands::connectControls()
 {
-    QComboBox* chooser = m_parts.FrmHtml->Combo1;
-    connect(chooser, &QComboBox::editTextChanged, this, &PreviewCommands::Combo1_Change);
-    connect(chooser, &QComboBox::activated, this, &PreviewCommands::Combo1_Click);
+    const PreviewToolbar* chooser = m_parts.FrmHtml;
+    connect(chooser, &PreviewToolbar::chosenPathEdited, this, &PreviewCommands::Combo1_Change);
+    connect(chooser, &PreviewToolbar::chosenPathPicked, this, &PreviewCommands::Combo1_Click);
     connect(m_parts.RTB1, &SourceTextView::filesDropped, this, &PreviewCommands::RTB1_OLEDragDrop);
 }
 
@@ -29,16 +29,14 @@ void PreviewCommands::connectControls()
 // else the first file.
 void PreviewCommands::FillPreviewList()
 {
-    QComboBox* chooser = m_parts.FrmHtml->Combo1;
+    PreviewToolbar* chooser = m_parts.FrmHtml;
     const QListWidget* list = m_parts.LstFile;
-    chooser->clear();
-    for (int i = 0; i < list->count(); ++i)
-        chooser->addItem(list->item(i)->text());
+    chooser->setChoices(m_parts.fileListPage->paths());
     if (list->count() > 0)
-        chooser->setEditText(list->item(0)->text());
+        chooser->choosePath(list->item(0)->text());
     for (int i = 0; i < list->count(); ++i) {
         if (list->item(i)->isSelected()) {
-            chooser->setEditText(list->item(i)->text());
+            chooser->choosePath(list->item(i)->text());
             return;
         }
     }
@@ -49,7 +47,7 @@ void PreviewCommands::FillPreviewList()
 // web tab and back: reloading the same file would throw them away.
 void PreviewCommands::ShowPreview()
 {
-    const QString path = m_parts.FrmHtml->Combo1->currentText();
+    const QString path = m_parts.FrmHtml->chosenPath();
     if (!path.isEmpty() && !m_parts.RTB1->hasUnsavedEditsOf(path)) {
         const PageRead read = readPage(path);
         if (!read.ok)
@@ -77,12 +75,11 @@ void PreviewCommands::RTB1_OLEDragDrop(const QStringList& paths)
     if (!read.ok)
         return;
     m_parts.RTB1->showFile(path, read.page);
-    QComboBox* chooser = m_parts.FrmHtml->Combo1;
     // Naming the file the chooser already names is no change, yet the page may be new.
-    if (chooser->currentText() == path)
+    if (m_parts.FrmHtml->chosenPath() == path)
         ShowPreview();
     else
-        chooser->setEditText(path);
+        m_parts.FrmHtml->choosePath(path);
 }
 
 } // namespace quillet

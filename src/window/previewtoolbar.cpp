@@ -27,6 +27,38 @@ PreviewToolbar::PreviewToolbar(QWidget* parent) : QFrame(parent)
     layout->addWidget(Combo1, 1);
     layout->addWidget(CmdComInsert);
     layout->addWidget(CmdFileSave);
+
+    connect(Combo1, &QComboBox::editTextChanged, this, &PreviewToolbar::chosenPathEdited);
+    connect(Combo1, &QComboBox::activated, this, &PreviewToolbar::chosenPathPicked);
+    connect(CmdComInsert, &QPushButton::clicked, this, &PreviewToolbar::menuFromSelectionClicked);
+    connect(CmdFileSave, &QPushButton::clicked, this, &PreviewToolbar::saveSourceClicked);
+}
+
+QString PreviewToolbar::chosenPath() const
+{
+    return Combo1->currentText();
+}
+
+void PreviewToolbar::choosePath(const QString& path)
+{
+    Combo1->setEditText(path);
+}
+
+void PreviewToolbar::setChoices(const QStringList& paths)
+{
+    Combo1->clear();
+    Combo1->addItems(paths);
+}
+
+void PreviewToolbar::clearChoices()
+{
+    Combo1->clear();
+    Combo1->clearEditText();
+}
+
+void PreviewToolbar::setMenuFromSelectionEnabled(bool enabled)
+{
+    CmdComInsert->setEnabled(enabled);
 }
 
 } // namespace quillet

@@ -12,10 +12,10 @@
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
 
 namespace quillet {
@@ -23,6 +23,9 @@ namespace quillet {
 namespace {
 
 constexpr int startupDelayMs = 300;
+// Gathers the bursts of changes a replaced file and its lock file make, and waits out a
+// command without spinning.
+constexpr int refreshDelayMs = 100;
 
 } // namespace
 
@@ -31,6 +34,7 @@ ProjectCommands::ProjectCommands(WindowParts& parts, const MainMenu& menu, QObje
 {
     connectControls(menu);
     setupTimer();
+    setupWatcher();
 }
 
 void ProjectCommands::setupTimer()
@@ -44,12 +48,58 @@ void ProjectCommands::setupTimer()
     Timer1->start();
 }
 
+void ProjectCommands::setupWatcher()
+{
+    m_watcher = new QFileSystemWatcher(this);
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(refreshDelayMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, &ProjectCommands::refreshProjectList);
+    // A replaced file is a new file: its folder tells when it comes back.
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this,
+            &ProjectCommands::projectFileChanged);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
+            &ProjectCommands::projectFileChanged);
+    watchProjectFile();
+}
+
+void ProjectCommands::watchProjectFile()
+{
+    const QString file = m_parts.store.filePath();
+    const QString folder = QFileInfo(file).absolutePath();
+    for (const QString& path : {file, folder}) {
+        if (QFileInfo::exists(path) && !m_watcher->files().contains(path) &&
+            !m_watcher->directories().contains(path))
+            m_watcher->addPath(path);
+    }
+}
+
+void ProjectCommands::projectFileChanged()
+{
+    watchProjectFile();
+    m_refreshTimer->start();
+}
+
+// Never in the middle of a command: a question on screen or a run waits for its end.
+void ProjectCommands::refreshProjectList()
+{
+    if (m_parts.state.busy || QApplication::activeModalWidget() != nullptr) {
+        m_refreshTimer->start();
+        return;
+    }
+    // A file that cannot be read now is told of by the next command that needs it.
+    const ProjectList list = m_parts.store.LoadProjectList();
+    // The name being typed and the loaded project stay as they are.
+    if (!list.readFailed && list.names != m_parts.FrmProject->names())
+        m_parts.FrmProject->replaceNamesQuietly(list.names);
+}
+
 void ProjectCommands::connectControls(const MainMenu& menu)
 {
-    ProjectPanel* panel = m_parts.FrmProject;
-    connect(panel->CmbName, &QComboBox::editTextChanged, this, &ProjectCommands::CmbName_Change);
-    connect(panel->CmbName, &QComboBox::activated, this, &ProjectCommands::CmbName_Click);
-    connect(panel->CmdClear, &QPushButton::clicked, this, &ProjectCommands::CmdClear_Click);
+    const ProjectPanel* panel = m_parts.FrmProject;
+    connect(panel, &ProjectPanel::nameEdited, this, &ProjectCommands::CmbName_Change);
+    connect(panel, &ProjectPanel::namePicked, this, &ProjectCommands::CmbName_Click);
+    connect(panel, &ProjectPanel::clearClicked, this, &ProjectCommands::CmdClear_Click);
     connect(menu.mpsave, &QAction::triggered, this, &ProjectCommands::mpsave_Click);
     connect(menu.mperase, &QAction::triggered, this, &ProjectCommands::mperase_Click);
 }
@@ -69,7 +119,9 @@ void ProjectCommands::Timer1_Timer()
     }
     m_parts.fileListPage->clear();
     Timer1->stop();
-    showProjectList(m_parts.store.LoadProjectList(m_parts.dialogs));
+    const ProjectList list = m_parts.store.LoadProjectList();
+    m_parts.showMessages(list.messages);
+    showProjectList(list);
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
     m_parts.LstFile->setFocus();
@@ -78,14 +130,11 @@ void ProjectCommands::Timer1_Timer()
 
 void ProjectCommands::showProjectList(const ProjectList& list)
 {
-    QComboBox* names = m_parts.FrmProject->CmbName;
-    if (!list.names.isEmpty()) {
-        names->clear();
-        names->addItems(list.names);
-        names->setEditText(list.names.first());
-    }
+    ProjectPanel* panel = m_parts.FrmProject;
+    if (!list.names.isEmpty())
+        panel->setNames(list.names);
     if (list.currentName)
-        names->setEditText(*list.currentName);
+        panel->setName(*list.currentName);
 }
 
 void ProjectCommands::LoadFileList(const QString& name)
@@ -105,7 +154,7 @@ void ProjectCommands::LoadMenuText(const QString& name)
 
 void ProjectCommands::setProjectTag()
 {
-    m_parts.FrmProject->TxtTag->setText(projectTag());
+    m_parts.FrmProject->setTag(projectTag());
 }
 
 // Typing a name only retitles the tag; the project loads when it is picked.
@@ -128,8 +177,7 @@ void ProjectCommands::SelectProject()
         m_parts.fileListPage->clear();
         m_parts.RTB1->clear();
         m_parts.TxtOrg->clear();
-        m_parts.FrmHtml->Combo1->clear();
-        m_parts.FrmHtml->Combo1->clearEditText();
+        m_parts.FrmHtml->clearChoices();
         LoadFileList(name);
         LoadMenuText(name);
         setProjectTag();
@@ -139,9 +187,9 @@ void ProjectCommands::SelectProject()
 
 void ProjectCommands::CmdClear_Click()
 {
-    m_parts.FrmProject->CmbName->setEditText(QString());
+    m_parts.FrmProject->setName(QString());
     m_parts.TxtOrg->clear();
-    m_parts.FrmProject->TxtTag->clear();
+    m_parts.FrmProject->setTag(QString());
     m_parts.RTB1->clear();
     m_parts.fileListPage->clear();
 }
@@ -165,7 +213,15 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     request.menuText = m_parts.TxtOrg->text();
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
-    const SaveOutcome outcome = m_parts.store.SaveProject(request, m_parts.dialogs, pages);
+    SaveOutcome outcome = m_parts.store.SaveProject(request, pages);
+    if (outcome.result == SaveOutcome::Result::NeedsAnswer) {
+        const bool yes = m_parts.dialogs.askYesNoCancel(*outcome.question);
+        request.overwrite = yes ? OverwriteAnswer::Yes : OverwriteAnswer::No;
+        outcome = m_parts.store.SaveProject(request, pages);
+    }
+    m_parts.showMessages(outcome.messages);
+    // The first save may have made the file and its folder.
+    watchProjectFile();
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
     m_parts.appendLog(outcome.log);
@@ -177,7 +233,9 @@ void ProjectCommands::mperase_Click()
     const QString name = m_parts.state.currentName;
     if (!m_parts.dialogs.askYesNoCancel(deleteQuestion(name)))
         return;
-    if (m_parts.store.DeleteProject(name, m_parts.dialogs).result == DeleteOutcome::Result::Deleted)
+    const DeleteOutcome outcome = m_parts.store.DeleteProject(name);
+    m_parts.showMessages(outcome.messages);
+    if (outcome.result == DeleteOutcome::Result::Deleted)
         Timer1->start();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QFileSystemWatcher;
 class QTimer;
 
 namespace quillet {
@@ -13,7 +14,8 @@ struct MainMenu;
 struct WindowParts;
 
 // The project commands: the start-up reload, typing and picking a name, the clear button,
-// saving and deleting the project.
+// saving and deleting the project; the project list follows the project file when another
+// program changes it.
 class ProjectCommands : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,10 @@ signals:
 
 private:
     void setupTimer();
+    void setupWatcher();
+    void watchProjectFile();
+    void projectFileChanged();
+    void refreshProjectList();
     void connectControls(const MainMenu& menu);
 
     void Timer1_Timer();
@@ -48,6 +54,8 @@ private:
 
     WindowParts& m_parts;
     QTimer* Timer1 = nullptr;
+    QFileSystemWatcher* m_watcher = nullptr;
+    QTimer* m_refreshTimer = nullptr; // re-reads the file once the window is idle
 };
 
 } // namespace quillet

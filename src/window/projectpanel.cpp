@@ -23,6 +23,62 @@ ProjectPanel::ProjectPanel(QWidget* parent) : QFrame(parent)
     setObjectName(QStringLiteral("FrmProject"));
     setupControls();
     setupLayout();
+    connectControls();
+}
+
+void ProjectPanel::connectControls()
+{
+    connect(CmbName, &QComboBox::editTextChanged, this, &ProjectPanel::nameEdited);
+    connect(CmbName, &QComboBox::activated, this, &ProjectPanel::namePicked);
+    connect(CodEncode, &QPushButton::clicked, this, &ProjectPanel::convertClicked);
+    connect(CmdDecode, &QPushButton::clicked, this, &ProjectPanel::restoreClicked);
+    connect(CmdClear, &QPushButton::clicked, this, &ProjectPanel::clearClicked);
+    connect(CmdLineDel, &QPushButton::clicked, this, &ProjectPanel::removeLinesClicked);
+}
+
+QString ProjectPanel::name() const
+{
+    return CmbName->currentText();
+}
+
+void ProjectPanel::setName(const QString& name)
+{
+    CmbName->setEditText(name);
+}
+
+QStringList ProjectPanel::names() const
+{
+    QStringList result;
+    for (int i = 0; i < CmbName->count(); ++i)
+        result.append(CmbName->itemText(i));
+    return result;
+}
+
+void ProjectPanel::setNames(const QStringList& names)
+{
+    CmbName->clear();
+    CmbName->addItems(names);
+    if (!names.isEmpty())
+        CmbName->setEditText(names.first());
+}
+
+void ProjectPanel::replaceNamesQuietly(const QStringList& names)
+{
+    const QSignalBlocker blocker(CmbName);
+    const QString shown = CmbName->currentText();
+    CmbName->clear();
+    CmbName->addItems(names);
+    CmbName->setEditText(shown);
+}
+
+QString ProjectPanel::tag() const
+{
+    return TxtTag->text();
+}
+
+void ProjectPanel::setTag(const QString& tag)
+{
+    TxtTag->setText(tag);
 }
 
 void ProjectPanel::setupControls()

@@ -15,17 +15,9 @@
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace quillet {
-
-namespace {
-
-constexpr int logTab = 5;
-
-} // namespace
 
 RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const MainMenu& menu,
                          QObject* parent)
@@ -36,9 +28,9 @@ RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const Mai
 
 void RunCommands::connectControls(const MainMenu& menu)
 {
-    ProjectPanel* panel = m_parts.FrmProject;
-    connect(panel->CodEncode, &QPushButton::clicked, this, &RunCommands::CodEncode_Click);
-    connect(panel->CmdDecode, &QPushButton::clicked, this, &RunCommands::CmdDecode_Click);
+    const ProjectPanel* panel = m_parts.FrmProject;
+    connect(panel, &ProjectPanel::convertClicked, this, &RunCommands::CodEncode_Click);
+    connect(panel, &ProjectPanel::restoreClicked, this, &RunCommands::CmdDecode_Click);
     connect(menu.malign, &QAction::triggered, this, &RunCommands::malign_Click);
     connect(menu.mpcomment, &QAction::triggered, this, &RunCommands::mpcomment_Click);
     connect(menu.mcolor, &QAction::triggered, this, &RunCommands::mcolor_Click);
@@ -46,7 +38,7 @@ void RunCommands::connectControls(const MainMenu& menu)
 
 RunSettings RunCommands::runSettings() const
 {
-    return {m_parts.TxtOrg->text(), m_parts.FrmProject->TxtTag->text(), m_parts.state.LinkColor};
+    return {m_parts.TxtOrg->text(), m_parts.FrmProject->tag(), m_parts.state.LinkColor};
 }
 
 bool RunCommands::refuseRun(const RunSettings& settings)
@@ -141,7 +133,7 @@ void RunCommands::mpcomment_Click()
     m_parts.appendLog(result.log);
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
-    m_parts.selectTab(logTab);
+    m_parts.selectTab(WindowPage::Log);
     m_parts.showJournalFailure(pages);
 }
 
@@ -164,12 +156,10 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
         m_parts.dialogs.showMessage(*result.refusal);
         return;
     }
-    m_parts.LstLog->clear();
-    m_parts.appendLog(result.log);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
-    m_parts.selectTab(logTab);
+    m_parts.showRunLog(result.log);
 }
 
 } // namespace quillet

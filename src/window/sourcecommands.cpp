@@ -7,23 +7,14 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
-#include <QPushButton>
-
 namespace quillet {
-
-namespace {
-
-constexpr int menuTab = 2;
-
-} // namespace
 
 SourceCommands::SourceCommands(WindowParts& parts, QObject* parent)
     : QObject(parent), m_parts(parts)
 {
-    connect(m_parts.FrmHtml->CmdComInsert, &QPushButton::clicked, this,
+    connect(m_parts.FrmHtml, &PreviewToolbar::menuFromSelectionClicked, this,
             &SourceCommands::CmdComInsert_Click);
-    connect(m_parts.FrmHtml->CmdFileSave, &QPushButton::clicked, this,
+    connect(m_parts.FrmHtml, &PreviewToolbar::saveSourceClicked, this,
             &SourceCommands::CmdFileSave_Click);
 }
 
@@ -36,14 +27,14 @@ void SourceCommands::CmdComInsert_Click()
         return;
     }
     m_parts.TxtOrg->setText(applyAnchorCaseRule(selected));
-    m_parts.selectTab(menuTab);
+    m_parts.selectTab(WindowPage::MenuText);
 }
 
 // The view is also the runs' work buffer: its text goes only to the file it was loaded
 // from, and over a file changed since only when the user agrees.
 void SourceCommands::CmdFileSave_Click()
 {
-    const QString path = m_parts.FrmHtml->Combo1->currentText();
+    const QString path = m_parts.FrmHtml->chosenPath();
     if (refuseSave(path))
         return;
     if (changedOnDisk(*m_parts.RTB1->origin()) &&

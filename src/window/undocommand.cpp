@@ -13,7 +13,6 @@ namespace quillet {
 
 namespace {
 
-constexpr int logTab = 5;
 const QString undoTitle = QStringLiteral("元に戻す");
 
 } // namespace
@@ -39,9 +38,7 @@ void UndoCommand::mundo_Click()
     if (!m_parts.dialogs.askOkCancel(question))
         return;
     const UndoResult undone = undoLastCommand(journal, projectFile);
-    m_parts.LstLog->clear();
-    m_parts.appendLog(undone.log);
-    m_parts.selectTab(logTab);
+    m_parts.showRunLog(undone.log);
     if (undone.damaged && undone.entry)
         m_parts.dialogs.showMessage(damagedEntryMessage(*undone.entry));
 }

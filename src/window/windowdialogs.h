@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/storedialogs.h"
+#include "engine/usermessage.h"
 
 #include <QColor>
 #include <QString>
@@ -13,11 +13,17 @@ namespace quillet {
 
 inline const QString applicationTitle = QStringLiteral("クイレット");
 
-// The store's messages and questions, plus the window's own file and colour dialogs, so
-// one object serves both.
-class WindowDialogs : public StoreDialogs
+// The messages and questions the window turns the store's results into, and its own file
+// and colour dialogs.
+class WindowDialogs
 {
 public:
+    virtual ~WindowDialogs() = default;
+
+    // A message box with an OK button. An empty title means the application's title.
+    virtual void showMessage(const UserMessage& message) = 0;
+    // A question with Yes, No and Cancel; true only when the answer is Yes.
+    virtual bool askYesNoCancel(const UserMessage& question) = 0;
     // A question with OK and Cancel; true only when the answer is OK.
     virtual bool askOkCancel(const UserMessage& question) = 0;
     // The same with a long text the user may open to read (a diff, say).

@@ -3,13 +3,25 @@
 #include "project/projectstore.h"
 #include "window/windowdialogs.h"
 
-#include <QListWidget>
+#include "window/logview.h"
 
 namespace quillet {
 
 void WindowParts::appendLog(const QStringList& lines) const
 {
-    LstLog->addItems(lines);
+    log->appendLines(lines);
+}
+
+void WindowParts::showRunLog(const QStringList& lines) const
+{
+    log->replaceLines(lines);
+    selectTab(WindowPage::Log);
+}
+
+void WindowParts::showMessages(const QList<UserMessage>& messages) const
+{
+    for (const UserMessage& message : messages)
+        dialogs.showMessage(message);
 }
 
 bool WindowParts::showJournalFailure(const PageWriter& pages) const

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "engine/pagewriter.h"
+#include "engine/usermessage.h"
+#include "window/windowpage.h"
 #include "window/windowstate.h"
 
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -13,6 +16,7 @@ namespace quillet {
 
 class CrLfTextEdit;
 class FileListPage;
+class LogView;
 class PreviewToolbar;
 class ProjectPanel;
 class ProjectStore;
@@ -34,11 +38,16 @@ struct WindowParts
     QListWidget* LstFile = nullptr;
     CrLfTextEdit* TxtOrg = nullptr;
     SourceTextView* RTB1 = nullptr;
-    QListWidget* LstLog = nullptr;
+    LogView* log = nullptr;
     WebPageView* WB2 = nullptr;
-    std::function<void(int)> selectTab; // tab 1 to 5, with the effect of the user's click
+    std::function<void(WindowPage)> selectTab; // with the effect of the user's click on its tab
 
     void appendLog(const QStringList& lines) const;
+    // Replaces the log with the lines of the command just run and shows it.
+    void showRunLog(const QStringList& lines) const;
+
+    // Shows each message in a box, in order.
+    void showMessages(const QList<UserMessage>& messages) const;
 
     // Tells once that the journal could not be written, if so; whether it told.
     bool showJournalFailure(const PageWriter& pages) const;

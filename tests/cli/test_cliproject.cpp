@@ -84,6 +84,8 @@ private slots:
     void menuFromAFileOrAPage();
     void projectTagIsNeverTakenForAMenu();
     void deleteAndItsDryRun();
+    void exitStatusFollowsTheStoreResult_data();
+    void exitStatusFollowsTheStoreResult();
 };
 
 void TestCliProject::addSortsSkipsAndTakesTheFirstMenu()
@@ -201,6 +203,54 @@ void TestCliProject::deleteAndItsDryRun()
     QVERIFY(after.contains(
         QByteArray(elementOf(site.before, u"A"_s) + "\r\n" + elementOf(site.before, u"C"_s))));
     QCOMPARE(site.run({u"delete"_s, u"B"_s}), 2);
+}
+
+void TestCliProject::exitStatusFollowsTheStoreResult_data()
+{
+    QTest::addColumn<QByteArray>("file");  // empty: the three projects
+    QTest::addColumn<bool>("insideAPage"); // the project file named inside a page
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+
+    const QByteArray noEnd("<root>\r\n<projectname name=\"A\">\r\n<projectname name=\"B\">\r\n"
+                           "</projectname>\r\n</root>");
+    QTest::newRow("written") << QByteArray() << false
+                             << QStringList{u"remove"_s, u"A"_s, u"/a/1.html"_s} << 0;
+    QTest::newRow("deleted") << QByteArray() << false << QStringList{u"delete"_s, u"C"_s} << 0;
+    QTest::newRow("not found") << QByteArray() << false << QStringList{u"delete"_s, u"Z"_s} << 2;
+    QTest::newRow("refused: cut short") << QByteArray("<root>\r\n<projectname name=\"A\">\r\n")
+                                        << false << QStringList{u"delete"_s, u"A"_s} << 2;
+    QTest::newRow("refused: no end of its own")
+        << noEnd << false << QStringList{u"delete"_s, u"A"_s} << 2;
+    QTest::newRow("refused: no lock file can be made")
+        << QByteArray() << true << QStringList{u"add"_s, u"N"_s, u"site/a.html"_s} << 2;
+}
+
+void TestCliProject::exitStatusFollowsTheStoreResult()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, insideAPage);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    ThreeProjects site;
+    if (!file.isEmpty())
+        writeBytes(site.projectFile(), file);
+    const QByteArray before = readBytes(site.projectFile());
+    if (insideAPage) {
+        // Nothing can be made beside it, not even the lock file.
+        arguments.last() = site.path(arguments.last());
+        arguments =
+            QStringList{u"--project-file"_s, site.path(u"site/a.html/mprj.xml"_s)} + arguments;
+        QCOMPARE(quillet::cli::runCli(arguments, site.console, [] { return u"/nonexistent"_s; }),
+                 status);
+        QCOMPARE(site.console.errors.size(), 1);
+        return;
+    }
+    QCOMPARE(site.run(arguments), status);
+    if (status != 0) {
+        QCOMPARE(readBytes(site.projectFile()), before);
+        QCOMPARE(site.console.errors.size(), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliProject)

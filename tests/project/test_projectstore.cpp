@@ -8,6 +8,7 @@
 #include "common/realsite.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,7 +52,7 @@ public:
     SaveOutcome save(ProjectStore& store, const QString& name, bool converting = false)
     {
         const QStringList files{dir.filePath(u"a.html"_s), dir.filePath(u"b.html"_s)};
-        return store.SaveProject({name, files, menuSite, converting, {}}, dialogs, journal.pages);
+        return saveTalking(store, {name, files, menuSite, converting, {}}, dialogs, journal.pages);
     }
 };
 
@@ -78,13 +79,18 @@ private slots:
     void saveCorrectsOnlyTheMenuEntryOfUnconvertedPages();
     void deletion();
     void fallsBackToTheUserFolder();
+    void anotherProgramsProjectStays_data();
+    void anotherProgramsProjectStays();
+    void projectChangedOnDiskAsksFirst_data();
+    void projectChangedOnDiskAsksFirst();
+    void lockOfADeadProgramIsTakenOver();
 };
 
 void TestProjectStore::firstSaveAndASecondProjectWriteExactBytes()
 {
     StoreTest t;
     ProjectStore store(t.file);
-    QVERIFY(!store.LoadProjectList(t.dialogs).readFailed);
+    QVERIFY(!loadTalking(store, t.dialogs).readFailed);
     const QStringList files{t.dir.filePath(u"a.html"_s), t.dir.filePath(u"b.html"_s)};
     const SaveOutcome first = t.save(store, u"サイト"_s);
     QCOMPARE(first.result, Result::Saved);
@@ -103,12 +109,12 @@ void TestProjectStore::saveThenLoadGivesTheProjectBack()
     ProjectStore writer(t.file);
     const QStringList files{u"/w/b.html"_s, u"/w/A.html"_s, u"/v/c.html"_s};
     const QString menu = u"<p>&lt; &amp; \"q\"</p>\r\n\r\n<b>x</b>"_s;
-    writer.SaveProject({u"P"_s, files, menu, false, {}}, t.dialogs, t.journal.pages);
-    writer.SaveProject({u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs, t.journal.pages);
-    writer.SaveProject({u"P"_s, files, menu, true, {}}, t.dialogs, t.journal.pages);
+    saveTalking(writer, {u"P"_s, files, menu, false, {}}, t.dialogs, t.journal.pages);
+    saveTalking(writer, {u"Q"_s, {u"/q"_s}, u"q"_s, false, {}}, t.dialogs, t.journal.pages);
+    saveTalking(writer, {u"P"_s, files, menu, true, {}}, t.dialogs, t.journal.pages);
 
     ProjectStore reader(t.file);
-    const ProjectList list = reader.LoadProjectList(t.dialogs);
+    const ProjectList list = loadTalking(reader, t.dialogs);
     QCOMPARE(list.names, (QStringList{u"P"_s, u"Q"_s}));
     QCOMPARE(list.currentName, u"P"_s);
     const FileListLoad load = reader.LoadFileList(u"P"_s);
@@ -139,13 +145,13 @@ void TestProjectStore::overwriteAsksUnlessConverting()
     QFETCH(Result, result);
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs, t.journal.pages);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
+    saveTalking(store, {u"A"_s, {u"/old"_s}, u"old"_s, false, {}}, t.dialogs, t.journal.pages);
+    saveTalking(store, {u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
     const QByteArray before = readBytes(t.file);
     t.dialogs.answers = answers;
 
-    const SaveOutcome outcome = store.SaveProject(
-        {u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs, t.journal.pages);
+    const SaveOutcome outcome = saveTalking(
+        store, {u"A"_s, {u"/new"_s}, u"\r\nnew"_s, converting, {}}, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.result, result);
     QCOMPARE(t.dialogs.questions.size(), questions);
     if (questions > 0)
@@ -166,14 +172,14 @@ void TestProjectStore::emptyMenuTextKeepsTheStoredOne()
 {
     StoreTest t;
     ProjectStore store(t.file);
-    store.SaveProject({u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs, t.journal.pages);
-    store.SaveProject({u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
-    const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}}, t.dialogs, t.journal.pages);
+    saveTalking(store, {u"A"_s, {u"/a"_s}, u"kept"_s, false, {}}, t.dialogs, t.journal.pages);
+    saveTalking(store, {u"B"_s, {u"/b"_s}, u"b"_s, false, {}}, t.dialogs, t.journal.pages);
+    const SaveOutcome outcome = saveTalking(store, {u"A"_s, {u"/c"_s}, u"\r\n\r\n"_s, true, {}},
+                                            t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log.first(), u"プロジェクトは保存されませんでした。"_s);
     QCOMPARE(outcome.menuText, QString());
     ProjectStore reader(t.file);
-    QCOMPARE(reader.LoadProjectList(t.dialogs).currentName, u"A"_s);
+    QCOMPARE(loadTalking(reader, t.dialogs).currentName, u"A"_s);
     QCOMPARE(reader.LoadFileList(u"A"_s).files, QStringList{u"/c"_s});
     QCOMPARE(reader.LoadMenuText(u"A"_s), u"kept"_s);
 }
@@ -215,10 +221,11 @@ void TestProjectStore::refusals()
     StoreTest t;
     writeBytes(t.file, shiftJis(text));
     ProjectStore store(t.file);
-    store.LoadProjectList(t.dialogs);
+    loadTalking(store, t.dialogs);
     t.dialogs.answers = {true};
-    QCOMPARE(store.SaveProject({name, files, u"m"_s, false, {}}, t.dialogs, t.journal.pages).result,
-             result);
+    QCOMPARE(
+        saveTalking(store, {name, files, u"m"_s, false, {}}, t.dialogs, t.journal.pages).result,
+        result);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{message});
     QVERIFY(t.dialogs.questions.isEmpty());
     QCOMPARE(readBytes(t.file), shiftJis(text));
@@ -230,12 +237,12 @@ void TestProjectStore::unclosedLastfileIsReportedAndTheSaveGoesOn()
     StoreTest t;
     writeBytes(t.file, "<root>\r\n<lastfile>\r\nA\r\n</root>");
     ProjectStore store(t.file);
-    QCOMPARE(store.SaveProject({u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs, t.journal.pages)
+    QCOMPARE(saveTalking(store, {u"N"_s, {u"/n"_s}, u"m"_s, false, {}}, t.dialogs, t.journal.pages)
                  .result,
              Result::Saved);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{lastProjectNotWrittenMessage()});
     ProjectStore reader(t.file);
-    reader.LoadProjectList(t.dialogs);
+    loadTalking(reader, t.dialogs);
     QCOMPARE(reader.LoadFileList(u"N"_s).files, QStringList{u"/n"_s});
 }
 
@@ -245,14 +252,14 @@ void TestProjectStore::unreadableFileIsNeverOverwritten()
     const QByteArray garbage("<root>\xFF\xFF</root>");
     writeBytes(t.file, garbage);
     ProjectStore store(t.file);
-    QVERIFY(store.LoadProjectList(t.dialogs).readFailed);
+    QVERIFY(loadTalking(store, t.dialogs).readFailed);
     QCOMPARE(t.dialogs.messages.size(), 1);
     const UserMessage unreadable = t.dialogs.messages.first();
     QCOMPARE(unreadable.title, u"XML読み込みエラー"_s);
     QVERIFY(unreadable.text.startsWith(u"プロジェクトファイルを読み込めませんでした。\r\n"_s));
 
     QCOMPARE(t.save(store, u"A"_s).result, Result::Refused);
-    QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
+    QCOMPARE(deleteTalking(store, u"A"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
     QCOMPARE(t.dialogs.messages, (QList<UserMessage>{unreadable, unreadable, unreadable}));
     QCOMPARE(readBytes(t.file), garbage);
 
@@ -288,7 +295,7 @@ void TestProjectStore::handEditedUtf8LfFileKeepsItsForm()
     writeBytes(t.file, "<root>\n<projectname name=\"\xE6\x97\xA5\">\n<files>\n/x\n</files>\n"
                        "</projectname>\n</root>");
     ProjectStore store(t.file);
-    QCOMPARE(store.LoadProjectList(t.dialogs).names, QStringList{u"日"_s});
+    QCOMPARE(loadTalking(store, t.dialogs).names, QStringList{u"日"_s});
     t.save(store, u"本"_s);
     const QByteArray bytes = readBytes(t.file);
     QVERIFY(!bytes.contains('\r'));
@@ -303,7 +310,7 @@ void TestProjectStore::textShiftJisCannotHoldTurnsTheFileUtf8()
     const QString menu = u"<ul>\r\n<li><a href=\"a.html\">Café ©</a></li>\r\n</ul>"_s;
     const QStringList files{t.dir.filePath(u"é.html"_s)};
     QCOMPARE(
-        store.SaveProject({u"한국"_s, files, menu, false, {}}, t.dialogs, t.journal.pages).result,
+        saveTalking(store, {u"한국"_s, files, menu, false, {}}, t.dialogs, t.journal.pages).result,
         Result::Saved);
     QVERIFY(t.dialogs.messages.isEmpty());
     const QByteArray bytes = readBytes(t.file);
@@ -311,7 +318,7 @@ void TestProjectStore::textShiftJisCannotHoldTurnsTheFileUtf8()
     QCOMPARE(QString::fromUtf8(bytes), store.text());
 
     ProjectStore reread(t.file);
-    QCOMPARE(reread.LoadProjectList(t.dialogs).names, (QStringList{u"サイト"_s, u"한국"_s}));
+    QCOMPARE(loadTalking(reread, t.dialogs).names, (QStringList{u"サイト"_s, u"한국"_s}));
     QCOMPARE(reread.LoadFileList(u"한국"_s).files, files);
     QCOMPARE(reread.LoadMenuText(u"한국"_s), std::optional(menu));
     // Saving again keeps the form it now has.
@@ -337,8 +344,8 @@ void TestProjectStore::listedPagesGetTheirSelfLinkHighlighted()
     writeBytes(banner, bannerBytes);
     ProjectStore store(t.file);
     const SaveOutcome outcome =
-        store.SaveProject({u"A"_s, {banner, marked, missing, plain}, menu, false, u"#0080FF"_s},
-                          t.dialogs, t.journal.pages);
+        saveTalking(store, {u"A"_s, {banner, marked, missing, plain}, menu, false, u"#0080FF"_s},
+                    t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log, (QStringList{u"missing.htmlを読み込めませんでした。"_s,
                                        u"plain.htmlのリンクを修正しました。"_s}));
     QVERIFY(outcome.pageFailed);
@@ -365,12 +372,13 @@ void TestProjectStore::saveCorrectsOnlyTheMenuEntryOfUnconvertedPages()
     // No encoding holds a lone surrogate, so this name cannot be written.
     SaveRequest unwritable = request;
     unwritable.name += QChar(0xD800);
-    QCOMPARE(ProjectStore(t.file).SaveProject(unwritable, t.dialogs, t.journal.pages).result,
+    ProjectStore failing(t.file);
+    QCOMPARE(saveTalking(failing, unwritable, t.dialogs, t.journal.pages).result,
              Result::WriteFailed);
     QCOMPARE(readBytes(index), plainIndex.toUtf8());
 
     ProjectStore store(t.file);
-    const SaveOutcome outcome = store.SaveProject(request, t.dialogs, t.journal.pages);
+    const SaveOutcome outcome = saveTalking(store, request, t.dialogs, t.journal.pages);
     QCOMPARE(outcome.log, QStringList{u"index.htmlのリンクを修正しました。"_s});
     QCOMPARE(readBytes(index),
              site::pageText(u"index.html"_s, site::menuText(u"index.html"_s)).toUtf8());
@@ -382,18 +390,18 @@ void TestProjectStore::deletion()
     StoreTest t;
     ProjectStore store(t.file);
     for (const QString& name : {u"A"_s, u"B"_s})
-        store.SaveProject({name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs, t.journal.pages);
-    QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
+        saveTalking(store, {name, {u"/"_s + name}, u"m"_s, false, {}}, t.dialogs, t.journal.pages);
+    QCOMPARE(deleteTalking(store, u"A"_s, t.dialogs).result, DeleteOutcome::Result::Deleted);
     QCOMPARE(readBytes(t.file), shiftJis(store.text()));
     QCOMPARE(store.GetProjectNames(), QStringList{u"B"_s});
-    QCOMPARE(store.DeleteProject(u"A"_s, t.dialogs).result, DeleteOutcome::Result::NotFound);
+    QCOMPARE(deleteTalking(store, u"A"_s, t.dialogs).result, DeleteOutcome::Result::NotFound);
     QCOMPARE(t.dialogs.messages, QList<UserMessage>{projectNotFoundMessage()});
 
     const QByteArray open("<root>\r\n<projectname name=\"X\">\r\n<projectname name=\"Y\">\r\n"
                           "</projectname>\r\n</root>");
     writeBytes(t.file, open);
     ProjectStore malformed(t.file);
-    QCOMPARE(malformed.DeleteProject(u"X"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
+    QCOMPARE(deleteTalking(malformed, u"X"_s, t.dialogs).result, DeleteOutcome::Result::Refused);
     QCOMPARE(t.dialogs.messages.last(), malformedForDeletionMessage());
     QCOMPARE(readBytes(t.file), open);
 }
@@ -408,8 +416,104 @@ void TestProjectStore::fallsBackToTheUserFolder()
     ScriptedDialogs dialogs;
     TestJournal journal;
     QCOMPARE(
-        store.SaveProject({u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs, journal.pages).result,
+        saveTalking(store, {u"A"_s, {u"/a"_s}, u"m"_s, false, {}}, dialogs, journal.pages).result,
         Result::Saved);
+}
+
+// One store as the window, one as the command line, on one file: neither loses the other's
+// project, whichever writes first.
+void TestProjectStore::anotherProgramsProjectStays_data()
+{
+    QTest::addColumn<bool>("windowFirst");
+    QTest::newRow("the command line stores after the window") << true;
+    QTest::newRow("the window saves after the command line") << false;
+}
+
+void TestProjectStore::anotherProgramsProjectStays()
+{
+    QFETCH(bool, windowFirst);
+    StoreTest t;
+    ProjectStore window(t.file);
+    QCOMPARE(t.save(window, u"窓"_s).result, Result::Saved);
+    ProjectStore commandLine(t.file);
+    loadTalking(commandLine, t.dialogs);
+    const QStringList cliFiles{u"/cli/a.html"_s};
+    const auto commandLineStores = [&] {
+        QCOMPARE(commandLine.StoreProject(u"CLIサイト"_s, cliFiles, std::nullopt).result,
+                 EditOutcome::Result::Written);
+    };
+    if (!windowFirst)
+        commandLineStores();
+    QCOMPARE(t.save(window, u"窓"_s, true).result, Result::Saved);
+    if (windowFirst)
+        commandLineStores();
+
+    ProjectStore reader(t.file);
+    QCOMPARE(loadTalking(reader, t.dialogs).names, (QStringList{u"窓"_s, u"CLIサイト"_s}));
+    QCOMPARE(reader.LoadFileList(u"CLIサイト"_s).files, cliFiles);
+    QCOMPARE(reader.LoadFileList(u"窓"_s).files.size(), 2);
+    QVERIFY(t.dialogs.questions.isEmpty());
+    QVERIFY(t.dialogs.messages.isEmpty());
+}
+
+void TestProjectStore::projectChangedOnDiskAsksFirst_data()
+{
+    QTest::addColumn<bool>("converting");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<Result>("result");
+
+    QTest::newRow("yes") << false << true << Result::Saved;
+    QTest::newRow("no") << false << false << Result::Declined;
+    QTest::newRow("converting, yes") << true << true << Result::Saved;
+    QTest::newRow("converting, no") << true << false << Result::Declined;
+}
+
+void TestProjectStore::projectChangedOnDiskAsksFirst()
+{
+    QFETCH(bool, converting);
+    QFETCH(bool, answer);
+    QFETCH(Result, result);
+    StoreTest t;
+    ProjectStore window(t.file);
+    t.save(window, u"P"_s);
+    ProjectStore commandLine(t.file);
+    loadTalking(commandLine, t.dialogs);
+    commandLine.LoadFileList(u"P"_s);
+    const QStringList otherFiles{u"/other.html"_s};
+    QCOMPARE(commandLine.StoreProject(u"P"_s, otherFiles, std::nullopt).result,
+             EditOutcome::Result::Written);
+    const QByteArray before = readBytes(t.file);
+    // An edit of the project as it was loaded is refused rather than stored over the change.
+    QCOMPARE(window.StoreProject(u"P"_s, QStringList{}, std::nullopt).result,
+             EditOutcome::Result::Changed);
+    QCOMPARE(readBytes(t.file), before);
+
+    t.dialogs.answers = {answer};
+    QCOMPARE(t.save(window, u"P"_s, converting).result, result);
+    QCOMPARE(t.dialogs.questions, QList<UserMessage>{changedOnDiskQuestion(u"P"_s)});
+    ProjectStore reader(t.file);
+    loadTalking(reader, t.dialogs);
+    if (result == Result::Declined)
+        QCOMPARE(readBytes(t.file), before);
+    else
+        QCOMPARE(reader.LoadFileList(u"P"_s).files.size(), 2);
+}
+
+void TestProjectStore::lockOfADeadProgramIsTakenOver()
+{
+    StoreTest t;
+    QProcess gone;
+    gone.start(u"true"_s);
+    QVERIFY(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString lockFile = t.file + u".lock"_s;
+    writeBytes(lockFile, QByteArray::number(deadPid) + "\nquillet\n\n");
+
+    ProjectStore store(t.file);
+    QCOMPARE(t.save(store, u"A"_s).result, Result::Saved);
+    QVERIFY(t.dialogs.messages.isEmpty());
+    QVERIFY(!QFileInfo::exists(lockFile));
 }
 
 QTEST_GUILESS_MAIN(TestProjectStore)

@@ -1,3 +1,5 @@
+#include "project/projectmessages.h"
+#include "project/projectstore.h"
 #include "sitefixture.h"
 #include "windowdriver.h"
 
@@ -23,6 +25,9 @@ private slots:
     void savingANewNameThenOverwritingAsks();
     void deletingTheMiddleOfThreeProjects();
     void clearEmptiesTheProject();
+    void anotherProgramsProjectStaysAndIsListed();
+    void projectChangedByAnotherProgramAsksFirst_data();
+    void projectChangedByAnotherProgramAsksFirst();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -188,6 +193,57 @@ void TestProjectFlow::clearEmptiesTheProject()
     QVERIFY(driver.fileListEntries().isEmpty());
     QCOMPARE(driver.projectNames(), QStringList({u"A"_s, u"B"_s, u"C"_s}));
     QCOMPARE(readText(projectFile()), projectFileText(threeProjects(), u"B"_s));
+}
+
+// With the window open, another program (the command line, a second window) stores a
+// project: the window lists it and its own save keeps it.
+void TestProjectFlow::anotherProgramsProjectStaysAndIsListed()
+{
+    writeThreeProjects();
+    WindowDriver driver(projectFile());
+    quillet::ProjectStore other(projectFile());
+    other.LoadProjectList();
+    const QStringList otherFiles{path(u"x.html"_s)};
+    QCOMPARE(other.StoreProject(u"CLIサイト"_s, otherFiles, std::nullopt).result,
+             quillet::EditOutcome::Result::Written);
+    QTRY_COMPARE(driver.projectNames(), QStringList({u"A"_s, u"B"_s, u"C"_s, u"CLIサイト"_s}));
+    QCOMPARE(driver.names()->currentText(), u"B"_s);
+
+    driver.dialogs.answers << true;
+    driver.choose("mpsave");
+    QCOMPARE(driver.dialogs.questions, QList<quillet::UserMessage>{quillet::overwriteQuestion()});
+    quillet::ProjectStore reader(projectFile());
+    QCOMPARE(reader.LoadProjectList().names, driver.projectNames());
+    QCOMPARE(reader.LoadFileList(u"CLIサイト"_s).files, otherFiles);
+    QVERIFY(driver.dialogs.messages.isEmpty());
+}
+
+void TestProjectFlow::projectChangedByAnotherProgramAsksFirst_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes: the window's project") << true;
+    QTest::newRow("no: the other program's project") << false;
+}
+
+void TestProjectFlow::projectChangedByAnotherProgramAsksFirst()
+{
+    QFETCH(bool, answer);
+    writeThreeProjects();
+    WindowDriver driver(projectFile());
+    quillet::ProjectStore other(projectFile());
+    other.LoadProjectList();
+    other.LoadFileList(u"B"_s);
+    const QStringList otherFiles{path(u"other.html"_s)};
+    QCOMPARE(other.StoreProject(u"B"_s, otherFiles, std::nullopt).result,
+             quillet::EditOutcome::Result::Written);
+
+    driver.dialogs.answers << answer;
+    driver.choose("mpsave");
+    QCOMPARE(driver.dialogs.questions,
+             QList<quillet::UserMessage>{quillet::changedOnDiskQuestion(u"B"_s)});
+    quillet::ProjectStore reader(projectFile());
+    reader.LoadProjectList();
+    QCOMPARE(reader.LoadFileList(u"B"_s).files, answer ? driver.fileListEntries() : otherFiles);
 }
 
 QTEST_MAIN(TestProjectFlow)

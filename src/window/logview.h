@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStringList>
+
+namespace quillet {
+
+// The log page: one line per thing a command did, newest last.
+class LogView : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit LogView(QWidget* parent = nullptr);
+
+    void appendLines(const QStringList& lines);
+    // The lines of the command just run instead of what the log held.
+    void replaceLines(const QStringList& lines);
+};
+
+} // namespace quillet
