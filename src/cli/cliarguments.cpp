@@ -177,8 +177,17 @@ private:
 
     void checkMenuSource()
     {
-        if (m_invocation.command != Command::Menu ||
-            m_invocation.fromFile.has_value() != m_invocation.fromPage.has_value())
+        if (m_invocation.command != Command::Menu)
+            return;
+        const std::optional<QString>& mark = m_invocation.relativeToSite;
+        if (mark && *mark != QStringLiteral("on") && *mark != QStringLiteral("off")) {
+            m_error =
+                QStringLiteral("--relative-to-site には on か off を指定してください: ") + *mark;
+            return;
+        }
+        const int sources =
+            int(m_invocation.fromFile.has_value()) + int(m_invocation.fromPage.has_value());
+        if (sources == 1 || (!sources && mark))
             return;
         m_error = QStringLiteral("menu には --from-file か --from-page のどちらか一つが必要です。");
     }

@@ -27,19 +27,20 @@ enum class Command {
 struct Invocation
 {
     Command command = Command::Help;
-    QString name;                       // the project name (every command but list and undo)
-    QStringList paths;                  // add and remove: the pages, as given
-    std::optional<QString> projectFile; // absent: the window's project file
-    std::optional<QString> colour;      // --color as given
-    QString linkColour;                 // "#RRGGBB" upper-cased; empty: the default colour
-    std::optional<QString> menuFile;    // restore only: the menu text to write back
-    std::optional<QString> fromFile;    // menu: the menu text from this file
-    std::optional<QString> fromPage;    // menu: the menu block of this page
-    bool dryRun = false;                // write nothing, print what would be done
-    bool diff = false;                  // print the changes of the pages
-    bool json = false;                  // check: one JSON document
-    bool listJournal = false;           // undo: list the commands that can be taken back
-    std::optional<Command> helpTopic;   // Help: the command named before --help, if any
+    QString name;                          // the project name (every command but list and undo)
+    QStringList paths;                     // add and remove: the pages, as given
+    std::optional<QString> projectFile;    // absent: the window's project file
+    std::optional<QString> colour;         // --color as given
+    QString linkColour;                    // "#RRGGBB" upper-cased; empty: the default colour
+    std::optional<QString> menuFile;       // restore only: the menu text to write back
+    std::optional<QString> fromFile;       // menu: the menu text from this file
+    std::optional<QString> fromPage;       // menu: the menu block of this page
+    std::optional<QString> relativeToSite; // menu: "on" or "off", the links' mark
+    bool dryRun = false;                   // write nothing, print what would be done
+    bool diff = false;                     // print the changes of the pages
+    bool json = false;                     // check: one JSON document
+    bool listJournal = false;              // undo: list the commands that can be taken back
+    std::optional<Command> helpTopic;      // Help: the command named before --help, if any
 };
 
 struct ParsedArguments

@@ -25,6 +25,7 @@ struct LoadedProject
     QStringList files; // in the file list's sorted order
     QString menuText;  // as the menu text box holds it (asMenuText)
     QString tag;
+    bool linksFromSiteFolder = false;
 };
 
 class CommandRunner
@@ -123,12 +124,16 @@ private:
         project.files = m_store.LoadFileList(name).files;
         project.menuText = asMenuText(m_store.LoadMenuText(name).value_or(QString()));
         project.tag = projectTag(name);
+        project.linksFromSiteFolder = m_store.LinksFromSiteFolder(name);
         return project;
     }
 
     RunSettings settingsFor(const LoadedProject& project) const
     {
-        return {project.menuText, project.tag, m_invocation.linkColour};
+        RunSettings settings{project.menuText, project.tag, m_invocation.linkColour,
+                             std::make_shared<const SiteLayout>(project.files)};
+        settings.linksFromSiteFolder = project.linksFromSiteFolder;
+        return settings;
     }
 
     int finishRun(const RunResult& result, bool pageFailedBefore)
@@ -182,9 +187,10 @@ private:
             return status(false);
         }
         // Storing the project is what these commands do: an existing one is overwritten.
-        const SaveRequest request{
-            m_invocation.name,       project.files,       settings.menuText,   true,
-            m_invocation.linkColour, m_invocation.dryRun, OverwriteAnswer::Yes};
+        const SaveRequest request{m_invocation.name,       project.files,
+                                  settings.menuText,       true,
+                                  m_invocation.linkColour, m_invocation.dryRun,
+                                  OverwriteAnswer::Yes,    project.linksFromSiteFolder};
         PageWriter& writer = pages();
         const SaveOutcome saved = m_store.SaveProject(request, writer);
         m_dialogs.showMessages(saved.messages);

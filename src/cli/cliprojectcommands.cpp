@@ -164,6 +164,18 @@ public:
     {
         if (!exists())
             return notFound();
+        if (m_invocation.fromFile || m_invocation.fromPage) {
+            if (const int status = storeMenu(); status != exitSuccess)
+                return status;
+        }
+        if (!m_invocation.relativeToSite)
+            return exitSuccess;
+        return written(m_store.StoreLinksFromSiteFolder(name(), *m_invocation.relativeToSite ==
+                                                                    QStringLiteral("on")));
+    }
+
+    int storeMenu()
+    {
         const QString source =
             m_invocation.fromFile ? *m_invocation.fromFile : *m_invocation.fromPage;
         const PageRead read = readPage(source);
@@ -189,6 +201,8 @@ public:
         const QString menu = m_store.LoadMenuText(name()).value_or(QString());
         if (!menu.isEmpty())
             m_console.writeOutLines(menu.split(QStringLiteral("\r\n")));
+        if (m_store.LinksFromSiteFolder(name()))
+            m_console.writeOut(QStringLiteral("メニューのリンク: サイトのフォルダから"));
         return exitSuccess;
     }
 

@@ -99,10 +99,14 @@ const QList<CommandEntry>& commandTable()
         {Command::Menu,
          QStringLiteral("menu"),
          1,
-         {QStringLiteral("--from-file"), QStringLiteral("--from-page")},
-         QStringLiteral("menu NAME (--from-file FILE | --from-page PAGE)"),
+         {QStringLiteral("--from-file"), QStringLiteral("--from-page"),
+          QStringLiteral("--relative-to-site")},
+         QStringLiteral("menu NAME [--from-file FILE | --from-page PAGE]\n"
+                        "              [--relative-to-site on|off]"),
          QStringLiteral("Store as the menu the contents of a file (--from-file) or the text\n"
-                        "between <!--MenuStart--> and <!--MenuEnd--> of a page (--from-page)."),
+                        "between <!--MenuStart--> and <!--MenuEnd--> of a page (--from-page).\n"
+                        "--relative-to-site on marks the menu's relative links as written from\n"
+                        "the site folder: each page then gets them led up from its own folder."),
          runMenuCommand},
         {Command::Show,
          QStringLiteral("show"),
@@ -143,6 +147,10 @@ const QList<OptionEntry>& optionTable()
         {QStringLiteral("--from-page"), QStringLiteral("PAGE"),
          QStringLiteral("menu: the menu is the marked block of this page."), nullptr,
          &Invocation::fromPage},
+        {QStringLiteral("--relative-to-site"), QStringLiteral("on|off"),
+         QStringLiteral("menu: the menu's relative links are written from the site\n"
+                        "folder (on) or from each page's folder (off)."),
+         nullptr, &Invocation::relativeToSite},
         {QStringLiteral("--dry-run"), QString(),
          QStringLiteral("Write nothing (no page, no project file, no journal);\n"
                         "print the log and exit as the command would."),

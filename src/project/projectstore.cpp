@@ -148,6 +148,9 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
     std::optional<QString> text =
         storeProjectIn(m_text, request.name, request.files,
                        menu.escaped.isEmpty() ? std::nullopt : std::optional(menu.escaped));
+    if (text && !SaveLinksFromSiteFolder(*text, projectKeyIn(*text, request.name),
+                                         request.linksFromSiteFolder))
+        text.reset();
     if (!text)
         return refusedSave(SaveOutcome::Result::Refused, malformedForSaveMessage());
     SaveOutcome outcome;
@@ -195,6 +198,27 @@ EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<
     if (!text)
         return {EditOutcome::Result::Refused, {malformedForSaveMessage()}};
     if (std::optional<UserMessage> failure = writeProjectText(*text, name))
+        return {EditOutcome::Result::WriteFailed, {*failure}};
+    return {EditOutcome::Result::Written, {}};
+}
+
+bool ProjectStore::LinksFromSiteFolder(const QString& name) const
+{
+    return linksFromSiteFolderIn(m_text, FindProjectKey(name));
+}
+
+EditOutcome ProjectStore::StoreLinksFromSiteFolder(const QString& name, bool fromSiteFolder)
+{
+    const std::optional<QString> loaded = loadedProject(name);
+    ProjectFileLock lock(m_filePath);
+    if (std::optional<UserMessage> failure = lockAndRead(&lock))
+        return {EditOutcome::Result::Refused, {*failure}};
+    if (projectSectionIn(m_text, name) != loaded)
+        return {EditOutcome::Result::Changed, {}};
+    QString text = m_text;
+    if (!SaveLinksFromSiteFolder(text, FindProjectKey(name), fromSiteFolder))
+        return {EditOutcome::Result::Refused, {malformedForSaveMessage()}};
+    if (std::optional<UserMessage> failure = writeProjectText(text, name))
         return {EditOutcome::Result::WriteFailed, {*failure}};
     return {EditOutcome::Result::Written, {}};
 }

@@ -47,6 +47,7 @@ struct SaveRequest
     QString linkColour;        // "#RRGGBB", or empty for the default colour
     bool dryRun = false;       // all but writing the project file
     OverwriteAnswer overwrite = OverwriteAnswer::NotAsked;
+    bool linksFromSiteFolder = false; // the menu's links are written from the site folder
 };
 
 struct SaveOutcome
@@ -132,6 +133,12 @@ public:
     // corrected page. An existing project needs the overwrite answer unless converting; one
     // changed on disk since it was loaded needs it always.
     SaveOutcome SaveProject(const SaveRequest& request, PageWriter& pages);
+
+    // Whether the project's menu links are written from the site folder.
+    bool LinksFromSiteFolder(const QString& name) const;
+
+    // Marks the project's menu links as written from the site folder, or takes the mark off.
+    EditOutcome StoreLinksFromSiteFolder(const QString& name, bool fromSiteFolder);
 
     // Stores the project's file list and its menu text (escaped, as PrepareMenuText gives it),
     // each only when given, creating the project when it is missing. Unlike a save it touches

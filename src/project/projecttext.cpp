@@ -276,6 +276,39 @@ bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QStr
     return false;
 }
 
+bool RemoveElement(QString& text, qsizetype key, const QString& tag)
+{
+    if (!isPosition(text, key))
+        return false;
+    const ElementSpan span = elementSpan(text, key, tag);
+    switch (span.kind) {
+    case ElementSpan::Kind::Whole: {
+        qsizetype end = span.closing - 1 + closingTag(tag).size();
+        if (QStringView(text).mid(end).startsWith(crlf))
+            end += crlf.size();
+        text.remove(span.opening - 1, end - (span.opening - 1));
+        return true;
+    }
+    case ElementSpan::Kind::Missing:
+        return true;
+    case ElementSpan::Kind::Broken:
+        break;
+    }
+    return false;
+}
+
+bool linksFromSiteFolderIn(const QString& text, qsizetype key)
+{
+    const std::optional<QString> content = projectElementIn(text, key, linkBaseTag);
+    return content && content->trimmed() == linkBaseSite;
+}
+
+bool SaveLinksFromSiteFolder(QString& text, qsizetype key, bool fromSiteFolder)
+{
+    return fromSiteFolder ? ReplaceElement(text, key, linkBaseTag, linkBaseSite)
+                          : RemoveElement(text, key, linkBaseTag);
+}
+
 bool SaveFileList(QString& text, qsizetype key, const QStringList& files)
 {
     return ReplaceElement(text, key, QStringLiteral("files"), files.join(crlf));

@@ -68,6 +68,21 @@ bool addProject(QString& text, const QString& name);
 // end of its own or holds only one of the element's two tags.
 bool ReplaceElement(QString& text, qsizetype key, const QString& tag, const QString& content);
 
+// The element tag of the project at key taken out with the line break after it; true when the
+// project has no such element. False, text unchanged, for an element without both its tags.
+bool RemoveElement(QString& text, qsizetype key, const QString& tag);
+
+// The mark of a project whose menu links are written from the site folder: an element that
+// only such a project holds, so a project without it is stored as it always was.
+inline const QString linkBaseTag = QStringLiteral("linkbase");
+inline const QString linkBaseSite = QStringLiteral("site");
+
+// Whether the project at key carries that mark.
+bool linksFromSiteFolderIn(const QString& text, qsizetype key);
+
+// The mark of the project at key set or taken out.
+bool SaveLinksFromSiteFolder(QString& text, qsizetype key, bool fromSiteFolder);
+
 // The files element of the project at key set to the entries joined with CR LF.
 bool SaveFileList(QString& text, qsizetype key, const QStringList& files);
 

@@ -51,6 +51,10 @@ void setupOptionAndHelpMenus(QMenuBar& bar, MainMenu& m)
     m.mpcomment = addItem(*m.mo, "mpcomment", QStringLiteral("仮のコメントをコメントに直します"));
     m.mo->addSeparator();
     m.mcolor = addItem(*m.mo, "mcolor", QStringLiteral("リンクの色変換(&C)"));
+    m.mo->addSeparator();
+    m.mlinkbase =
+        addItem(*m.mo, "mlinkbase", QStringLiteral("メニューのリンクをフォルダに合わせる"));
+    m.mlinkbase->setCheckable(true);
 
     m.mhelp = addMenu(bar, "mhelp", QStringLiteral("ヘルプ(&H)"));
     m.mmhelp = addItem(*m.mhelp, "mmhelp", QStringLiteral("ヘルプ表示(&S)"));

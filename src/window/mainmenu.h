@@ -27,6 +27,7 @@ struct MainMenu
     QMenu* mo = nullptr;
     QAction* mpcomment = nullptr;
     QAction* mcolor = nullptr;
+    QAction* mlinkbase = nullptr;
 
     QMenu* mhelp = nullptr;
     QAction* mmhelp = nullptr;

@@ -141,6 +141,7 @@ void ProjectCommands::LoadFileList(const QString& name)
 {
     const FileListLoad load = m_parts.store.LoadFileList(name);
     m_parts.fileListPage->setPaths(load.files);
+    m_parts.state.linksFromSiteFolder = m_parts.store.LinksFromSiteFolder(name);
     if (load.searchFolder)
         m_parts.state.SearchFolder = *load.searchFolder;
 }
@@ -213,6 +214,7 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     request.menuText = m_parts.TxtOrg->text();
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
+    request.linksFromSiteFolder = m_parts.state.linksFromSiteFolder;
     SaveOutcome outcome = m_parts.store.SaveProject(request, pages);
     if (outcome.result == SaveOutcome::Result::NeedsAnswer) {
         const bool yes = m_parts.dialogs.askYesNoCancel(*outcome.question);

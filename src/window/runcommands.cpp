@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QMenu>
 
 namespace quillet {
 
@@ -34,11 +35,20 @@ void RunCommands::connectControls(const MainMenu& menu)
     connect(menu.malign, &QAction::triggered, this, &RunCommands::malign_Click);
     connect(menu.mpcomment, &QAction::triggered, this, &RunCommands::mpcomment_Click);
     connect(menu.mcolor, &QAction::triggered, this, &RunCommands::mcolor_Click);
+    // The mark belongs to the project loaded last: the item shows it whenever the menu opens.
+    QAction* linkBase = menu.mlinkbase;
+    connect(menu.mo, &QMenu::aboutToShow, this,
+            [this, linkBase] { linkBase->setChecked(m_parts.state.linksFromSiteFolder); });
+    connect(linkBase, &QAction::toggled, this,
+            [this](bool checked) { m_parts.state.linksFromSiteFolder = checked; });
 }
 
 RunSettings RunCommands::runSettings() const
 {
-    return {m_parts.TxtOrg->text(), m_parts.FrmProject->tag(), m_parts.state.LinkColor};
+    RunSettings settings{m_parts.TxtOrg->text(), m_parts.FrmProject->tag(),
+                         m_parts.state.LinkColor};
+    settings.linksFromSiteFolder = m_parts.state.linksFromSiteFolder;
+    return settings;
 }
 
 bool RunCommands::refuseRun(const RunSettings& settings)

@@ -8,12 +8,13 @@ namespace quillet {
 // holds no widget so it can be read and set anywhere.
 struct WindowState
 {
-    QString currentName;       // follows the project name box's text at every change
-    QString LinkColor;         // "#RRGGBB", empty for the default colour
-    QString SearchFolder;      // the candidate searches' folder, with its trailing separator
-    QString LoadedProjectName; // the name the project was last picked for
-    bool IsConverting = false; // the conversion run is saving the project
-    bool busy = false;         // a long command is under way; the reload and commands wait
+    QString currentName;              // follows the project name box's text at every change
+    QString LinkColor;                // "#RRGGBB", empty for the default colour
+    QString SearchFolder;             // the candidate searches' folder, with its trailing separator
+    QString LoadedProjectName;        // the name the project was last picked for
+    bool IsConverting = false;        // the conversion run is saving the project
+    bool linksFromSiteFolder = false; // the menu's links are written from the site folder
+    bool busy = false;                // a long command is under way; the reload and commands wait
 };
 
 // Marks the window busy for a command's whole length, however it ends.

@@ -47,7 +47,8 @@ Finished shownByMan(const QString& name)
 // in a manual page.
 QStringList entryWords(const QStringList& section, qsizetype indent)
 {
-    const QRegularExpression entry(u"^ {%1}([-a-z]+)"_s.arg(indent));
+    // A word alone at the indent: "on|off]" of a wrapped usage is none.
+    const QRegularExpression entry(u"^ {%1}([-a-z]+)(?:\\s|$)"_s.arg(indent));
     QStringList words;
     for (const QString& line : section) {
         const QRegularExpressionMatch match = entry.match(line);

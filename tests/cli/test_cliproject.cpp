@@ -83,6 +83,7 @@ private slots:
     void removeTakesEntriesOut();
     void menuFromAFileOrAPage();
     void projectTagIsNeverTakenForAMenu();
+    void linksWrittenFromTheSiteFolderAreMarked();
     void deleteAndItsDryRun();
     void exitStatusFollowsTheStoreResult_data();
     void exitStatusFollowsTheStoreResult();
@@ -170,6 +171,20 @@ void TestCliProject::menuFromAFileOrAPage()
     QCOMPARE(site.show(u"A"_s).mid(3),
              (QStringList{u"<ul>"_s, u"<li><a href=\"b.html\">案内</a></li>"_s, u"</ul>"_s}));
     QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--from-page"_s, site.path(u"site/a.html"_s)}), 2);
+}
+
+// The mark is one element of the project: off again, the file is as it was, byte for byte.
+void TestCliProject::linksWrittenFromTheSiteFolderAreMarked()
+{
+    ThreeProjects site;
+    QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--relative-to-site"_s, u"on"_s}), 0);
+    QVERIFY(elementOf(readBytes(site.projectFile()), u"A"_s)
+                .contains("<linkbase>\r\nsite\r\n</linkbase>\r\n</projectname>"));
+    QCOMPARE(site.show(u"A"_s).last(), u"メニューのリンク: サイトのフォルダから"_s);
+    site.othersKept(u"A"_s);
+    QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--relative-to-site"_s, u"off"_s}), 0);
+    QCOMPARE(readBytes(site.projectFile()), site.before);
+    QCOMPARE(site.run({u"menu"_s, u"A"_s, u"--relative-to-site"_s, u"yes"_s}), 2);
 }
 
 void TestCliProject::projectTagIsNeverTakenForAMenu()

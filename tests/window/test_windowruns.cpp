@@ -1,8 +1,10 @@
 #include "sitefixture.h"
 #include "windowdriver.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +26,7 @@ private slots:
     void aProjectFileThatCannotBeWrittenStopsTheConversion();
     void undoTakesBackTheConversionAfterAsking();
     void alignShowsTheDiffsAndWritesOnlyOnOk();
+    void aMarkedProjectLeadsItsLinksUpInSubFolders();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -217,6 +220,32 @@ void TestWindowRuns::alignShowsTheDiffsAndWritesOnlyOnOk()
              (QStringList{u"ログです"_s, u"a.htmlのメニューは揃っています。"_s,
                           u"b.htmlのメニューを揃えました。"_s,
                           u"c.htmlにはメニューが見つからないため揃えませんでした。"_s}));
+}
+
+// The project's mark, read with the project, makes the restore lead the links up, and the
+// check item shows it.
+void TestWindowRuns::aMarkedProjectLeadsItsLinksUpInSubFolders()
+{
+    QDir(m_dir->path()).mkpath(u"sub"_s);
+    const QStringList pages{path(u"a.html"_s), path(u"sub/b.html"_s)};
+    for (const QString& page : pages)
+        writeText(page, pageText(u"x"_s, u"<!--site-->"_s));
+    const QString menu = u"<ul>\r\n<li><a href=\"a.html\">A</a></li>\r\n"
+                         "<li><a href=\"sub/b.html\">B</a></li>\r\n</ul>"_s;
+    writeText(projectFile(),
+              projectFileText({{u"site"_s, pages, menu}}, u"site"_s)
+                  .replace(u"</projectname>"_s, u"<linkbase>\r\nsite\r\n</linkbase>\r\n"
+                                                "</projectname>"_s));
+    WindowDriver driver(projectFile());
+    driver.click("CmdDecode");
+    QCOMPARE(readText(pages[1]),
+             pageText(u"x"_s, u"<ul>\r\n<li><a href=\"../a.html\">A</a></li>\r\n"
+                              "<li><!--<a href=\"../sub/b.html\">--><span style=\"font-weight:"
+                              "550;color:tomato\">B</span><!--</a>--></li>\r\n</ul>"_s));
+    QMenu* options = driver.window().findChild<QMenu*>(u"mo"_s);
+    QVERIFY(options);
+    QMetaObject::invokeMethod(options, "aboutToShow");
+    QVERIFY(driver.window().findChild<QAction*>(u"mlinkbase"_s)->isChecked());
 }
 
 QTEST_MAIN(TestWindowRuns)
