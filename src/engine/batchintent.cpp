@@ -114,6 +114,8 @@ bool BatchIntent::announce(const QList<QByteArray>& names)
 
 void BatchIntent::removeLeftNames(const QString& folder)
 {
+    if (folder.isEmpty())
+        return;
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*") + suffix}, QDir::Files))
         removeIfLeft(QFile::encodeName(dir.filePath(name)));

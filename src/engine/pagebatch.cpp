@@ -87,11 +87,14 @@ QByteArray nameBeside(const QByteArray& target)
 
 // Gives the unnamed file the name announced for it beside the page, then moves that name
 // over the page.
-bool placeOver(int fd, const QByteArray& name, const QByteArray& target)
+bool placeOver(int fd, const QByteArray& name, const QByteArray& target,
+               const std::function<void()>& beforeRename)
 {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
     if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) != 0)
         return false;
+    if (beforeRename)
+        beforeRename();
     if (::rename(name.constData(), target.constData()) == 0)
         return true;
     const int error = errno;
@@ -283,7 +286,7 @@ void PageBatch::placeStaged()
             continue;
         }
         file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
-        if (!placeOver(file->fd, file->name, file->target))
+        if (!placeOver(file->fd, file->name, file->target, m_beforeRename))
             file->failure = PageWrite{false, systemErrorText(errno)};
     }
 }

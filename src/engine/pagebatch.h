@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -62,6 +63,10 @@ public:
     // waits until they are.
     void finishReleasing();
 
+    // Called between naming a page's new file and renaming it over the page: where a kill
+    // leaves the most behind (for tests).
+    void setBeforeRename(std::function<void()> call) { m_beforeRename = std::move(call); }
+
     struct StagedFile;
 
 private:
@@ -75,6 +80,7 @@ private:
 
     Limits m_limits;
     std::unique_ptr<BatchIntent> m_intent;
+    std::function<void()> m_beforeRename;
     qsizetype m_bytes = 0;
     std::vector<std::unique_ptr<StagedFile>> m_files;
     QSet<QString> m_fileIds;               // device and inode of every staged page
