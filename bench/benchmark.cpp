@@ -531,9 +531,9 @@ int runBenchmark(const BenchmarkConfig& config)
     QDir().mkpath(QFileInfo(crashProject).path());
     writeProjectFile(crashProject, siteName, enginePaths.mid(0, config.smallPages), plainMenu());
     const CrashTrialFigures crashes = runCrashTrials(
-        {engineRoot, enginePaths.mid(0, config.smallPages), config.cliProgram, crashProject,
-         dataHome(crashProject), std::max(smallCliConvert.seconds, smallCliRestore.seconds),
-         config.crashTrials});
+        {engineRoot, enginePaths, enginePaths.mid(0, config.smallPages), config.cliProgram,
+         crashProject, dataHome(crashProject),
+         std::max(smallCliConvert.seconds, smallCliRestore.seconds), config.crashTrials});
     QDir(dataHome(crashProject)).removeRecursively();
     if (crashes.trials > 0)
         std::printf("\nCrash trial: %d quillet-cli runs over %d pages (convert, restore, align in "

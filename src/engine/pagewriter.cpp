@@ -30,20 +30,15 @@ PageRead DiskPages::read(const QString& path)
     return readPage(path);
 }
 
+// A single page is a batch of one: written, made durable and named as a run's pages are, so
+// that a kill leaves nothing the next command cannot take away.
 PageWrite DiskPages::replace(const QString& path, const PageRead& before, const QString& text)
 {
-    const PageBytes encoded = encodePage(text, before.page.format);
-    if (!encoded.ok)
-        return {false, unencodableError()};
-    PageRead read = before;
-    PageWrite written = record(path, read, encoded.bytes);
-    if (written.ok)
-        written = syncRecords();
-    if (written.ok)
-        written = replacePageBytes(path, read, encoded.bytes);
-    if (written.ok)
-        changed(path, before.page.text, text);
-    return written;
+    Q_ASSERT(m_batch.isEmpty());
+    const Deferred deferred = replaceLater(path, before, text);
+    if (deferred.slot < 0)
+        return {false, deferred.error};
+    return flush().value(deferred.slot);
 }
 
 PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead& before,

@@ -66,8 +66,8 @@ private:
 };
 
 // Pages on disk. A page is replaced only after what record() took of it is durable
-// (syncRecords). In batches, every page's new bytes wait beside it and are put in place
-// together (PageBatch); the records are synced once per batch.
+// (syncRecords). Every page's new bytes wait beside it and are put in place with the rest of
+// its batch (PageBatch), the records synced once per batch; replace() is a batch of one.
 class DiskPages : public PageWriter
 {
 public:
