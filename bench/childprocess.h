@@ -13,7 +13,7 @@ struct ChildFigures
     bool exited = false; // ended by itself, not by a signal
     int exitCode = -1;
     double seconds = 0;
-    qint64 peakKb = 0; // its largest resident set (VmHWM)
+    qint64 peakKb = 0; // its largest resident set (VmHWM), as last read before it ended
 };
 
 // Runs the program with its output thrown away; killAfterSeconds >= 0 kills it with SIGKILL
