@@ -4,6 +4,7 @@
 #include "crashtrial.h"
 #include "enginephase.h"
 #include "filelistphase.h"
+#include "floorphase.h"
 #include "sedphase.h"
 #include "windowphase.h"
 
@@ -221,19 +222,12 @@ void runFileListRounds(const BenchmarkConfig& config, const QTemporaryDir& work,
     printBeside("after-conversion search", after, unsynced);
 }
 
-// Every page's menu drifted in one line (a blank before its first entry), with its markers or
-// without them. Setting up, not timed.
+// Every page's menu drifted in one line, with its markers or without them. Setting up, not
+// timed.
 void driftMenus(const QStringList& paths, bool marked)
 {
-    QByteArray entry("<li><a href=");
     for (qsizetype i = 0; i < paths.size(); ++i) {
-        QByteArray bytes = pageBytes(int(i));
-        const qsizetype at = bytes.indexOf(entry);
-        bytes.insert(at + 4, ' ');
-        if (!marked) {
-            bytes.replace(QByteArray("<!--MenuStart-->\r\n"), QByteArray());
-            bytes.replace(QByteArray("<!--MenuEnd-->\r\n"), QByteArray());
-        }
+        const QByteArray bytes = driftedPageBytes(int(i), marked);
         QFile page(paths[i]);
         if (!page.open(QIODevice::WriteOnly | QIODevice::Truncate) || page.write(bytes) < 0)
             qFatal("cannot write %s", qPrintable(paths[i]));
@@ -323,30 +317,94 @@ void compareWindowWithCli(const BenchmarkConfig& config, const QString& projectF
     }
 }
 
-// The engine's runs without and with the undo journal, round by round, side by side.
-void compareJournalCost(const BenchmarkConfig& config, const QString& journal, const QString& list,
-                        const QString& menu)
+// quillet-cli's whole process (its project file lists the pages) with its journal, emptied
+// first as the engine's is.
+ChildFigures cliRun(const BenchmarkConfig& config, const QString& projectFile, const QString& phase)
 {
-    std::vector<double> without[2];
-    std::vector<double> with[2];
+    QDir(dataHome(projectFile)).removeRecursively();
+    settleDisk();
+    const ChildFigures figures =
+        runCli(config.cliProgram, projectFile, {phase, siteName}, dataHome(projectFile));
+    if (!figures.exited || figures.exitCode != 0)
+        qFatal("quillet-cli %s failed", qPrintable(phase));
+    return figures;
+}
+
+struct JournalRounds
+{
+    std::vector<double> with[2];    // the engine with its journal, convert and restore
+    std::vector<double> without[2]; // the engine without one
+    std::vector<double> cli[2];     // quillet-cli, as users run it
+    std::vector<double> sed[2];
+    std::vector<double> floor;
+    ChildFigures lastCli[2];
+};
+
+void printJournalRow(const char* what, const JournalRounds& rounds, int p, int pages)
+{
+    const double with = pages / median(rounds.with[p]);
+    const double cli = pages / median(rounds.cli[p]);
+    const double sed = pages / median(rounds.sed[p]);
+    const double floor = pages / median(rounds.floor);
+    std::printf("%-8s %8.0f %8.0f %8.0f %8.0f %8.0f   %5.2f %5.2f   %5.2f %5.2f   %5.1f %%\n", what,
+                pages / median(rounds.without[p]), with, cli, sed, floor, with / sed, cli / sed,
+                with / floor, cli / floor,
+                100 * (1 - median(rounds.without[p]) / median(rounds.with[p])));
+}
+
+// The engine with and without its journal, quillet-cli, sed -i and the floor, round by round.
+JournalRounds runJournalRounds(const BenchmarkConfig& config, const QString& journal,
+                               const QString& list, const QString& menu, const QString& projectFile,
+                               const QStringList& enginePaths, const QStringList& sedPaths,
+                               const SedScripts& scripts)
+{
+    JournalRounds rounds;
     const QString phases[2] = {QStringLiteral("convert"), QStringLiteral("restore")};
+    const QString sedScripts[2] = {scripts.convert, scripts.restore};
     for (int r = 1; r <= config.repetitions; ++r) {
-        for (const bool journalled : {false, true}) {
-            for (int p = 0; p < 2; ++p) {
-                const double seconds = engineOrDie(phases[p], list, menu, config.pages, {},
-                                                   journalled ? journal : QString())
-                                           .seconds;
-                (journalled ? with : without)[p].push_back(seconds);
-            }
+        for (int p = 0; p < 2; ++p) {
+            rounds.with[p].push_back(
+                engineOrDie(phases[p], list, menu, config.pages, {}, journal).seconds);
+            rounds.sed[p].push_back(sedOrDie(sedScripts[p], sedPaths));
+            if (r == 1 && p == 0 && differingPages(enginePaths, sedPaths) != 0)
+                qFatal("engine and sed conversions differ");
         }
+        for (int p = 0; p < 2; ++p)
+            rounds.without[p].push_back(engineOrDie(phases[p], list, menu, config.pages).seconds);
+        for (int p = 0; p < 2; ++p) {
+            rounds.lastCli[p] = cliRun(config, projectFile, phases[p]);
+            rounds.cli[p].push_back(rounds.lastCli[p].seconds);
+        }
+        settleDisk();
+        rounds.floor.push_back(runFloor(enginePaths));
+        std::printf("Round %d: convert journal %.2f s, none %.2f s, cli %.2f s, sed %.2f s; "
+                    "restore journal %.2f s, none %.2f s, cli %.2f s, sed %.2f s; floor %.2f s\n",
+                    r, rounds.with[0].back(), rounds.without[0].back(), rounds.cli[0].back(),
+                    rounds.sed[0].back(), rounds.with[1].back(), rounds.without[1].back(),
+                    rounds.cli[1].back(), rounds.sed[1].back(), rounds.floor.back());
+        std::fflush(stdout);
     }
-    std::printf("\nThe undo journal, medians over %d rounds, %d pages:\n", config.repetitions,
-                config.pages);
-    for (int p = 0; p < 2; ++p)
-        std::printf("%-10s without %8.0f pages/s   with %8.0f pages/s   time %+.0f %%\n",
-                    qPrintable(phases[p]), config.pages / median(without[p]),
-                    config.pages / median(with[p]),
-                    100 * (median(with[p]) / median(without[p]) - 1));
+    QDir(journal).removeRecursively();
+    QDir(dataHome(projectFile)).removeRecursively();
+    std::printf("\nWith the undo journal, medians over %d rounds, %d pages, pages/s (aims: "
+                "journal and cli/sed >= 1.5, share <= 15 %%):\n",
+                config.repetitions, config.pages);
+    std::printf("%-8s %8s %8s %8s %8s %8s   %5s %5s   %5s %5s   %s\n", "", "none", "journal", "cli",
+                "sed -i", "floor", "j/sed", "c/sed", "j/flr", "c/flr", "journal's share");
+    printJournalRow("convert", rounds, 0, config.pages);
+    printJournalRow("restore", rounds, 1, config.pages);
+    std::printf("(none, journal: the engine without and with its journal; cli: quillet-cli's "
+                "whole process;\n floor: read, write a new file beside, one syncfs, rename)\n");
+    return rounds;
+}
+
+void printCliMemory(int pages, const char* phase, const EngineFigures& engine,
+                    const ChildFigures& cli, qint64 cliStartKb)
+{
+    std::printf("  %6d  %-8s %8.1f %10.1f %8.1f %8.1f %14.1f\n", pages, phase,
+                megabytes(engine.peakKb), megabytes(engine.peakKb - engine.baseKb - engine.logKb),
+                megabytes(cli.peakKb), megabytes(engine.logKb),
+                megabytes(cli.peakKb - cliStartKb - engine.logKb));
 }
 
 } // namespace
@@ -384,6 +442,12 @@ int runBenchmark(const BenchmarkConfig& config)
         return 0;
     }
     const SedScripts scripts = writeSedScripts(work.path(), plainMenu(), siteTag);
+    const QString projectFile = work.filePath(QStringLiteral("mprj.xml"));
+    writeProjectFile(projectFile, siteName, enginePaths, plainMenu());
+    const QString smallProjectFile = work.filePath(QStringLiteral("small/mprj.xml"));
+    QDir().mkpath(QFileInfo(smallProjectFile).path());
+    writeProjectFile(smallProjectFile, siteName, enginePaths.mid(0, config.smallPages),
+                     plainMenu());
 
     Timings convert;
     Timings restore;
@@ -407,10 +471,14 @@ int runBenchmark(const BenchmarkConfig& config)
     std::printf("Engine pages after convert and restore differing from the original: %d\n\n",
                 notOriginal);
 
-    std::printf("Medians over %d rounds, %d pages:\n", config.repetitions, config.pages);
+    std::printf("The engine alone (no journal), medians over %d rounds, %d pages:\n",
+                config.repetitions, config.pages);
     printRate("convert", convert, config.pages);
     printRate("restore", restore, config.pages);
-    compareJournalCost(config, work.filePath(QStringLiteral("journal")), list, menu);
+    std::printf("\n");
+    const JournalRounds journalled =
+        runJournalRounds(config, work.filePath(QStringLiteral("journal")), list, menu, projectFile,
+                         enginePaths, sedPaths, scripts);
 
     if (!config.noFsyncLibrary.isEmpty() && QFileInfo::exists(config.noFsyncLibrary)) {
         const double convertNoSync =
@@ -429,8 +497,13 @@ int runBenchmark(const BenchmarkConfig& config)
 
     const EngineFigures smallConvert =
         engineOrDie(QStringLiteral("convert"), smallList, menu, config.smallPages);
+    const ChildFigures smallCliConvert =
+        cliRun(config, smallProjectFile, QStringLiteral("convert"));
     const EngineFigures smallRestore =
         engineOrDie(QStringLiteral("restore"), smallList, menu, config.smallPages);
+    const ChildFigures smallCliRestore =
+        cliRun(config, smallProjectFile, QStringLiteral("restore"));
+    QDir(dataHome(smallProjectFile)).removeRecursively();
     std::printf("\nEngine memory in MB (VmHWM of each run's own process; growth = peak - before;\n"
                 "the log is the run's result, one line per page):\n");
     std::printf("  %6s  %-8s %8s %8s %8s %8s %10s\n", "pages", "phase", "before", "peak", "growth",
@@ -441,19 +514,38 @@ int runBenchmark(const BenchmarkConfig& config)
     printMemory(config.pages, "restore", lastRestore);
     std::printf("  largest page %.1f KB\n", size.largestPage / 1024.0);
 
+    const qint64 cliStartKb = runChild(config.cliProgram, {QStringLiteral("--version")},
+                                       QProcessEnvironment::systemEnvironment())
+                                  .peakKb;
+    std::printf("\nquillet-cli's memory in MB beside the engine's (the journal on; aim: beyond its "
+                "start\nand its log at most 64 MB; quillet-cli --version peaks at %.1f MB):\n",
+                megabytes(cliStartKb));
+    std::printf("  %6s  %-8s %8s %10s %8s %8s %14s\n", "pages", "phase", "engine", "engine-log",
+                "cli", "log", "cli-start-log");
+    printCliMemory(config.smallPages, "convert", smallConvert, smallCliConvert, cliStartKb);
+    printCliMemory(config.smallPages, "restore", smallRestore, smallCliRestore, cliStartKb);
+    printCliMemory(config.pages, "convert", lastConvert, journalled.lastCli[0], cliStartKb);
+    printCliMemory(config.pages, "restore", lastRestore, journalled.lastCli[1], cliStartKb);
+
+    const QString crashProject = work.filePath(QStringLiteral("crash/mprj.xml"));
+    QDir().mkpath(QFileInfo(crashProject).path());
+    writeProjectFile(crashProject, siteName, enginePaths.mid(0, config.smallPages), plainMenu());
     const CrashTrialFigures crashes = runCrashTrials(
-        {engineRoot, enginePaths, list, menu,
-         std::max(median(convert.engine), median(restore.engine)), config.crashTrials});
+        {engineRoot, enginePaths, enginePaths.mid(0, config.smallPages), config.cliProgram,
+         crashProject, dataHome(crashProject),
+         std::max(smallCliConvert.seconds, smallCliRestore.seconds), config.crashTrials});
+    QDir(dataHome(crashProject)).removeRecursively();
     if (crashes.trials > 0)
-        std::printf("\nCrash trial: %d runs killed with SIGKILL at a random moment (%d mid-run):\n"
-                    "  pages neither old nor new %d, stray files %d\n",
-                    crashes.trials, crashes.killedMidRun, crashes.badPages, crashes.strayFiles);
+        std::printf("\nCrash trial: %d quillet-cli runs over %d pages (convert, restore, align in "
+                    "turn) killed\nwith SIGKILL at a random moment (%d mid-run), each followed by "
+                    "check:\n  pages neither old nor new %d, stray files after the next command "
+                    "%d;\n  undo after %d kills: pages not given their old text %d\n",
+                    crashes.trials, config.smallPages, crashes.killedMidRun, crashes.badPages,
+                    crashes.strayFiles, crashes.undone, crashes.notTakenBack);
 
     int notOriginalAfterWindow = 0;
     if (config.windowRuns) {
         std::printf("\nThe window's runs beside quillet-cli's, %d pages:\n", config.pages);
-        const QString projectFile = work.filePath(QStringLiteral("mprj.xml"));
-        writeProjectFile(projectFile, siteName, enginePaths, plainMenu());
         compareWindowWithCli(config, projectFile);
         notOriginalAfterWindow = pagesNotOriginal(enginePaths);
         std::printf("Pages differing from the original afterwards: %d\n", notOriginalAfterWindow);
@@ -464,7 +556,7 @@ int runBenchmark(const BenchmarkConfig& config)
     std::printf("\n");
     runAlignRounds(config, engineRoot, enginePaths, list, menu);
     const bool sound = notOriginal == 0 && notOriginalAfterWindow == 0 && crashes.badPages == 0 &&
-                       crashes.strayFiles == 0;
+                       crashes.strayFiles == 0 && crashes.notTakenBack == 0;
     return sound ? 0 : 1;
 }
 

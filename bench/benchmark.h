@@ -9,7 +9,7 @@ struct BenchmarkConfig
     int pages = 10000;
     int smallPages = 2500; // a second, smaller run shows whether peak memory grows with pages
     int repetitions = 5;
-    int crashTrials = 20;      // runs killed at random moments
+    int crashTrials = 50;      // runs killed at random moments
     bool windowRuns = true;    // the window's runs beside quillet-cli's
     QString folder;            // where the temporary site goes; the system's temp folder if empty
     QString noFsyncLibrary;    // LD_PRELOAD library that turns fsync into nothing, if built

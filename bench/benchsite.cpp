@@ -109,6 +109,29 @@ QByteArray pageBytes(int index)
     return bytes;
 }
 
+QByteArray driftedPageBytes(int index, bool marked)
+{
+    QByteArray bytes = pageBytes(index);
+    bytes.insert(bytes.indexOf(QByteArray("<li><a href=")) + 4, ' ');
+    if (!marked) {
+        bytes.replace(QByteArray("<!--MenuStart-->\r\n"), QByteArray());
+        bytes.replace(QByteArray("<!--MenuEnd-->\r\n"), QByteArray());
+    }
+    return bytes;
+}
+
+QByteArray convertedPageBytes(int index)
+{
+    const QByteArray restored = pageBytes(index);
+    const QByteArray start("<!--MenuStart-->");
+    const QByteArray end("<!--MenuEnd-->");
+    const qsizetype from = restored.indexOf(start) + start.size();
+    const qsizetype to = restored.lastIndexOf(end);
+    QStringEncoder encoder("Shift_JIS");
+    const QByteArray tag = encoder.encode(siteTag);
+    return restored.left(from) + "\r\n" + tag + "\r\n" + restored.mid(to);
+}
+
 QString pagePath(const QString& root, int index)
 {
     const QString section =

@@ -17,6 +17,13 @@ QString plainMenu();
 // The bytes of page i (0-based) in restored form.
 QByteArray pageBytes(int index);
 
+// Page i with its menu drifted in one line (a blank before its first entry), with its markers
+// or without them.
+QByteArray driftedPageBytes(int index, bool marked);
+
+// What the conversion makes of page i: the menu between the markers becomes the tag.
+QByteArray convertedPageBytes(int index);
+
 // Where page i lies under root.
 QString pagePath(const QString& root, int index);
 

@@ -1,16 +1,13 @@
 #include "crashtrial.h"
 
 #include "benchsite.h"
-#include "enginephase.h"
+#include "windowphase.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QStringEncoder>
-#include <QThread>
 
 #include <cstdio>
 
@@ -18,17 +15,37 @@ namespace quillet::bench {
 
 namespace {
 
-// What the conversion makes of a generated page: the menu between the markers becomes the
-// tag, as the sed script does it.
-QByteArray convertedBytes(const QByteArray& restored)
+enum class Phase { Convert, Restore, Align };
+
+QString phaseWord(Phase phase)
 {
-    const QByteArray start("<!--MenuStart-->");
-    const QByteArray end("<!--MenuEnd-->");
-    const qsizetype from = restored.indexOf(start) + start.size();
-    const qsizetype to = restored.lastIndexOf(end);
-    QStringEncoder encoder("Shift_JIS");
-    const QByteArray tag = encoder.encode(siteTag);
-    return restored.left(from) + "\r\n" + tag + "\r\n" + restored.mid(to);
+    switch (phase) {
+    case Phase::Convert:
+        return QStringLiteral("convert");
+    case Phase::Restore:
+        return QStringLiteral("restore");
+    case Phase::Align:
+        return QStringLiteral("align");
+    }
+    return {};
+}
+
+QByteArray oldBytes(Phase phase, int index)
+{
+    switch (phase) {
+    case Phase::Convert:
+        return pageBytes(index);
+    case Phase::Restore:
+        return convertedPageBytes(index);
+    case Phase::Align:
+        return driftedPageBytes(index, true);
+    }
+    return {};
+}
+
+QByteArray newBytes(Phase phase, int index)
+{
+    return phase == Phase::Convert ? convertedPageBytes(index) : pageBytes(index);
 }
 
 QByteArray fileBytes(const QString& path)
@@ -37,15 +54,22 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int badPages(const QStringList& paths)
+int pagesNeither(Phase phase, const QStringList& paths)
 {
     int bad = 0;
     for (qsizetype i = 0; i < paths.size(); ++i) {
         const QByteArray bytes = fileBytes(paths[i]);
-        const QByteArray restored = pageBytes(int(i));
-        bad += bytes != restored && bytes != convertedBytes(restored);
+        bad += bytes != oldBytes(phase, int(i)) && bytes != newBytes(phase, int(i));
     }
     return bad;
+}
+
+int pagesNotOld(Phase phase, const QStringList& paths)
+{
+    int left = 0;
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        left += fileBytes(paths[i]) != oldBytes(phase, int(i));
+    return left;
 }
 
 // Counted once each: they are removed, so that the next trial starts from a clean site.
@@ -65,23 +89,58 @@ int removeStrayFiles(const QString& root, const QStringList& paths)
     return stray;
 }
 
-// Starts the phase and kills it after a random part of a whole run; whether it was still
-// running then.
-bool killMidRun(const QString& phase, const CrashTrialSetup& setup)
+// The newest journal entry's name: a killed run that began its entry changes it.
+QString newestEntry(const QString& dataHome)
 {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.setStandardOutputFile(QProcess::nullDevice());
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--engine-phase"), phase, setup.listFile, setup.menuFile});
-    if (!child.waitForStarted())
-        qFatal("cannot start the engine");
-    const auto ms = qint64(setup.runSeconds * 1000 * QRandomGenerator::global()->generateDouble());
-    QThread::msleep(quint64(ms));
-    const bool running = child.state() == QProcess::Running;
-    child.kill();
-    child.waitForFinished(-1);
-    return running && child.exitStatus() == QProcess::CrashExit;
+    const QStringList entries =
+        QDir(dataHome + QStringLiteral("/quillet/journal"))
+            .entryList({QStringLiteral("*.journal")}, QDir::Files, QDir::Name | QDir::Reversed);
+    return entries.value(0);
+}
+
+ChildFigures cli(const CrashTrialSetup& setup, const QStringList& arguments,
+                 double killAfterSeconds = -1)
+{
+    const ChildFigures figures =
+        runCli(setup.cliProgram, setup.projectFile, arguments, setup.dataHome, killAfterSeconds);
+    if (!figures.started)
+        qFatal("cannot start quillet-cli");
+    return figures;
+}
+
+void cliOrDie(const CrashTrialSetup& setup, const QStringList& arguments)
+{
+    const ChildFigures figures = cli(setup, arguments);
+    if (!figures.exited || figures.exitCode != 0)
+        qFatal("quillet-cli %s failed", qPrintable(arguments.join(u' ')));
+}
+
+void trial(Phase phase, const CrashTrialSetup& setup, CrashTrialFigures& figures)
+{
+    if (phase == Phase::Align) {
+        for (qsizetype i = 0; i < setup.paths.size(); ++i) {
+            QFile page(setup.paths[i]);
+            if (!page.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                page.write(driftedPageBytes(int(i), true)) < 0)
+                qFatal("cannot write %s", qPrintable(setup.paths[i]));
+        }
+    }
+    const QString entryBefore = newestEntry(setup.dataHome);
+    const double at = setup.runSeconds * QRandomGenerator::global()->generateDouble();
+    const ChildFigures killed = cli(setup, {phaseWord(phase), siteName}, at);
+    figures.killedMidRun += !killed.exited;
+    figures.badPages += pagesNeither(phase, setup.paths);
+    // The next command, whatever it is, leaves nothing beside the pages.
+    cli(setup, {QStringLiteral("check"), siteName});
+    figures.strayFiles += removeStrayFiles(setup.root, setup.sitePages);
+    if (newestEntry(setup.dataHome) != entryBefore) {
+        ++figures.undone;
+        cli(setup, {QStringLiteral("undo")});
+        figures.notTakenBack += pagesNotOld(phase, setup.paths);
+    }
+    ++figures.trials;
+    // The whole run, so that the next trial starts from its form.
+    cliOrDie(setup, {phaseWord(phase), siteName});
 }
 
 } // namespace
@@ -89,20 +148,11 @@ bool killMidRun(const QString& phase, const CrashTrialSetup& setup)
 CrashTrialFigures runCrashTrials(const CrashTrialSetup& setup)
 {
     CrashTrialFigures figures;
-    for (int trial = 0; trial < setup.trials; ++trial) {
-        const QString phase =
-            trial % 2 == 0 ? QStringLiteral("convert") : QStringLiteral("restore");
-        figures.killedMidRun += killMidRun(phase, setup);
-        figures.badPages += badPages(setup.paths);
-        figures.strayFiles += removeStrayFiles(setup.root, setup.paths);
-        ++figures.trials;
-        // The rest of the run, so that the next trial starts from one form.
-        if (!runEnginePhase(phase, setup.listFile, setup.menuFile).ok)
-            qFatal("engine %s failed after a kill", qPrintable(phase));
-    }
-    if (setup.trials % 2 == 1 &&
-        !runEnginePhase(QStringLiteral("restore"), setup.listFile, setup.menuFile).ok)
-        qFatal("engine restore failed after the trials");
+    const Phase phases[3] = {Phase::Convert, Phase::Restore, Phase::Align};
+    for (int t = 0; t < setup.trials; ++t)
+        trial(phases[t % 3], setup, figures);
+    if (setup.trials % 3 == 1)
+        cliOrDie(setup, {QStringLiteral("restore"), siteName});
     return figures;
 }
 

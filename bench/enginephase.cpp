@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <memory>
 
 namespace quillet::bench {
 
@@ -39,10 +40,14 @@ int enginePhaseMain(const QStringList& arguments)
     // arguments: phase, list file, menu file, journal folder (none: no journal)
     const QString phase = arguments.value(0);
     const QString journalFolder = arguments.value(3);
-    DiskPages unjournalled; // the same replacement without a journal, to see what it costs
-    JournalledPages journalled(journalFolder, {phase, arguments.value(1), siteTag});
-    PageWriter& pages = journalFolder.isEmpty() ? static_cast<PageWriter&>(unjournalled)
-                                                : static_cast<PageWriter&>(journalled);
+    // Without a journal: the same replacement, to see what the journal costs.
+    std::unique_ptr<PageWriter> writer;
+    if (journalFolder.isEmpty())
+        writer = std::make_unique<DiskPages>();
+    else
+        writer = std::make_unique<JournalledPages>(
+            journalFolder, JournalCommand{phase, arguments.value(1), siteTag});
+    PageWriter& pages = *writer;
     const QStringList paths = readUtf8(arguments.value(1)).split(u'\n', Qt::SkipEmptyParts);
     const RunSettings settings{readUtf8(arguments.value(2)), siteTag, {}};
     const bool converting = phase == QStringLiteral("convert");

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         QStringLiteral("Only the alignment of drifted menus beside the conversion run."));
     const QCommandLineOption crashTrials(QStringLiteral("crash-trials"),
                                          QStringLiteral("Runs killed at random moments (0: none)."),
-                                         QStringLiteral("n"), QStringLiteral("20"));
+                                         QStringLiteral("n"), QStringLiteral("50"));
     const QCommandLineOption noWindow(QStringLiteral("no-window"),
                                       QStringLiteral("Leave out the window's runs."));
     parser.addOptions(

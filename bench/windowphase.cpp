@@ -52,19 +52,18 @@ double runWindowPhase(const QString& program, const QString& projectFile, const 
     return match.hasMatch() ? match.captured(1).toDouble() : -1;
 }
 
+ChildFigures runCli(const QString& program, const QString& projectFile,
+                    const QStringList& arguments, const QString& dataHome, double killAfterSeconds)
+{
+    return runChild(program, QStringList{QStringLiteral("--project-file"), projectFile} + arguments,
+                    environmentWithDataHome(dataHome), killAfterSeconds);
+}
+
 double runCliPhase(const QString& program, const QString& projectFile, const QString& name,
                    const QString& phase, const QString& dataHome)
 {
-    QProcess cli;
-    cli.setProcessEnvironment(environmentWithDataHome(dataHome));
-    cli.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    cli.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    cli.start(program, {QStringLiteral("--project-file"), projectFile, phase, name});
-    if (!cli.waitForFinished(-1) || cli.exitStatus() != QProcess::NormalExit || cli.exitCode() != 0)
-        return -1;
-    return timer.nsecsElapsed() / 1e9;
+    const ChildFigures figures = runCli(program, projectFile, {phase, name}, dataHome);
+    return figures.exited && figures.exitCode == 0 ? figures.seconds : -1;
 }
 
 } // namespace quillet::bench

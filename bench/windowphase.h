@@ -1,5 +1,7 @@
 #pragma once
 
+#include "childprocess.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,12 @@ void writeProjectFile(const QString& path, const QString& name, const QStringLis
 // Seconds of the window's run (the button's click, offscreen), or < 0 when it failed.
 double runWindowPhase(const QString& program, const QString& projectFile, const QString& phase,
                       const QString& dataHome);
+
+// quillet-cli with the arguments on the project file, run to its end or killed after
+// killAfterSeconds when that is >= 0.
+ChildFigures runCli(const QString& program, const QString& projectFile,
+                    const QStringList& arguments, const QString& dataHome,
+                    double killAfterSeconds = -1);
 
 // Seconds of the whole quillet-cli process, or < 0 when it failed.
 double runCliPhase(const QString& program, const QString& projectFile, const QString& name,

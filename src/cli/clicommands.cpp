@@ -172,7 +172,9 @@ private:
             m_pages = std::make_unique<JournalledPages>(
                 defaultJournalFolder(),
                 JournalCommand{commandName(), m_store.filePath(), m_invocation.name});
-        m_pages->setChangeListener(m_changes.listener());
+        // The listener keeps every changed page's texts: only for the diff.
+        if (m_invocation.diff)
+            m_pages->setChangeListener(m_changes.listener());
         return *m_pages;
     }
 

@@ -37,6 +37,7 @@ struct PageBatch::StagedFile
     PageRead before;   // the page as read, which it must still be when replaced
     dev_t device = 0;
     std::optional<PageWrite> failure; // set once something failed: the page stays as it was
+    QByteArray name;                  // beside the page, between its link and its rename
 };
 
 namespace {
@@ -79,26 +80,26 @@ QByteArray folderOf(const QByteArray& path)
     return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
-// Gives the unnamed file a name beside the page, then moves that name over the page.
-bool placeOver(int fd, const QByteArray& target)
+QByteArray nameBeside(const QByteArray& target)
+{
+    return target + '.' + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+}
+
+// Gives the unnamed file the name announced for it beside the page, then moves that name
+// over the page.
+bool placeOver(int fd, const QByteArray& name, const QByteArray& target,
+               const std::function<void()>& beforeRename)
 {
     const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QByteArray name =
-            target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) !=
-            0) {
-            if (errno == EEXIST)
-                continue;
-            return false;
-        }
-        if (::rename(name.constData(), target.constData()) == 0)
-            return true;
-        const int error = errno;
-        ::unlink(name.constData());
-        errno = error;
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) != 0)
         return false;
-    }
+    if (beforeRename)
+        beforeRename();
+    if (::rename(name.constData(), target.constData()) == 0)
+        return true;
+    const int error = errno;
+    ::unlink(name.constData());
+    errno = error;
     return false;
 }
 
@@ -116,10 +117,12 @@ qsizetype pagesTheOpenFileLimitAllows()
 
 } // namespace
 
-PageBatch::PageBatch() : PageBatch(Limits{}) {}
+PageBatch::PageBatch(const QString& namesFolder) : PageBatch(Limits{}, namesFolder) {}
 
-PageBatch::PageBatch(Limits limits) : m_limits(limits)
+PageBatch::PageBatch(Limits limits, const QString& namesFolder) : m_limits(limits)
 {
+    if (!namesFolder.isEmpty())
+        m_intent = std::make_unique<BatchIntent>(namesFolder);
     m_limits.pages = std::clamp<qsizetype>(m_limits.pages, 1, pagesTheOpenFileLimitAllows());
 }
 
@@ -243,8 +246,29 @@ void PageBatch::syncFileSystems()
     }
 }
 
+// The names are announced before any is made; where they cannot be, no page of the batch is
+// replaced, as a kill could leave them behind.
+void PageBatch::announceNames()
+{
+    QList<QByteArray> names;
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->fd >= 0 && !file->failure) {
+            file->name = nameBeside(file->target);
+            names.append(file->name);
+        }
+    }
+    if (!m_intent || names.isEmpty() || m_intent->announce(names))
+        return;
+    const PageWrite failed{false, systemErrorText(errno)};
+    for (const std::unique_ptr<StagedFile>& file : m_files) {
+        if (file->fd >= 0 && !file->failure)
+            file->failure = failed;
+    }
+}
+
 void PageBatch::placeStaged()
 {
+    announceNames();
     for (const std::unique_ptr<StagedFile>& file : m_files) {
         if (file->fd < 0) {
             const PageWrite written = replacePageBytes(file->path, file->before, file->bytes);
@@ -262,7 +286,7 @@ void PageBatch::placeStaged()
             continue;
         }
         file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
-        if (!placeOver(file->fd, file->target))
+        if (!placeOver(file->fd, file->name, file->target, m_beforeRename))
             file->failure = PageWrite{false, systemErrorText(errno)};
     }
 }

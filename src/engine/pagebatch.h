@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/batchintent.h"
 #include "engine/pagefile.h"
 
 #include <QByteArray>
@@ -7,6 +8,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -14,8 +16,9 @@
 // Page replacements made durable together rather than one fsync each. Each page's new bytes
 // go to an unnamed file in the page's folder; on commit the file system is synced once, each
 // is renamed over its page, and the file system is synced once more. A crash leaves every page
-// old or new; the new bytes have a name only from the link just before their rename, so only
-// a crash between those two calls leaves a file beside the pages.
+// old or new; the new bytes have a name only from the link just before their rename. Those
+// names are announced first (BatchIntent), so that the next command takes away any that a
+// kill between the two calls left beside the pages.
 namespace quillet {
 
 class PageBatch
@@ -27,8 +30,10 @@ public:
         qsizetype bytes = 32 * 1024 * 1024;
     };
 
-    PageBatch();
-    explicit PageBatch(Limits limits);
+    // namesFolder: where the names of the batch in progress are announced (the journal's
+    // folder); none when empty.
+    explicit PageBatch(const QString& namesFolder = {});
+    PageBatch(Limits limits, const QString& namesFolder);
     ~PageBatch(); // what was not committed is dropped, the pages untouched
     PageBatch(const PageBatch&) = delete;
     PageBatch& operator=(const PageBatch&) = delete;
@@ -58,6 +63,10 @@ public:
     // waits until they are.
     void finishReleasing();
 
+    // Called between naming a page's new file and renaming it over the page: where a kill
+    // leaves the most behind (for tests).
+    void setBeforeRename(std::function<void()> call) { m_beforeRename = std::move(call); }
+
     struct StagedFile;
 
 private:
@@ -65,10 +74,13 @@ private:
     Staged add(std::unique_ptr<StagedFile> file);
     void clear();
     void syncFileSystems();
+    void announceNames();
     void placeStaged();
     void releaseReplaced();
 
     Limits m_limits;
+    std::unique_ptr<BatchIntent> m_intent;
+    std::function<void()> m_beforeRename;
     qsizetype m_bytes = 0;
     std::vector<std::unique_ptr<StagedFile>> m_files;
     QSet<QString> m_fileIds;               // device and inode of every staged page

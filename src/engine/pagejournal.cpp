@@ -1,7 +1,6 @@
 #include "engine/pagejournal.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +12,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include <openssl/evp.h>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -24,8 +26,10 @@ namespace quillet {
 
 namespace {
 
-const QByteArray magic("QUILLET-JOURNAL 2\n");
+const QByteArray magic("QUILLET-JOURNAL 3\n");
+const QByteArray copiesOnlyMagic("QUILLET-JOURNAL 2\n"); // entries before hard links
 const QString entrySuffix = QStringLiteral(".journal");
+const QString linksSuffix = QStringLiteral(".pages"); // the folder of an entry's hard links
 constexpr qint64 digestSize = 32;
 constexpr qint64 blockHeadSize = 9; // its kind and its size
 
@@ -35,6 +39,7 @@ enum BlockKind : char {
     headerBlock = 'H',
     recordBlock = 'R',   // a page's path, the digest of its new bytes and its old size
     oldBytesBlock = 'O', // the page's old bytes, right after its record
+    linkBlock = 'L',     // or instead: the name of its hard link and the digest of its bytes
     syncBlock = 'S',     // the number of records made durable by a sync
     finishBlock = 'F',   // the number of records of the command, which ended
 };
@@ -83,11 +88,48 @@ QStringList entryFiles(const QString& folder)
     return files;
 }
 
+QString linksFolderOf(const QString& entryFile)
+{
+    return entryFile.chopped(entrySuffix.size()) + linksSuffix;
+}
+
+// The entry's file goes first: a kill in between leaves links that no entry names, which
+// the next prune takes away.
+bool removeEntryFile(const QString& entryFile)
+{
+    if (!QFile::remove(entryFile))
+        return false;
+    QDir(linksFolderOf(entryFile)).removeRecursively();
+    return true;
+}
+
 void pruneJournal(const QString& folder)
 {
     const QStringList files = entryFiles(folder);
     for (qsizetype i = 0; i + journalKeeps < files.size(); ++i)
-        QFile::remove(files[i]);
+        removeEntryFile(files[i]);
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*") + linksSuffix}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString links = dir.filePath(name);
+        if (!QFileInfo::exists(links.chopped(linksSuffix.size()) + entrySuffix))
+            QDir(links).removeRecursively();
+    }
+}
+
+QByteArray sha256(std::initializer_list<QByteArrayView> parts)
+{
+    QByteArray digest(digestSize, Qt::Uninitialized);
+    EVP_MD_CTX* context = EVP_MD_CTX_new();
+    bool ok = context && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
+    for (const QByteArrayView part : parts)
+        ok = ok && EVP_DigestUpdate(context, part.data(), size_t(part.size())) == 1;
+    ok = ok &&
+         EVP_DigestFinal_ex(context, reinterpret_cast<unsigned char*>(digest.data()), nullptr) == 1;
+    EVP_MD_CTX_free(context);
+    if (!ok)
+        qFatal("SHA-256 is not available");
+    return digest;
 }
 
 QByteArray blockHead(char kind, quint64 size)
@@ -100,10 +142,7 @@ QByteArray blockHead(char kind, quint64 size)
 
 QByteArray blockDigest(const QByteArray& head, const QByteArray& content)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData(head);
-    hash.addData(content);
-    return hash.result();
+    return sha256({head, content});
 }
 
 bool writeBlock(QFile& file, char kind, const QByteArray& content)
@@ -173,6 +212,35 @@ std::optional<RecordHead> readRecordHead(const Block& block)
     return head;
 }
 
+// The old bytes a link block names, whole when they are what was read before the page's
+// replacement. A link is never written through, so only damage or an edit of the page in
+// place before its replacement changes them.
+void readLinked(const Block& block, quint64 oldSize, bool withBytes, const QString& linksFolder,
+                JournalRecord& record)
+{
+    QString name;
+    QByteArray oldDigest;
+    QDataStream in(block.content);
+    in.setVersion(QDataStream::Qt_6_0);
+    in >> name >> oldDigest;
+    record.whole = block.whole && in.status() == QDataStream::Ok && in.atEnd() &&
+                   !name.contains(u'/') && !name.isEmpty();
+    if (!record.whole)
+        return;
+    record.oldFile = QDir(linksFolder).filePath(name);
+    if (!withBytes)
+        return;
+    QFile old(record.oldFile);
+    if (!old.open(QIODevice::ReadOnly) || quint64(old.size()) != oldSize) {
+        record.whole = false;
+        return;
+    }
+    record.oldBytes = old.readAll();
+    record.whole = sha256({record.oldBytes}) == oldDigest;
+    if (!record.whole)
+        record.oldBytes.clear();
+}
+
 // Reads the records after the header; stops at the first block that is not whole, except the
 // old bytes of a whole record, whose size is known: that record alone is damaged.
 void readRecords(QFile& file, bool withBytes, JournalEntry& entry)
@@ -186,6 +254,13 @@ void readRecords(QFile& file, bool withBytes, JournalEntry& entry)
             pending->record.whole = block->whole;
             if (block->whole)
                 pending->record.oldBytes = block->content;
+            entry.records.append(std::move(pending->record));
+            pending.reset();
+            continue;
+        }
+        if (block && pending && block->kind == linkBlock) {
+            readLinked(*block, pending->oldSize, withBytes, linksFolderOf(entry.file),
+                       pending->record);
             entry.records.append(std::move(pending->record));
             pending.reset();
             continue;
@@ -219,7 +294,10 @@ void readRecords(QFile& file, bool withBytes, JournalEntry& entry)
 std::optional<JournalEntry> readEntry(const QString& path, bool withBytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.read(magic.size()) != magic)
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray version = file.read(magic.size());
+    if (version != magic && version != copiesOnlyMagic)
         return std::nullopt;
     const std::optional<Block> header = readBlock(file, false);
     if (!header || !header->whole || header->kind != headerBlock)
@@ -252,7 +330,7 @@ QString journalProjectFile(const QString& path)
 
 QByteArray journalDigest(const QByteArray& bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return sha256({bytes});
 }
 
 JournalWriter::JournalWriter(QString folder, JournalCommand command)
@@ -289,17 +367,63 @@ bool JournalWriter::create()
 }
 
 bool JournalWriter::append(const QString& path, const QByteArray& oldBytes,
-                           const QByteArray& newBytes)
+                           const QByteArray& newBytes, PageStamp* stamp)
 {
     // After a failure the file may end in part of a block, and a record behind it could not
     // be read back.
     if (!m_error.isEmpty() || (!m_file.isOpen() && !create()))
         return false;
     const QByteArray record = blockContent(path, journalDigest(newBytes), quint64(oldBytes.size()));
-    if (!writeBlock(m_file, recordBlock, record) || !writeBlock(m_file, oldBytesBlock, oldBytes))
+    const QString link = stamp ? linkOldFile(path, *stamp) : QString();
+    const bool written = writeBlock(m_file, recordBlock, record) &&
+                         (link.isEmpty() ? writeBlock(m_file, oldBytesBlock, oldBytes)
+                                         : writeBlock(m_file, linkBlock,
+                                                      blockContent(link, journalDigest(oldBytes))));
+    if (!written)
         return fail(m_file.errorString());
     ++m_records;
     return true;
+}
+
+// A hard link keeps the page's old file when the rename takes its name, with no copy. Only
+// the very file read, named nowhere else (an edit through another name would change it), on
+// the journal's file system; otherwise the bytes are copied. Returns the link's name.
+QString JournalWriter::linkOldFile(const QString& path, PageStamp& stamp)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path)
+    Q_UNUSED(stamp)
+    return {};
+#else
+    if (!stamp.known)
+        return {};
+    const QString folder = linksFolderOf(m_file.fileName());
+    const QString name = QString::number(m_records);
+    const QByteArray link = QFile::encodeName(QDir(folder).filePath(name));
+    if (::linkat(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD, link.constData(),
+                 AT_SYMLINK_FOLLOW) != 0) {
+        if (errno != ENOENT || !QDir().mkpath(folder) ||
+            ::linkat(AT_FDCWD, QFile::encodeName(path).constData(), AT_FDCWD, link.constData(),
+                     AT_SYMLINK_FOLLOW) != 0)
+            return {};
+        syncFolder(m_folder);
+    }
+    struct stat status
+    {};
+    const bool same =
+        ::stat(link.constData(), &status) == 0 && status.st_nlink == 2 &&
+        quint64(status.st_dev) == stamp.device && quint64(status.st_ino) == stamp.inode &&
+        status.st_size == stamp.size &&
+        qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec == stamp.modified;
+    if (!same) {
+        ::unlink(link.constData());
+        return {};
+    }
+    // The link changed the page's status time and nothing else.
+    stamp.changed = qint64(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec;
+    m_linked = true;
+    return name;
+#endif
 }
 
 // The sync mark goes to the disk with the records it counts: a page is replaced only after it.
@@ -309,6 +433,10 @@ bool JournalWriter::sync()
         return false;
     if (!m_file.isOpen())
         return true;
+    // The links' names are durable before the mark that counts their records.
+    if (m_linked)
+        syncFolder(linksFolderOf(m_file.fileName()));
+    m_linked = false;
     if (m_synced != m_records && !writeBlock(m_file, syncBlock, blockContent(quint64(m_records))))
         return fail(m_file.errorString());
     if (!m_file.flush() || !syncHandle(m_file.handle()))
@@ -353,7 +481,7 @@ qsizetype journalPageCount(const JournalEntry& entry)
 
 bool removeJournalEntry(const JournalEntry& entry)
 {
-    return QFile::remove(entry.file);
+    return removeEntryFile(entry.file);
 }
 
 } // namespace quillet

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/pagefile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QFile>
@@ -8,8 +10,9 @@
 #include <optional>
 
 // The undo journal: for each command that replaced pages, one file in the per-user data
-// folder holding every replaced page's previous bytes and the digest of the bytes that
-// replaced them. Only the last journalKeeps commands are kept.
+// folder holding every replaced page's previous bytes (or a hard link to the page's old file
+// beside it) and the digest of the bytes that replaced them. Only the last journalKeeps
+// commands are kept.
 namespace quillet {
 
 inline constexpr int journalKeeps = 20;
@@ -26,6 +29,7 @@ struct JournalRecord
 {
     QString path;
     QByteArray oldBytes;
+    QString oldFile;      // the hard link holding the old bytes; empty when they were copied
     QByteArray newDigest; // journalDigest of the bytes that replaced oldBytes
     bool whole = true;    // its old bytes were read and match their checksum
     bool synced = false;  // made durable before any page was replaced: its page may have been
@@ -59,8 +63,11 @@ public:
     JournalWriter(const JournalWriter&) = delete;
     JournalWriter& operator=(const JournalWriter&) = delete;
 
-    // Appends a record; it is durable only after sync().
-    bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes);
+    // Appends a record; it is durable only after sync(). The old bytes are those of the file
+    // read as stamp says, if known: that file is then kept by a hard link instead of a copy,
+    // and stamp follows the status change the link makes.
+    bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes,
+                PageStamp* stamp = nullptr);
 
     // Writes every appended record through to the disk.
     bool sync();
@@ -72,6 +79,7 @@ public:
 private:
     bool create();
     bool fail(const QString& error);
+    QString linkOldFile(const QString& path, PageStamp& stamp);
 
     QString m_folder;
     JournalCommand m_command;
@@ -79,6 +87,7 @@ private:
     QString m_error;
     qsizetype m_records = 0; // appended so far
     qsizetype m_synced = 0;  // covered by the last sync
+    bool m_linked = false;   // a link was made since the last sync
 };
 
 // The entries of the folder, oldest first; records are read with their old bytes only when

@@ -3,7 +3,10 @@
 #include "engine/pagebatch.h"
 #include "engine/pagefile.h"
 
+#include <QFile>
 #include <QHash>
+
+#include <sys/stat.h>
 
 namespace quillet {
 
@@ -69,6 +72,17 @@ PageUndo stateOf(const PageWrite& written)
     return PageUndo::Unwritable;
 }
 
+bool isSameFile(const QString& path, const QString& other)
+{
+    struct stat one
+    {};
+    struct stat two
+    {};
+    return !other.isEmpty() && ::stat(QFile::encodeName(path).constData(), &one) == 0 &&
+           ::stat(QFile::encodeName(other).constData(), &two) == 0 && one.st_dev == two.st_dev &&
+           one.st_ino == two.st_ino;
+}
+
 // What one page goes back to: through its records newest first, as long as each holds the
 // bytes the page has by then (a page written twice by the command goes back through both).
 struct PagePlan
@@ -78,7 +92,8 @@ struct PagePlan
     bool replacedUnsynced = false; // a record without sync mark was acted on: marks were lost
 };
 
-PagePlan planPage(const QList<const JournalRecord*>& newestFirst, const QByteArray& current)
+PagePlan planPage(const QString& path, const QList<const JournalRecord*>& newestFirst,
+                  const QByteArray& current)
 {
     PagePlan plan;
     QByteArray bytes = current;
@@ -90,8 +105,9 @@ PagePlan planPage(const QList<const JournalRecord*>& newestFirst, const QByteArr
             plan.state = PageUndo::Restored;
             continue;
         }
-        // A record cut off by a kill before the sync: its page was never replaced.
-        if (!record->whole && !replaced && !record->synced)
+        // A record cut off by a kill before the sync: its page was never replaced. Nor was a
+        // page that is still the file its record links to (edited in place instead).
+        if (!record->whole && !replaced && (!record->synced || isSameFile(path, record->oldFile)))
             continue;
         if (!record->whole) {
             plan.state = PageUndo::Damaged;
@@ -130,7 +146,9 @@ PageRecords recordsByPage(const JournalEntry& entry)
 class UndoWrites
 {
 public:
-    explicit UndoWrites(QHash<QString, PageUndo>& states) : m_states(states) {}
+    UndoWrites(QHash<QString, PageUndo>& states, const QString& journalFolder)
+        : m_states(states), m_batch(journalFolder)
+    {}
 
     void add(const QString& path, const PageRead& current, const QByteArray& bytes)
     {
@@ -179,7 +197,7 @@ bool givePagesBack(const PageRecords& pages, UndoWrites& writes, QHash<QString, 
             states.insert(path, PageUndo::Unreadable);
             continue;
         }
-        const PagePlan plan = planPage(records, current.bytes);
+        const PagePlan plan = planPage(path, records, current.bytes);
         marksLost = marksLost || plan.replacedUnsynced;
         states.insert(path, plan.state);
         if (plan.state == PageUndo::Restored)
@@ -241,12 +259,13 @@ UserMessage damagedEntryMessage(const JournalEntry& entry)
 UndoResult undoLastCommand(const QString& journalFolder, const QString& projectFile)
 {
     UndoResult result;
+    BatchIntent::removeLeftNames(journalFolder);
     result.entry = lastJournalEntry(journalFolder, projectFile);
     if (!result.entry)
         return result;
     const PageRecords pages = recordsByPage(*result.entry);
     QHash<QString, PageUndo> states;
-    UndoWrites writes(states);
+    UndoWrites writes(states, journalFolder);
     result.damaged = givePagesBack(pages, writes, states);
     const bool keep = logPages(pages, writes, states, result);
     if (!keep)

@@ -23,24 +23,22 @@ QList<PageWrite> PageWriter::flush()
     return std::exchange(m_replaced, {});
 }
 
+DiskPages::DiskPages(const QString& namesFolder) : m_batch(namesFolder) {}
+
 PageRead DiskPages::read(const QString& path)
 {
     return readPage(path);
 }
 
+// A single page is a batch of one: written, made durable and named as a run's pages are, so
+// that a kill leaves nothing the next command cannot take away.
 PageWrite DiskPages::replace(const QString& path, const PageRead& before, const QString& text)
 {
-    const PageBytes encoded = encodePage(text, before.page.format);
-    if (!encoded.ok)
-        return {false, unencodableError()};
-    PageWrite written = record(path, before.bytes, encoded.bytes);
-    if (written.ok)
-        written = syncRecords();
-    if (written.ok)
-        written = replacePageBytes(path, before, encoded.bytes);
-    if (written.ok)
-        changed(path, before.page.text, text);
-    return written;
+    Q_ASSERT(m_batch.isEmpty());
+    const Deferred deferred = replaceLater(path, before, text);
+    if (deferred.slot < 0)
+        return {false, deferred.error};
+    return flush().value(deferred.slot);
 }
 
 PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead& before,
@@ -49,10 +47,11 @@ PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead
     const PageBytes encoded = encodePage(text, before.page.format);
     if (!encoded.ok)
         return {-1, unencodableError()};
-    const PageWrite recorded = record(path, before.bytes, encoded.bytes);
+    PageRead read = before;
+    const PageWrite recorded = record(path, read, encoded.bytes);
     if (!recorded.ok)
         return {-1, recorded.error};
-    const PageBatch::Staged staged = m_batch.stage(path, before, encoded.bytes);
+    const PageBatch::Staged staged = m_batch.stage(path, read, encoded.bytes);
     if (staged.slot >= 0 && hasChangeListener())
         m_changes.push_back({staged.slot, path, before.page.text, text});
     return {staged.slot, staged.error};
@@ -89,7 +88,7 @@ void DiskPages::setBatching(bool batching)
         m_batch.finishReleasing();
 }
 
-PageWrite DiskPages::record(const QString&, const QByteArray&, const QByteArray&)
+PageWrite DiskPages::record(const QString&, PageRead&, const QByteArray&)
 {
     return {true, {}};
 }
@@ -106,14 +105,16 @@ PageWrite JournalledPages::journalUnwritable()
     return {false, QStringLiteral("取り消し用の記録を書き込めません")};
 }
 
-JournalledPages::JournalledPages(QString journalFolder, JournalCommand command)
-    : m_journal(std::move(journalFolder), std::move(command))
-{}
-
-PageWrite JournalledPages::record(const QString& path, const QByteArray& oldBytes,
-                                  const QByteArray& newBytes)
+// Names a killed command left beside the pages go before this command reads any.
+JournalledPages::JournalledPages(const QString& journalFolder, JournalCommand command)
+    : DiskPages(journalFolder), m_journal(journalFolder, std::move(command))
 {
-    if (!m_journal.append(path, oldBytes, newBytes))
+    BatchIntent::removeLeftNames(journalFolder);
+}
+
+PageWrite JournalledPages::record(const QString& path, PageRead& before, const QByteArray& newBytes)
+{
+    if (!m_journal.append(path, before.bytes, newBytes, &before.stamp))
         return journalUnwritable();
     return {true, {}};
 }
@@ -142,10 +143,11 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
         result.write = {false, unencodableError()};
         return result;
     }
-    result.write = record(path, before.bytes, encoded.bytes);
+    PageRead read = before;
+    result.write = record(path, read, encoded.bytes);
     if (!result.write.ok)
         return result;
-    result.staged = {path, std::move(encoded.bytes), before, text};
+    result.staged = {path, std::move(encoded.bytes), read, text};
     return result;
 }
 

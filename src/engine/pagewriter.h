@@ -66,11 +66,14 @@ private:
 };
 
 // Pages on disk. A page is replaced only after what record() took of it is durable
-// (syncRecords). In batches, every page's new bytes wait beside it and are put in place
-// together (PageBatch); the records are synced once per batch.
+// (syncRecords). Every page's new bytes wait beside it and are put in place with the rest of
+// its batch (PageBatch), the records synced once per batch; replace() is a batch of one.
 class DiskPages : public PageWriter
 {
 public:
+    // namesFolder: where each batch announces the names it gives new files (PageBatch).
+    explicit DiskPages(const QString& namesFolder = {});
+
     PageRead read(const QString& path) override;
     PageWrite replace(const QString& path, const PageRead& before, const QString& text) override;
 
@@ -82,8 +85,8 @@ public:
     void setBatching(bool batching) override;
 
 protected:
-    virtual PageWrite record(const QString& path, const QByteArray& oldBytes,
-                             const QByteArray& newBytes);
+    // before's stamp follows what the record does to the page's file (a link).
+    virtual PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes);
     virtual PageWrite syncRecords();
 
 private:
@@ -103,7 +106,7 @@ private:
 class JournalledPages : public DiskPages
 {
 public:
-    JournalledPages(QString journalFolder, JournalCommand command);
+    JournalledPages(const QString& journalFolder, JournalCommand command);
 
     // replace() in its three steps, one page at a time, to stop between them as a kill would.
     // The order must hold for every page: stage (its record appended), then syncJournal, only
@@ -128,8 +131,7 @@ public:
     std::optional<UserMessage> journalFailure() const override;
 
 protected:
-    PageWrite record(const QString& path, const QByteArray& oldBytes,
-                     const QByteArray& newBytes) override;
+    PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes) override;
     PageWrite syncRecords() override;
 
 private:

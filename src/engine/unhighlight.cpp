@@ -92,22 +92,51 @@ QString UnhighlightLine(const QString& line)
     return result;
 }
 
+// The next mark a highlighted line holds, from a position on; each kind is searched again only
+// once passed, so a page is read about once whatever its marks.
+class MarkFinder
+{
+public:
+    explicit MarkFinder(const QString& text)
+        : m_text(text), m_comment(text.indexOf(u"<!--<")), m_span(text.indexOf(spanOpenerHead))
+    {}
+
+    qsizetype next(qsizetype pos)
+    {
+        if (m_comment >= 0 && m_comment < pos)
+            m_comment = m_text.indexOf(u"<!--<", pos);
+        if (m_span >= 0 && m_span < pos)
+            m_span = m_text.indexOf(spanOpenerHead, pos);
+        return m_comment < 0 ? m_span : m_span < 0 ? m_comment : std::min(m_comment, m_span);
+    }
+
+private:
+    const QString& m_text;
+    qsizetype m_comment; // -1 once none is left
+    qsizetype m_span;
+};
+
 QString CleanHighlight(const QString& text)
 {
-    // Most pages hold no highlight, or one line of it.
-    if (!mayCarryHighlight(text))
+    // Most pages hold no highlight, or one line of it: only lines with a mark can change.
+    MarkFinder marks(text);
+    qsizetype mark = marks.next(0);
+    if (mark < 0)
         return text;
     QString result;
     result.reserve(text.size());
-    for (qsizetype start = 0; start <= text.size();) {
-        qsizetype end = text.indexOf(u'\n', start);
+    qsizetype copied = 0;
+    while (mark >= 0) {
+        const qsizetype start = text.lastIndexOf(u'\n', mark) + 1;
+        qsizetype end = text.indexOf(u'\n', mark);
         if (end < 0)
             end = text.size();
+        result += QStringView(text).mid(copied, start - copied);
         result += UnhighlightLine(text.mid(start, end - start));
-        if (end < text.size())
-            result += u'\n';
-        start = end + 1;
+        copied = end;
+        mark = end < text.size() ? marks.next(end) : -1;
     }
+    result += QStringView(text).mid(copied);
     return result;
 }
 

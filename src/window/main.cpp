@@ -1,4 +1,6 @@
 #include "appversion.h"
+#include "engine/batchintent.h"
+#include "engine/pagejournal.h"
 #include "project/projectlocation.h"
 #include "window/fommain.h"
 #include "window/qtdialogs.h"
@@ -27,6 +29,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
+    // No name a killed run left beside the pages stays.
+    quillet::BatchIntent::removeLeftNames(quillet::defaultJournalFolder());
     // Ties the window to its desktop entry, so that the desktop shows the entry's name and icon.
     QApplication::setDesktopFileName(QLatin1StringView(quillet::appId));
     QApplication::setWindowIcon(QIcon::fromTheme(QLatin1StringView(quillet::appId)));

@@ -1,11 +1,16 @@
+#include "engine/batchintent.h"
+#include "engine/pagebatch.h"
 #include "engine/pagefixtures.h"
 #include "engine/pagerun.h"
+#include "engine/pageundo.h"
 #include "engine/pagewriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -69,6 +74,8 @@ private slots:
     void pageTouchedDuringTheRunIsLeft_data();
     void pageTouchedDuringTheRunIsLeft();
     void journalThatCannotBeWrittenLeavesEveryPage();
+    void killBetweenNamingAndRenamingLeavesNothingAfterTheNextCommand();
+    void namesOfARunningCommandAreLeftToIt();
 };
 
 void TestPageBatch::everyPageWrittenAndNothingLeftBeside()
@@ -240,6 +247,55 @@ void TestPageBatch::journalThatCannotBeWrittenLeavesEveryPage()
         QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1"_s.arg(i)));
     }
     QCOMPARE(folderEntries(dir.path()), entries);
+}
+
+// The kill lands after the second page's new text got its name beside the page and before
+// the rename: that name is the only file a kill can leave, and the next command takes it.
+void TestPageBatch::killBetweenNamingAndRenamingLeavesNothingAfterTheNextCommand()
+{
+    QTemporaryDir site;
+    QTemporaryDir journal;
+    const QStringList paths = makePages(site, 3);
+    const QByteArray old = readBytes(paths[1]);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        PageBatch batch(journal.path());
+        for (const QString& path : paths)
+            batch.stage(path, readPageBytes(path), "new");
+        int renames = 0;
+        batch.setBeforeRename([&] {
+            if (renames++ == 1)
+                ::_exit(0);
+        });
+        batch.commit();
+        ::_exit(1);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QCOMPARE(QDir(site.path()).entryList(QDir::Files).size(), 4);
+
+    QVERIFY(!undoLastCommand(journal.path(), site.filePath(u"mprj.xml"_s)).entry);
+    QCOMPARE(QDir(site.path()).entryList(QDir::Files).size(), 3);
+    QCOMPARE(readBytes(paths[0]), QByteArray("new"));
+    QCOMPARE(readBytes(paths[1]), old);
+    QVERIFY(QDir(journal.path()).entryList(QDir::Files).isEmpty());
+}
+
+// Another command starting while a batch is placed leaves its names alone.
+void TestPageBatch::namesOfARunningCommandAreLeftToIt()
+{
+    QTemporaryDir site;
+    QTemporaryDir journal;
+    const QStringList paths = makePages(site, 2);
+    PageBatch batch(journal.path());
+    for (const QString& path : paths)
+        batch.stage(path, readPageBytes(path), "new");
+    batch.setBeforeRename([&] { BatchIntent::removeLeftNames(journal.path()); });
+    for (const PageWrite& written : batch.commit())
+        QVERIFY2(written.ok, qPrintable(written.error));
+    QCOMPARE(readBytes(paths[1]), QByteArray("new"));
+    QCOMPARE(QDir(site.path()).entryList(QDir::Files).size(), 2);
 }
 
 QTEST_APPLESS_MAIN(TestPageBatch)

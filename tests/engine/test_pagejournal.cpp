@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -84,6 +85,8 @@ private slots:
     void pageReplacedTwiceInOneCommand();
     void pageNeverReplacedNeedsNothing();
     void dryRunWritesNothingAndSeesItsOwnChanges();
+    void oldFileKeptByAHardLinkOrACopy_data();
+    void oldFileKeptByAHardLinkOrACopy();
 };
 
 void TestPageJournal::recordIsDurableBeforeThePageChanges()
@@ -170,6 +173,7 @@ void TestPageJournal::damagedEntryIsNotActedOnInPart_data()
     QTest::newRow("cut inside b's record") << 2 << false << false;
     QTest::newRow("cut before the sync mark") << 3 << true << true;
     QTest::newRow("a bit of b's old bytes flipped") << 4 << false << true;
+    QTest::newRow("b's linked old file written since") << 5 << false << true;
 }
 
 void TestPageJournal::damagedEntryIsNotActedOnInPart()
@@ -198,6 +202,12 @@ void TestPageJournal::damagedEntryIsNotActedOnInPart()
     if (damage == 4)
         bytes[bOld + 20] = char(bytes[bOld + 20] ^ 0x04);
     writeBytes(file, bytes);
+    if (damage == 5) {
+        const QString oldFile = readJournal(site.journal.path(), false).first().records[1].oldFile;
+        QVERIFY(!oldFile.isEmpty());
+        QFile linked(oldFile);
+        QVERIFY(linked.open(QIODevice::ReadWrite) && linked.seek(40) && linked.write("x") == 1);
+    }
 
     const UndoResult undone = site.undo();
     QVERIFY(undone.damaged);
@@ -382,6 +392,48 @@ void TestPageJournal::dryRunWritesNothingAndSeesItsOwnChanges()
     QVERIFY(!pages.replace(path, pages.read(path), u"〜"_s).ok);
     QCOMPARE(changes, (QStringList{path, page(u"one"_s), page(u"two"_s)}));
     QCOMPARE(readBytes(path), original);
+}
+
+// On the pages' file system the journal links the old file, which the replacement leaves
+// untouched; elsewhere it copies the bytes. Undo gives them back either way.
+void TestPageJournal::oldFileKeptByAHardLinkOrACopy_data()
+{
+    QTest::addColumn<QString>("journalBase");
+    QTest::addColumn<bool>("linked");
+    QTest::newRow("journal beside the pages") << QDir::tempPath() << true;
+    QTest::newRow("journal on a tmpfs") << u"/dev/shm"_s << false;
+}
+
+void TestPageJournal::oldFileKeptByAHardLinkOrACopy()
+{
+    QFETCH(QString, journalBase);
+    QFETCH(bool, linked);
+    Site site;
+    QTemporaryDir journal(journalBase + u"/journal-XXXXXX"_s);
+    QVERIFY(journal.isValid());
+    struct stat siteStatus
+    {};
+    struct stat journalStatus
+    {};
+    QVERIFY(::stat(QFile::encodeName(site.dir.path()).constData(), &siteStatus) == 0);
+    QVERIFY(::stat(QFile::encodeName(journal.path()).constData(), &journalStatus) == 0);
+    if ((siteStatus.st_dev == journalStatus.st_dev) != linked)
+        QSKIP("the journal's file system is not the one this case needs");
+    const QByteArray original = shiftJis(page(menuText));
+    const QString path = site.add(u"a.html"_s, original);
+    {
+        JournalledPages pages(journal.path(), {u"convert"_s, site.projectFile, {}});
+        runConversion({path}, {menuText, tag, {}}, pages);
+    }
+    QVERIFY(readBytes(path) != original);
+
+    const JournalRecord record = readJournal(journal.path(), true).first().records.first();
+    QCOMPARE(record.oldFile.isEmpty(), !linked);
+    QCOMPARE(record.oldBytes, original);
+    QCOMPARE(undoLastCommand(journal.path(), site.projectFile).log,
+             QStringList{path + u"を元に戻しました。"_s});
+    QCOMPARE(readBytes(path), original);
+    QVERIFY(QDir(journal.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPageJournal)
