@@ -21,6 +21,7 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QMenuBar>
@@ -68,6 +69,14 @@ FomMain::~FomMain()
     delete m_runs;
     delete m_project;
     delete m_preview;
+}
+
+void FomMain::closeEvent(QCloseEvent* event)
+{
+    if (m_project->mayDropChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FomMain::setupControls()

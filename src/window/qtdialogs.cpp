@@ -54,6 +54,22 @@ bool QtDialogs::askYesNoCancel(const UserMessage& question)
     return box.exec() == QMessageBox::Yes;
 }
 
+SaveAnswer QtDialogs::askSaveChanges(const UserMessage& question)
+{
+    QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    setJapaneseButtonTexts(box);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Save;
+    case QMessageBox::No:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 bool QtDialogs::askOkCancel(const UserMessage& question)
 {
     return askOkCancelWithDetails(question, {});

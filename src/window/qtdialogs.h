@@ -15,6 +15,7 @@ public:
 
     void showMessage(const UserMessage& message) override;
     bool askYesNoCancel(const UserMessage& question) override;
+    SaveAnswer askSaveChanges(const UserMessage& question) override;
     bool askOkCancel(const UserMessage& question) override;
     bool askOkCancelWithDetails(const UserMessage& question, const QString& details) override;
     QStringList askHtmlFiles(const QString& folder) override;

@@ -55,9 +55,7 @@ void RunCommands::CodEncode_Click()
         return;
     // The save's link corrections and the conversion are taken back as one command.
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("convert"));
-    m_parts.state.IsConverting = true;
-    const SaveOutcome saved = m_project.saveProject(pages);
-    m_parts.state.IsConverting = false;
+    const SaveOutcome saved = saveWithoutQuestion(pages);
     if (saved.stopsTheRun())
         return;
 
@@ -74,16 +72,31 @@ void RunCommands::CodEncode_Click()
 
 void RunCommands::CmdDecode_Click()
 {
-    const RunSettings settings = runSettings();
-    if (refuseRun(settings))
+    if (refuseRun(runSettings()))
         return;
     m_parts.fileListPage->deselectAll();
+    // The project keeps the menu the pages get, so a later conversion finds it in them.
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
+    const SaveOutcome saved = saveWithoutQuestion(pages);
+    if (saved.stopsTheRun())
+        return;
+
+    const RunSettings settings = runSettings();
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
-    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
-    showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+    RunResult result = runRestore(paths, settings, pages, progress.callback());
+    insertAfterHeadLine(result, saved.log);
+    showRunResult(paths, result);
     m_parts.showJournalFailure(pages);
+}
+
+SaveOutcome RunCommands::saveWithoutQuestion(PageWriter& pages)
+{
+    m_parts.state.IsConverting = true;
+    const SaveOutcome saved = m_project.saveProject(pages);
+    m_parts.state.IsConverting = false;
+    return saved;
 }
 
 // The pages that would change are shown with their diffs first; nothing is written unless

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/runs.h"
+#include "project/projectstore.h"
 
 #include <QObject>
 
@@ -29,6 +30,8 @@ private:
     void mcolor_Click();
     RunSettings runSettings() const;
     bool refuseRun(const RunSettings& settings);
+    // The runs store the project first, without the overwrite question.
+    SaveOutcome saveWithoutQuestion(PageWriter& pages);
     void showRunResult(const QStringList& paths, const RunResult& result);
 
     WindowParts& m_parts;

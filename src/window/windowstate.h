@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quillet {
 
@@ -12,7 +13,11 @@ struct WindowState
     QString LinkColor;         // "#RRGGBB", empty for the default colour
     QString SearchFolder;      // the candidate searches' folder, with its trailing separator
     QString LoadedProjectName; // the name the project was last picked for
-    bool IsConverting = false; // the conversion run is saving the project
+    // The project as last loaded or saved: the window's changes are measured against it.
+    QString storedName;
+    QStringList storedFiles;
+    QString storedMenuText;
+    bool IsConverting = false; // a run or the save-changes question saves: no overwrite question
     bool busy = false;         // a long command is under way; the reload and commands wait
 };
 

@@ -21,6 +21,8 @@ private slots:
     void messageBoxTitles();
     void questionIsYesOnlyForYes_data();
     void questionIsYesOnlyForYes();
+    void saveQuestionTellsTheThreeAnswersApart_data();
+    void saveQuestionTellsTheThreeAnswersApart();
     void progressAppearsOnlyForSlowRuns();
 
 private:
@@ -90,6 +92,27 @@ void TestWindowDialogs::questionIsYesOnlyForYes()
     QCOMPARE(dialogs.askYesNoCancel({QString(), u"削除しますか?"_s}), yes);
     m_buttons.sort();
     QCOMPARE(m_buttons, QStringList({u"いいえ(&N)"_s, u"はい(&Y)"_s, u"キャンセル"_s}));
+}
+
+void TestWindowDialogs::saveQuestionTellsTheThreeAnswersApart_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("button");
+    QTest::addColumn<quillet::SaveAnswer>("answer");
+    QTest::newRow("yes") << QMessageBox::Yes << quillet::SaveAnswer::Save;
+    QTest::newRow("no") << QMessageBox::No << quillet::SaveAnswer::Discard;
+    QTest::newRow("cancel") << QMessageBox::Cancel << quillet::SaveAnswer::Cancel;
+}
+
+void TestWindowDialogs::saveQuestionTellsTheThreeAnswersApart()
+{
+    QFETCH(QMessageBox::StandardButton, button);
+    QFETCH(quillet::SaveAnswer, answer);
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    pressInNextBox(parent, button);
+
+    QCOMPARE(dialogs.askSaveChanges({QString(), u"変更を保存しますか?"_s}), answer);
+    QCOMPARE(m_buttons.size(), 3);
 }
 
 void TestWindowDialogs::progressAppearsOnlyForSlowRuns()

@@ -86,6 +86,9 @@ void TestWindowRuns::convertThenRestoreASite()
     QVERIFY(restored.contains(u"font-weight:550;color:tomato"_s));
     QVERIFY(!restored.contains(u"<!--site-->"_s));
     QCOMPARE(readText(pages[2]), untouched);
+    // The project keeps the menu the pages now hold, without asking.
+    QVERIFY(readText(projectFile()).contains(u"d.html"_s));
+    QVERIFY(driver.dialogs.questions.isEmpty());
 }
 
 void TestWindowRuns::aMenuTypedInTheBoxMatchesACrLfPage()
