@@ -2,6 +2,9 @@
 #include "window/runprogressdialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -24,6 +27,8 @@ private slots:
     void saveQuestionTellsTheThreeAnswersApart_data();
     void saveQuestionTellsTheThreeAnswersApart();
     void progressAppearsOnlyForSlowRuns();
+    void openDialogOffersHtmlPagesThenAllFiles();
+    void qtsOwnTextsAreJapanese();
 
 private:
     // Presses the button in the next message box that opens, noting its title and buttons.
@@ -134,6 +139,29 @@ void TestWindowDialogs::progressAppearsOnlyForSlowRuns()
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
     report(4, 4);
     QVERIFY(!dialog->isVisible());
+}
+
+void TestWindowDialogs::openDialogOffersHtmlPagesThenAllFiles()
+{
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    QStringList filters;
+    QTimer::singleShot(0, &parent, [&filters] {
+        QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+
+    QVERIFY(dialogs.askHtmlFiles(QDir::tempPath()).isEmpty());
+    QCOMPARE(filters,
+             QStringList({u"HTMLファイル (*.htm *.html *.shtml)"_s, u"すべてのファイル (*)"_s}));
+}
+
+void TestWindowDialogs::qtsOwnTextsAreJapanese()
+{
+    QVERIFY(quillet::installQtTranslations(*QCoreApplication::instance()));
+    QVERIFY(QColorDialog::tr("Select Color") != u"Select Color"_s);
 }
 
 QTEST_MAIN(TestWindowDialogs)

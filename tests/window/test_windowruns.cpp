@@ -177,7 +177,7 @@ void TestWindowRuns::undoTakesBackTheConversionAfterAsking()
     driver.click("CodEncode");
     QVERIFY(bytesOf(pages[0]) != originals[0]);
     driver.choose("mundo"); // answered Cancel
-    QVERIFY(driver.dialogs.questions.last().text.contains(u"  convert  site  2 ページ"_s));
+    QVERIFY(driver.dialogs.questions.last().text.contains(u"  変換  site  2 ページ"_s));
     QVERIFY(bytesOf(pages[0]) != originals[0]);
 
     driver.clickTab(1);
