@@ -25,6 +25,7 @@
 #include <QGridLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -58,6 +59,8 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     setupCentralWidget();
     connectEditors();
     resize(defaultClientSize);
+    // At a large scale factor the layout's minimum could exceed a small screen.
+    setMinimumSize(minimumSizeHint().boundedTo(screen()->availableSize()));
     Form_Load();
     setupCommands(dialogs);
 }
