@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -175,6 +176,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .RTB1 = RTB1,
                                   .log = LstLog,
                                   .WB2 = WB2,
+                                  .statusBar = statusBar(),
                                   .selectTab = [this](WindowPage page) {
                                       selectTab(page);
                                   }});

@@ -4,6 +4,7 @@
 #include "project/projectstore.h"
 
 #include <QObject>
+#include <QSet>
 
 namespace quillet {
 
@@ -32,8 +33,13 @@ private:
     bool refuseRun(const RunSettings& settings);
     // The runs store the project first, without the overwrite question.
     SaveOutcome saveWithoutQuestion(PageWriter& pages);
-    void showRunResult(const QStringList& paths, const RunResult& result);
+    // verb, when given, sums up the run in the status bar.
+    void showRunResult(const QStringList& paths, const RunResult& result,
+                       const QString& verb = QString());
+    void countChanges(PageWriter& pages);
+    void showSummary(qsizetype total, const QString& verb, bool pageFailed);
 
+    QSet<QString> m_changed; // the pages the running command changed
     WindowParts& m_parts;
     ProjectCommands& m_project;
 };

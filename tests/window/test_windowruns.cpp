@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,7 @@ void TestWindowRuns::convertThenRestoreASite()
              QStringList({u"ログです"_s, u"a.htmlを戻しました。"_s, u"b.htmlを戻しました。"_s,
                           u"c.htmlは戻しませんでした。"_s}));
     QCOMPARE(driver.tabs()->currentIndex(), 4);
+    QCOMPARE(driver.window().statusBar()->currentMessage(), u"3 ページ中 2 ページを戻しました"_s);
     QVERIFY(driver.fileList()->selectedItems().isEmpty());
     const QString restored = readText(pages[0]);
     QVERIFY(restored.contains(u"<P><a HREF=\"d.html\">新着</a></P>\r\n<!--MenuEnd-->"_s));
