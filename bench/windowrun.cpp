@@ -27,6 +27,10 @@ public:
     {
         qFatal("question: %s", qPrintable(question.text));
     }
+    quillet::SaveAnswer askSaveChanges(const quillet::UserMessage& question) override
+    {
+        qFatal("question: %s", qPrintable(question.text));
+    }
     bool askOkCancel(const quillet::UserMessage& question) override
     {
         qFatal("question: %s", qPrintable(question.text));

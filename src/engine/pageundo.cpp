@@ -242,9 +242,14 @@ QList<JournalEntry> undoableCommands(const QString& journalFolder, const QString
 
 QString journalEntryLine(const JournalEntry& entry)
 {
+    return journalEntryLine(entry, entry.command.command);
+}
+
+QString journalEntryLine(const JournalEntry& entry, const QString& commandName)
+{
     return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
-           QStringLiteral("  ") + entry.command.command + QStringLiteral("  ") +
-           entry.command.project + QStringLiteral("  ") + QString::number(journalPageCount(entry)) +
+           QStringLiteral("  ") + commandName + QStringLiteral("  ") + entry.command.project +
+           QStringLiteral("  ") + QString::number(journalPageCount(entry)) +
            QStringLiteral(" ページ");
 }
 

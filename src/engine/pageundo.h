@@ -31,5 +31,7 @@ UserMessage damagedEntryMessage(const JournalEntry& entry);
 
 // One line saying what an entry is: local time, command, project and number of pages.
 QString journalEntryLine(const JournalEntry& entry);
+// The same with the command named as the caller's user knows it.
+QString journalEntryLine(const JournalEntry& entry, const QString& commandName);
 
 } // namespace quillet

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -24,7 +25,10 @@ bool canCreateFilesIn(const QString& folder)
 
 QString projectFilePathIn(const QString& programFolder, const QString& userDataFolder)
 {
-    const bool beside = !isInstalledProgramFolder(programFolder) && canCreateFilesIn(programFolder);
+    // A build folder is deleted with its build; only a file put there on purpose stays in use.
+    const bool beside = !isInstalledProgramFolder(programFolder) &&
+                        QFileInfo::exists(QDir(programFolder).filePath(projectFileName)) &&
+                        canCreateFilesIn(programFolder);
     const QString folder = beside ? programFolder : userDataFolder;
     return QDir(folder).filePath(projectFileName);
 }

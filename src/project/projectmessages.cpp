@@ -23,6 +23,11 @@ UserMessage deleteQuestion(const QString& name)
     return {{}, QStringLiteral("プロジェクト「") + name + QStringLiteral("」を削除しますか?")};
 }
 
+UserMessage saveChangesQuestion()
+{
+    return {QString(), QStringLiteral("変更を保存しますか?")};
+}
+
 UserMessage overwriteQuestion()
 {
     return {QStringLiteral("プロジェクトの更新"),

@@ -14,6 +14,9 @@ std::optional<UserMessage> checkSaveName(const QString& name);
 // The question the delete command asks before DeleteProject (no title of its own).
 UserMessage deleteQuestion(const QString& name);
 
+// The question before unsaved changes of the window's project would be dropped.
+UserMessage saveChangesQuestion();
+
 // The question before an existing project is overwritten.
 UserMessage overwriteQuestion();
 

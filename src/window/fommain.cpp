@@ -21,9 +21,12 @@
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -57,6 +60,8 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     setupCentralWidget();
     connectEditors();
     resize(defaultClientSize);
+    // At a large scale factor the layout's minimum could exceed a small screen.
+    setMinimumSize(minimumSizeHint().boundedTo(screen()->availableSize()));
     Form_Load();
     setupCommands(dialogs);
 }
@@ -68,6 +73,14 @@ FomMain::~FomMain()
     delete m_runs;
     delete m_project;
     delete m_preview;
+}
+
+void FomMain::closeEvent(QCloseEvent* event)
+{
+    if (m_project->mayDropChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FomMain::setupControls()
@@ -163,6 +176,7 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .RTB1 = RTB1,
                                   .log = LstLog,
                                   .WB2 = WB2,
+                                  .statusBar = statusBar(),
                                   .selectTab = [this](WindowPage page) {
                                       selectTab(page);
                                   }});

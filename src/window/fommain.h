@@ -47,6 +47,10 @@ public:
     // Shows the page with the effect of the user's click on its tab.
     void selectTab(WindowPage page);
 
+protected:
+    // Unsaved changes are saved or dropped first, as the user answers.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     WindowPage tabPage(int index) const;
     void showPreviewPage(WindowPage page);

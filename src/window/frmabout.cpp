@@ -18,8 +18,6 @@ namespace {
 // 5865 by 3630 twips at 15 twips a pixel.
 constexpr QSize clientSize(391, 242);
 
-const QString webAddress = QStringLiteral("https://quillet.example.org/");
-
 QLabel* newLabel(const char* name, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -62,11 +60,13 @@ void frmAbout::setupLabels(const QString& projectFile)
     lblDescription =
         newLabel("lblDescription", QStringLiteral("\u3000\u3000  HTML テキストエディター  "), this);
     lblDisclaimer = newLabel("lblDisclaimer", noticeLines(), this);
-    Text1 = new QLineEdit(webAddress, this);
+    // The program has no home page yet: its address fields stay empty and hidden.
+    Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
-    Label1 = newLabel("Label1", webAddress, this);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Text1->hide();
+    Label1 = newLabel("Label1", QString(), this);
+    Label1->hide();
     // An installed program keeps its projects in the user's folder: say which file is in use.
     lblProjectFile = newLabel("lblProjectFile", projectFileCaption(projectFile), this);
     lblProjectFile->setWordWrap(true);

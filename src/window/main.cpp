@@ -34,6 +34,7 @@ int main(int argc, char* argv[])
     // Ties the window to its desktop entry, so that the desktop shows the entry's name and icon.
     QApplication::setDesktopFileName(QLatin1StringView(quillet::appId));
     QApplication::setWindowIcon(QIcon::fromTheme(QLatin1StringView(quillet::appId)));
+    quillet::installQtTranslations(app);
 
     quillet::QtDialogs dialogs;
     quillet::FomMain window(quillet::defaultProjectFilePath(), dialogs);

@@ -1,6 +1,7 @@
 #include "window/mainmenu.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -26,6 +27,7 @@ void setupProjectMenu(QMenuBar& bar, MainMenu& m)
 {
     m.mpro = addMenu(bar, "mpro", QStringLiteral("プロジェクト(&P)"));
     m.mpsave = addItem(*m.mpro, "mpsave", QStringLiteral("プロジェクトの保存(&S)"));
+    m.mpsave->setShortcut(QKeySequence::Save);
     m.mpro->addSeparator();
     m.mperase = addItem(*m.mpro, "mperase", QStringLiteral("プロジェクトの削除"));
     m.mpro->addSeparator();

@@ -17,6 +17,7 @@
 #include <QFileSystemWatcher>
 #include <QListWidget>
 #include <QTimer>
+#include <utility>
 
 namespace quillet {
 
@@ -124,6 +125,7 @@ void ProjectCommands::Timer1_Timer()
     showProjectList(list);
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
+    markStored();
     m_parts.LstFile->setFocus();
     emit reloaded();
 }
@@ -175,12 +177,18 @@ void ProjectCommands::SelectProject()
 {
     const QString name = m_parts.state.currentName;
     if (name != m_parts.state.LoadedProjectName) {
+        // The picked name is no change of its own; the shown project is saved under its name.
+        if (!mayDropChangesUnder(m_parts.state.storedName, false)) {
+            m_parts.FrmProject->setName(m_parts.state.storedName);
+            return;
+        }
         m_parts.fileListPage->clear();
         m_parts.RTB1->clear();
         m_parts.TxtOrg->clear();
         m_parts.FrmHtml->clearChoices();
         LoadFileList(name);
         LoadMenuText(name);
+        markStored();
         setProjectTag();
     }
     m_parts.state.LoadedProjectName = name;
@@ -188,11 +196,72 @@ void ProjectCommands::SelectProject()
 
 void ProjectCommands::CmdClear_Click()
 {
+    if (!mayDropChanges())
+        return;
     m_parts.FrmProject->setName(QString());
     m_parts.TxtOrg->clear();
     m_parts.FrmProject->setTag(QString());
     m_parts.RTB1->clear();
     m_parts.fileListPage->clear();
+    markStored();
+}
+
+bool ProjectCommands::mayDropChanges()
+{
+    return mayDropChangesUnder(m_parts.state.currentName, true);
+}
+
+bool ProjectCommands::mayDropChangesUnder(const QString& name, bool nameCounts)
+{
+    if (!hasUnsavedChanges(nameCounts))
+        return true;
+    switch (m_parts.dialogs.askSaveChanges(saveChangesQuestion())) {
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::Save:
+        break;
+    }
+    return saveUnder(name);
+}
+
+bool ProjectCommands::hasUnsavedChanges(bool nameCounts) const
+{
+    const WindowState& state = m_parts.state;
+    const QStringList files = m_parts.fileListPage->paths();
+    const QString menuText = m_parts.TxtOrg->text();
+    if (files != state.storedFiles || menuText != state.storedMenuText)
+        return true;
+    // A new name with nothing to store under it loses nothing.
+    return nameCounts && state.currentName != state.storedName &&
+           !(files.isEmpty() && menuText.isEmpty());
+}
+
+// The journal and the store take the project's name from the window's state.
+bool ProjectCommands::saveUnder(QString name)
+{
+    if (const std::optional<UserMessage> refusal = checkSaveName(name)) {
+        m_parts.dialogs.showMessage(*refusal);
+        return false;
+    }
+    const QString shown = std::exchange(m_parts.state.currentName, name);
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("save"));
+    // The Yes just given answers the overwrite question too.
+    m_parts.state.IsConverting = true;
+    const bool saved = saveProject(pages).result == SaveOutcome::Result::Saved;
+    m_parts.state.IsConverting = false;
+    m_parts.showJournalFailure(pages);
+    m_parts.state.currentName = shown;
+    return saved;
+}
+
+void ProjectCommands::markStored()
+{
+    WindowState& state = m_parts.state;
+    state.storedName = state.currentName;
+    state.storedFiles = m_parts.fileListPage->paths();
+    state.storedMenuText = m_parts.TxtOrg->text();
 }
 
 void ProjectCommands::mpsave_Click()
@@ -226,6 +295,8 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     watchProjectFile();
     if (outcome.menuText)
         m_parts.TxtOrg->setText(*outcome.menuText);
+    if (outcome.result == SaveOutcome::Result::Saved)
+        markStored();
     m_parts.appendLog(outcome.log);
     return outcome;
 }

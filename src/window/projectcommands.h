@@ -25,6 +25,10 @@ public:
     // Saves the project shown in the window; false when the project text could not be stored.
     SaveOutcome saveProject(PageWriter& pages);
 
+    // Asks whether to save the window's unsaved changes before they are dropped; false when
+    // the user cancels or the save fails, and they must stay.
+    bool mayDropChanges();
+
     // The project tag of the current name.
     QString projectTag() const;
 
@@ -47,6 +51,10 @@ private:
     void CmdClear_Click();
     void mpsave_Click();
     void mperase_Click();
+    bool mayDropChangesUnder(const QString& name, bool nameCounts);
+    bool hasUnsavedChanges(bool nameCounts) const;
+    bool saveUnder(QString name); // by value: name may be the state's own
+    void markStored();
     void showProjectList(const ProjectList& list);
     void LoadFileList(const QString& name);
     void LoadMenuText(const QString& name);

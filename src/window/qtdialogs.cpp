@@ -1,11 +1,15 @@
 #include "window/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 #include <QUrl>
 
 namespace quillet {
@@ -38,6 +42,18 @@ void setJapaneseButtonTexts(QMessageBox& box)
 
 } // namespace
 
+bool installQtTranslations(QCoreApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
 void QtDialogs::showMessage(const UserMessage& message)
 {
     QMessageBox box(QMessageBox::NoIcon, titleOf(message), message.text, QMessageBox::Ok, parent_);
@@ -52,6 +68,22 @@ bool QtDialogs::askYesNoCancel(const UserMessage& question)
     box.setDefaultButton(QMessageBox::Yes);
     setJapaneseButtonTexts(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+SaveAnswer QtDialogs::askSaveChanges(const UserMessage& question)
+{
+    QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    setJapaneseButtonTexts(box);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Save;
+    case QMessageBox::No:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 bool QtDialogs::askOkCancel(const UserMessage& question)
@@ -73,8 +105,8 @@ bool QtDialogs::askOkCancelWithDetails(const UserMessage& question, const QStrin
 // The dialog gives paths with "/"; the list keeps the platform's separator.
 QStringList QtDialogs::askHtmlFiles(const QString& folder)
 {
-    QStringList paths = QFileDialog::getOpenFileNames(parent_, applicationTitle, folder,
-                                                      QStringLiteral("(*.html) (*.html)"));
+    QStringList paths =
+        QFileDialog::getOpenFileNames(parent_, applicationTitle, folder, htmlFileFilter);
     for (QString& path : paths)
         path = QDir::toNativeSeparators(path);
     return paths;

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMenu>
+#include <QStatusBar>
 
 namespace quillet {
 
@@ -65,9 +66,7 @@ void RunCommands::CodEncode_Click()
         return;
     // The save's link corrections and the conversion are taken back as one command.
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("convert"));
-    m_parts.state.IsConverting = true;
-    const SaveOutcome saved = m_project.saveProject(pages);
-    m_parts.state.IsConverting = false;
+    const SaveOutcome saved = saveWithoutQuestion(pages);
     if (saved.stopsTheRun())
         return;
 
@@ -75,25 +74,42 @@ void RunCommands::CodEncode_Click()
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
+    countChanges(pages);
     RunResult result = runConversion(paths, settings, pages, progress.callback());
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
-    showRunResult(paths, result);
+    showRunResult(paths, result, QStringLiteral("変換し"));
     m_parts.showJournalFailure(pages);
 }
 
 void RunCommands::CmdDecode_Click()
 {
-    const RunSettings settings = runSettings();
-    if (refuseRun(settings))
+    if (refuseRun(runSettings()))
         return;
     m_parts.fileListPage->deselectAll();
+    // The project keeps the menu the pages get, so a later conversion finds it in them.
+    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
+    const SaveOutcome saved = saveWithoutQuestion(pages);
+    if (saved.stopsTheRun())
+        return;
+
+    const RunSettings settings = runSettings();
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
-    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
-    showRunResult(paths, runRestore(paths, settings, pages, progress.callback()));
+    countChanges(pages);
+    RunResult result = runRestore(paths, settings, pages, progress.callback());
+    insertAfterHeadLine(result, saved.log);
+    showRunResult(paths, result, QStringLiteral("戻し"));
     m_parts.showJournalFailure(pages);
+}
+
+SaveOutcome RunCommands::saveWithoutQuestion(PageWriter& pages)
+{
+    m_parts.state.IsConverting = true;
+    const SaveOutcome saved = m_project.saveProject(pages);
+    m_parts.state.IsConverting = false;
+    return saved;
 }
 
 // The pages that would change are shown with their diffs first; nothing is written unless
@@ -124,7 +140,9 @@ void RunCommands::malign_Click()
         return;
     RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("align"));
-    showRunResult(paths, runAlignment(paths, settings, pages, progress.callback()));
+    countChanges(pages);
+    showRunResult(paths, runAlignment(paths, settings, pages, progress.callback()),
+                  QStringLiteral("揃え"));
 }
 
 // The log is not cleared: the lines follow those of earlier commands.
@@ -160,16 +178,38 @@ void RunCommands::mcolor_Click()
     m_parts.state.LinkColor = linkColourFromDialogValue(dialogValue);
 }
 
-void RunCommands::showRunResult(const QStringList& paths, const RunResult& result)
+void RunCommands::countChanges(PageWriter& pages)
+{
+    m_changed.clear();
+    pages.setChangeListener(
+        [this](const QString& path, const QString&, const QString&) { m_changed.insert(path); });
+}
+
+void RunCommands::showRunResult(const QStringList& paths, const RunResult& result,
+                                const QString& verb)
 {
     if (result.refusal) {
         m_parts.dialogs.showMessage(*result.refusal);
         return;
     }
+    if (!verb.isEmpty())
+        showSummary(paths.size(), verb, result.pageFailed);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
     m_parts.showRunLog(result.log);
+}
+
+// One line that stays after the log is gone: how many pages the run changed.
+void RunCommands::showSummary(qsizetype total, const QString& verb, bool pageFailed)
+{
+    QString text = QStringLiteral("%1 ページ中 %2 ページを%3ました")
+                       .arg(total)
+                       .arg(m_changed.size())
+                       .arg(verb);
+    if (pageFailed)
+        text += QStringLiteral("（読み書きできなかったページがあります）");
+    m_parts.statusBar->showMessage(text);
 }
 
 } // namespace quillet

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/runs.h"
+#include "project/projectstore.h"
 
 #include <QObject>
+#include <QSet>
 
 namespace quillet {
 
@@ -29,8 +31,15 @@ private:
     void mcolor_Click();
     RunSettings runSettings() const;
     bool refuseRun(const RunSettings& settings);
-    void showRunResult(const QStringList& paths, const RunResult& result);
+    // The runs store the project first, without the overwrite question.
+    SaveOutcome saveWithoutQuestion(PageWriter& pages);
+    // verb, when given, sums up the run in the status bar.
+    void showRunResult(const QStringList& paths, const RunResult& result,
+                       const QString& verb = QString());
+    void countChanges(PageWriter& pages);
+    void showSummary(qsizetype total, const QString& verb, bool pageFailed);
 
+    QSet<QString> m_changed; // the pages the running command changed
     WindowParts& m_parts;
     ProjectCommands& m_project;
 };

@@ -13,6 +13,9 @@ namespace quillet {
 
 inline const QString applicationTitle = QStringLiteral("クイレット");
 
+// The three answers to the question before unsaved changes are dropped.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // The messages and questions the window turns the store's results into, and its own file
 // and colour dialogs.
 class WindowDialogs
@@ -24,6 +27,8 @@ public:
     virtual void showMessage(const UserMessage& message) = 0;
     // A question with Yes, No and Cancel; true only when the answer is Yes.
     virtual bool askYesNoCancel(const UserMessage& question) = 0;
+    // A question with Yes (save), No (discard) and Cancel.
+    virtual SaveAnswer askSaveChanges(const UserMessage& question) = 0;
     // A question with OK and Cancel; true only when the answer is OK.
     virtual bool askOkCancel(const UserMessage& question) = 0;
     // The same with a long text the user may open to read (a diff, say).

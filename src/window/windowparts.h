@@ -10,6 +10,7 @@
 #include <functional>
 
 class QListWidget;
+class QStatusBar;
 class QWidget;
 
 namespace quillet {
@@ -40,6 +41,7 @@ struct WindowParts
     SourceTextView* RTB1 = nullptr;
     LogView* log = nullptr;
     WebPageView* WB2 = nullptr;
+    QStatusBar* statusBar = nullptr;           // sums up the last run
     std::function<void(WindowPage)> selectTab; // with the effect of the user's click on its tab
 
     void appendLog(const QStringList& lines) const;

@@ -60,6 +60,8 @@ void TestInstallLayout::findsTheFilesOfALayout()
     }
 
     const QString folder = dir.filePath(programFolder);
+    // A project file beside the program: only an installation's folder ignores it.
+    writeBytes(QDir(folder).filePath(u"mprj.xml"_s), "<root></root>");
     QCOMPARE(helpPagePathIn(folder), helpPage.isEmpty() ? QString() : dir.filePath(helpPage));
     // The bin folder can be written here, as it can by root on an installed system.
     const QString userFolder = dir.filePath(u"user"_s);

@@ -409,6 +409,9 @@ void TestProjectStore::deletion()
 void TestProjectStore::fallsBackToTheUserFolder()
 {
     QTemporaryDir dir;
+    // A build folder without a project file of its own keeps none.
+    QCOMPARE(projectFilePathIn(dir.path(), u"/user"_s), u"/user/mprj.xml"_s);
+    writeBytes(dir.filePath(u"mprj.xml"_s), "<root></root>");
     QCOMPARE(projectFilePathIn(dir.path(), u"/user"_s), dir.filePath(u"mprj.xml"_s));
     QCOMPARE(projectFilePathIn(dir.filePath(u"gone"_s), u"/user"_s), u"/user/mprj.xml"_s);
     // The user folder may not exist before the first save.

@@ -11,12 +11,14 @@ class ScriptedDialogs : public quillet::WindowDialogs
 public:
     QList<quillet::UserMessage> messages;
     QList<quillet::UserMessage> questions;
-    QQueue<bool> answers;          // a question without a scripted answer is answered No / Cancel
-    QQueue<QStringList> htmlFiles; // picks of the open dialog; none: cancelled
-    QQueue<std::optional<QColor>> colours; // picks of the colour dialog; none: cancelled
-    QStringList htmlFolders;               // the folder each open dialog started in
-    QStringList viewed;                    // files opened in the desktop's viewer
-    QStringList details;                   // the details shown with each question that had them
+    QQueue<bool> answers; // a question without a scripted answer is answered No / Cancel
+    QList<quillet::UserMessage> saveQuestions; // asked before unsaved changes are dropped
+    QQueue<quillet::SaveAnswer> saveAnswers;   // none scripted: Discard
+    QQueue<QStringList> htmlFiles;             // picks of the open dialog; none: cancelled
+    QQueue<std::optional<QColor>> colours;     // picks of the colour dialog; none: cancelled
+    QStringList htmlFolders;                   // the folder each open dialog started in
+    QStringList viewed;                        // files opened in the desktop's viewer
+    QStringList details;                       // the details shown with each question that had them
     bool viewerStarts = true;
 
     void showMessage(const quillet::UserMessage& message) override { messages.append(message); }
@@ -24,6 +26,11 @@ public:
     {
         questions.append(question);
         return answers.isEmpty() ? false : answers.dequeue();
+    }
+    quillet::SaveAnswer askSaveChanges(const quillet::UserMessage& question) override
+    {
+        saveQuestions.append(question);
+        return saveAnswers.isEmpty() ? quillet::SaveAnswer::Discard : saveAnswers.dequeue();
     }
     bool askOkCancel(const quillet::UserMessage& question) override
     {

@@ -43,6 +43,7 @@ void TestHelpAndVersion::versionItemTwiceShowsOneWindow()
     QCOMPARE(about->lblVersion->text(), u"ﾊﾞｰｼﾞｮﾝ 1.0.0"_s);
     QCOMPARE(about->lblDescription->text(), u"\u3000\u3000  HTML テキストエディター  "_s);
     QVERIFY(about->lblDisclaimer->text().contains(u"GPL"_s));
+    QVERIFY(about->Text1->isHidden() && about->Label1->isHidden());
     QCOMPARE(about->lblProjectFile->text(),
              u"プロジェクトファイル: "_s + QDir::toNativeSeparators(dir.filePath(u"mprj.xml"_s)));
 

@@ -25,6 +25,9 @@ private slots:
     void savingANewNameThenOverwritingAsks();
     void deletingTheMiddleOfThreeProjects();
     void clearEmptiesTheProject();
+    void closingAsksToSaveChanges_data();
+    void closingAsksToSaveChanges();
+    void pickingAnotherProjectAsksToSaveChanges();
     void anotherProgramsProjectStaysAndIsListed();
     void projectChangedByAnotherProgramAsksFirst_data();
     void projectChangedByAnotherProgramAsksFirst();
@@ -193,6 +196,60 @@ void TestProjectFlow::clearEmptiesTheProject()
     QVERIFY(driver.fileListEntries().isEmpty());
     QCOMPARE(driver.projectNames(), QStringList({u"A"_s, u"B"_s, u"C"_s}));
     QCOMPARE(readText(projectFile()), projectFileText(threeProjects(), u"B"_s));
+}
+
+void TestProjectFlow::closingAsksToSaveChanges_data()
+{
+    QTest::addColumn<quillet::SaveAnswer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("storedMenu");
+    const QString stored = u"<ul>\r\n<li>B</li>\r\n</ul>"_s;
+    const QString edited = stored + u"\r\n<p>new</p>"_s;
+    QTest::newRow("yes") << quillet::SaveAnswer::Save << true << edited;
+    QTest::newRow("no") << quillet::SaveAnswer::Discard << true << stored;
+    QTest::newRow("cancel") << quillet::SaveAnswer::Cancel << false << stored;
+}
+
+void TestProjectFlow::closingAsksToSaveChanges()
+{
+    QFETCH(quillet::SaveAnswer, answer);
+    QFETCH(bool, closed);
+    QFETCH(QString, storedMenu);
+    writeThreeProjects();
+    WindowDriver driver(projectFile());
+    driver.typeMenuText({u"<p>new</p>"_s});
+    driver.dialogs.saveAnswers << answer;
+    QCOMPARE(driver.window().close(), closed);
+    QCOMPARE(driver.dialogs.saveQuestions,
+             QList<quillet::UserMessage>{quillet::saveChangesQuestion()});
+    QVERIFY(driver.dialogs.questions.isEmpty());
+    quillet::ProjectStore reader(projectFile());
+    reader.LoadProjectList();
+    QCOMPARE(reader.LoadMenuText(u"B"_s), storedMenu);
+}
+
+// Cancel keeps the shown project and its edits; Yes saves them under the shown name.
+void TestProjectFlow::pickingAnotherProjectAsksToSaveChanges()
+{
+    writeThreeProjects();
+    WindowDriver driver(projectFile());
+    driver.typeMenuText({u"<p>new</p>"_s});
+
+    driver.dialogs.saveAnswers << quillet::SaveAnswer::Cancel;
+    driver.pickProject(u"A"_s);
+    QCOMPARE(driver.names()->currentText(), u"B"_s);
+    QCOMPARE(driver.menuText()->toPlainText(), menuOfB + u"\n<p>new</p>"_s);
+
+    driver.dialogs.saveAnswers << quillet::SaveAnswer::Save;
+    driver.pickProject(u"A"_s);
+    QCOMPARE(driver.menuText()->toPlainText(), u"<p>A</p>"_s);
+    QCOMPARE(driver.dialogs.saveQuestions.size(), 2);
+    quillet::ProjectStore reader(projectFile());
+    reader.LoadProjectList();
+    QCOMPARE(reader.LoadMenuText(u"B"_s), u"<ul>\r\n<li>B</li>\r\n</ul>\r\n<p>new</p>"_s);
+
+    driver.pickProject(u"C"_s);
+    QCOMPARE(driver.dialogs.saveQuestions.size(), 2);
 }
 
 // With the window open, another program (the command line, a second window) stores a

@@ -1,8 +1,11 @@
 #include "sitefixture.h"
 #include "windowdriver.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +26,7 @@ private slots:
     void menuTabTakesTheMenuOfAnOnlyFile();
     void welcomePictureFollowsTheList();
     void anyWindowSizeKeepsThePagesUnderTheBand();
+    void fitsA1600By1000ScreenAtScaleTwoAndSavesWithCtrlS();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -151,6 +155,21 @@ void TestTabSwitch::anyWindowSizeKeepsThePagesUnderTheBand()
         QVERIFY2(pageTop.y() > panelBottom.y(), qPrintable(QString::number(size.width())));
         QVERIFY(page->width() > 0 && page->height() > 0);
     }
+}
+
+// 1600 by 1000 device pixels at a scale factor of 2, less a panel's height.
+void TestTabSwitch::fitsA1600By1000ScreenAtScaleTwoAndSavesWithCtrlS()
+{
+    // A page deep in the site widens the preview's chooser.
+    writeProject({QString(120, u'p') + u".html"_s});
+    WindowDriver driver(projectFile());
+    driver.clickTab(3);
+    const QSize minimum = driver.window().minimumSizeHint();
+    QVERIFY2(minimum.width() <= 800 && minimum.height() <= 450,
+             qPrintable(u"%1 x %2"_s.arg(minimum.width()).arg(minimum.height())));
+    const QSize available = driver.window().screen()->availableSize();
+    QCOMPARE(driver.window().minimumSize().boundedTo(available), driver.window().minimumSize());
+    QCOMPARE(driver.control<QAction>("mpsave")->shortcut(), QKeySequence(QKeySequence::Save));
 }
 
 QTEST_MAIN(TestTabSwitch)

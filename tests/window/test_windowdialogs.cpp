@@ -2,6 +2,9 @@
 #include "window/runprogressdialog.h"
 
 #include <QApplication>
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -21,7 +24,11 @@ private slots:
     void messageBoxTitles();
     void questionIsYesOnlyForYes_data();
     void questionIsYesOnlyForYes();
+    void saveQuestionTellsTheThreeAnswersApart_data();
+    void saveQuestionTellsTheThreeAnswersApart();
     void progressAppearsOnlyForSlowRuns();
+    void openDialogOffersHtmlPagesThenAllFiles();
+    void qtsOwnTextsAreJapanese();
 
 private:
     // Presses the button in the next message box that opens, noting its title and buttons.
@@ -92,6 +99,27 @@ void TestWindowDialogs::questionIsYesOnlyForYes()
     QCOMPARE(m_buttons, QStringList({u"いいえ(&N)"_s, u"はい(&Y)"_s, u"キャンセル"_s}));
 }
 
+void TestWindowDialogs::saveQuestionTellsTheThreeAnswersApart_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("button");
+    QTest::addColumn<quillet::SaveAnswer>("answer");
+    QTest::newRow("yes") << QMessageBox::Yes << quillet::SaveAnswer::Save;
+    QTest::newRow("no") << QMessageBox::No << quillet::SaveAnswer::Discard;
+    QTest::newRow("cancel") << QMessageBox::Cancel << quillet::SaveAnswer::Cancel;
+}
+
+void TestWindowDialogs::saveQuestionTellsTheThreeAnswersApart()
+{
+    QFETCH(QMessageBox::StandardButton, button);
+    QFETCH(quillet::SaveAnswer, answer);
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    pressInNextBox(parent, button);
+
+    QCOMPARE(dialogs.askSaveChanges({QString(), u"変更を保存しますか?"_s}), answer);
+    QCOMPARE(m_buttons.size(), 3);
+}
+
 void TestWindowDialogs::progressAppearsOnlyForSlowRuns()
 {
     QWidget parent;
@@ -111,6 +139,29 @@ void TestWindowDialogs::progressAppearsOnlyForSlowRuns()
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
     report(4, 4);
     QVERIFY(!dialog->isVisible());
+}
+
+void TestWindowDialogs::openDialogOffersHtmlPagesThenAllFiles()
+{
+    QWidget parent;
+    quillet::QtDialogs dialogs(&parent);
+    QStringList filters;
+    QTimer::singleShot(0, &parent, [&filters] {
+        QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+
+    QVERIFY(dialogs.askHtmlFiles(QDir::tempPath()).isEmpty());
+    QCOMPARE(filters,
+             QStringList({u"HTMLファイル (*.htm *.html *.shtml)"_s, u"すべてのファイル (*)"_s}));
+}
+
+void TestWindowDialogs::qtsOwnTextsAreJapanese()
+{
+    QVERIFY(quillet::installQtTranslations(*QCoreApplication::instance()));
+    QVERIFY(QColorDialog::tr("Select Color") != u"Select Color"_s);
 }
 
 QTEST_MAIN(TestWindowDialogs)

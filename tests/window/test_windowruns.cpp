@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,12 +84,16 @@ void TestWindowRuns::convertThenRestoreASite()
              QStringList({u"ログです"_s, u"a.htmlを戻しました。"_s, u"b.htmlを戻しました。"_s,
                           u"c.htmlは戻しませんでした。"_s}));
     QCOMPARE(driver.tabs()->currentIndex(), 4);
+    QCOMPARE(driver.window().statusBar()->currentMessage(), u"3 ページ中 2 ページを戻しました"_s);
     QVERIFY(driver.fileList()->selectedItems().isEmpty());
     const QString restored = readText(pages[0]);
     QVERIFY(restored.contains(u"<P><a HREF=\"d.html\">新着</a></P>\r\n<!--MenuEnd-->"_s));
     QVERIFY(restored.contains(u"font-weight:550;color:tomato"_s));
     QVERIFY(!restored.contains(u"<!--site-->"_s));
     QCOMPARE(readText(pages[2]), untouched);
+    // The project keeps the menu the pages now hold, without asking.
+    QVERIFY(readText(projectFile()).contains(u"d.html"_s));
+    QVERIFY(driver.dialogs.questions.isEmpty());
 }
 
 void TestWindowRuns::aMenuTypedInTheBoxMatchesACrLfPage()
@@ -177,7 +182,7 @@ void TestWindowRuns::undoTakesBackTheConversionAfterAsking()
     driver.click("CodEncode");
     QVERIFY(bytesOf(pages[0]) != originals[0]);
     driver.choose("mundo"); // answered Cancel
-    QVERIFY(driver.dialogs.questions.last().text.contains(u"  convert  site  2 ページ"_s));
+    QVERIFY(driver.dialogs.questions.last().text.contains(u"  変換  site  2 ページ"_s));
     QVERIFY(bytesOf(pages[0]) != originals[0]);
 
     driver.clickTab(1);
