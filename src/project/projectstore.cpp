@@ -187,19 +187,8 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
 EditOutcome ProjectStore::StoreProject(const QString& name, const std::optional<QStringList>& files,
                                        const std::optional<QString>& escapedMenu)
 {
-    const std::optional<QString> loaded = loadedProject(name);
-    ProjectFileLock lock(m_filePath);
-    if (std::optional<UserMessage> failure = lockAndRead(&lock))
-        return {EditOutcome::Result::Refused, {*failure}};
-    // The edit was made to the project as loaded; another program's change would be lost.
-    if (projectSectionIn(m_text, name) != loaded)
-        return {EditOutcome::Result::Changed, {}};
-    const std::optional<QString> text = storeProjectIn(m_text, name, files, escapedMenu);
-    if (!text)
-        return {EditOutcome::Result::Refused, {malformedForSaveMessage()}};
-    if (std::optional<UserMessage> failure = writeProjectText(*text, name))
-        return {EditOutcome::Result::WriteFailed, {*failure}};
-    return {EditOutcome::Result::Written, {}};
+    return editProject(
+        name, [&](const QString& text) { return storeProjectIn(text, name, files, escapedMenu); });
 }
 
 bool ProjectStore::LinksFromSiteFolder(const QString& name) const
@@ -209,16 +198,28 @@ bool ProjectStore::LinksFromSiteFolder(const QString& name) const
 
 EditOutcome ProjectStore::StoreLinksFromSiteFolder(const QString& name, bool fromSiteFolder)
 {
+    return editProject(name, [&](QString text) -> std::optional<QString> {
+        if (!SaveLinksFromSiteFolder(text, projectKeyIn(text, name), fromSiteFolder))
+            return std::nullopt;
+        return text;
+    });
+}
+
+EditOutcome
+ProjectStore::editProject(const QString& name,
+                          const std::function<std::optional<QString>(const QString&)>& edit)
+{
     const std::optional<QString> loaded = loadedProject(name);
     ProjectFileLock lock(m_filePath);
     if (std::optional<UserMessage> failure = lockAndRead(&lock))
         return {EditOutcome::Result::Refused, {*failure}};
+    // The edit was made to the project as loaded; another program's change would be lost.
     if (projectSectionIn(m_text, name) != loaded)
         return {EditOutcome::Result::Changed, {}};
-    QString text = m_text;
-    if (!SaveLinksFromSiteFolder(text, FindProjectKey(name), fromSiteFolder))
+    const std::optional<QString> text = edit(m_text);
+    if (!text)
         return {EditOutcome::Result::Refused, {malformedForSaveMessage()}};
-    if (std::optional<UserMessage> failure = writeProjectText(text, name))
+    if (std::optional<UserMessage> failure = writeProjectText(*text, name))
         return {EditOutcome::Result::WriteFailed, {*failure}};
     return {EditOutcome::Result::Written, {}};
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // The project file "mprj.xml" and the project commands on it. The store keeps the text it last
@@ -158,6 +159,11 @@ private:
     // Writes text over the file and makes it the project text, with name's project counted
     // as loaded; the message to show on failure, both then staying as they were.
     std::optional<UserMessage> writeProjectText(const QString& text, const QString& name);
+
+    // Under the lock, the file read again: the project edited as the caller loaded it, or
+    // Changed when another program changed it since; edit gives nothing for a malformed text.
+    EditOutcome editProject(const QString& name,
+                            const std::function<std::optional<QString>(const QString&)>& edit);
 
     // The project as it was when the caller loaded it, else as the store last read it.
     std::optional<QString> loadedProject(const QString& name) const;
