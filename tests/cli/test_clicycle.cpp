@@ -51,6 +51,12 @@ const QStringList convertedLog{u"ログです"_s, u"about.htmlの変換を行な
 const QStringList restoredLog{u"ログです"_s, u"about.htmlを戻しました。"_s,
                               u"index.htmlを戻しました。"_s, u"Notes.htmlは戻しませんでした。"_s};
 
+// What a command printed when it ended cleanly, else "failed".
+QString cleanOutput(const Finished& finished)
+{
+    return finished.exitCode == 0 && finished.errors.isEmpty() ? finished.out : u"failed"_s;
+}
+
 void expectClean(const Finished& finished, const QStringList& log)
 {
     QCOMPARE(finished.errors, QString());
@@ -329,8 +335,7 @@ void TestCliCycle::pageEditorSiteAlignedAndCycled()
     const QString projectFile = dir.filePath(u"mprj.xml"_s);
     const QStringList project{u"--project-file"_s, projectFile};
     const auto cli = [&](const QStringList& arguments) {
-        const Finished finished = runCli(dir.path(), project + arguments);
-        return finished.exitCode == 0 && finished.errors.isEmpty() ? finished.out : u"failed"_s;
+        return cleanOutput(runCli(dir.path(), project + arguments));
     };
     QList<QByteArray> original;
     for (const QString& name : editorsite::names) {
@@ -415,8 +420,7 @@ void TestCliCycle::siteInFoldersFindsEachPagesOwnEntry()
     for (const QString& name : foldersite::names)
         writeBytes(siteFolder + u'/' + name, foldersite::page(foldersite::menu()).toUtf8());
     const auto cli = [&](const QStringList& arguments) {
-        const Finished finished = runCli(dir.path(), project + arguments);
-        return finished.exitCode == 0 && finished.errors.isEmpty() ? finished.out : u"failed"_s;
+        return cleanOutput(runCli(dir.path(), project + arguments));
     };
     QVERIFY(cli({u"add"_s, projectName, siteFolder}) != u"failed"_s);
     QVERIFY(cli({u"menu"_s, projectName, u"--from-page"_s, siteFolder + u"/index.html"_s}) !=
