@@ -8,6 +8,7 @@
 #include "window/filelistwidget.h"
 #include "window/helpcommands.h"
 #include "window/logview.h"
+#include "window/offeredpages.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
@@ -40,13 +41,25 @@ constexpr int panelBandHeight = 47;
 
 } // namespace
 
-void FomMain::openPagesAfterStart(const QStringList& paths)
+void FomMain::offerPages(const QStringList& paths)
 {
     if (paths.isEmpty())
         return;
+    if (m_started) {
+        m_offered->offer(paths);
+        return;
+    }
     connect(
-        m_project, &ProjectCommands::reloaded, this,
-        [this, paths] { m_fileList->openPages(paths); }, Qt::SingleShotConnection);
+        m_project, &ProjectCommands::reloaded, this, [this, paths] { m_offered->offer(paths); },
+        Qt::SingleShotConnection);
+}
+
+void FomMain::comeToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent)
@@ -69,6 +82,7 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
 // The commands go before the controls, which may still signal while they are deleted.
 FomMain::~FomMain()
 {
+    delete m_offered;
     delete m_fileList;
     delete m_runs;
     delete m_project;
@@ -186,6 +200,9 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
     m_fileList = new FileListCommands(*m_parts, m_menu, this);
+    connect(m_project, &ProjectCommands::reloaded, this, [this] { m_started = true; });
+    m_offered = new OfferedPages(
+        *m_parts, [this](const QStringList& paths) { m_fileList->openPages(paths); }, this);
     new UndoCommand(*m_parts, m_menu, this);
 }
 
