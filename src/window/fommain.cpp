@@ -38,6 +38,8 @@ namespace {
 // Window and band sizes in pixels (15 twips each at 96 dots per inch).
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
+// Room left on a small screen for the title bar and borders the desktop adds.
+constexpr QSize frameAllowance(16, 48);
 
 } // namespace
 
@@ -72,8 +74,9 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     setupPages();
     setupCentralWidget();
     connectEditors();
-    resize(defaultClientSize);
-    // At a large scale factor the layout's minimum could exceed a small screen.
+    // At a large scale factor neither the default size nor the layout's minimum may exceed a
+    // small screen.
+    resize(defaultClientSize.boundedTo(screen()->availableSize() - frameAllowance));
     setMinimumSize(minimumSizeHint().boundedTo(screen()->availableSize()));
     Form_Load();
     setupCommands(dialogs);
