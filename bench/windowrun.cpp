@@ -41,7 +41,10 @@ public:
     }
     QStringList askHtmlFiles(const QString&) override { qFatal("file dialog"); }
     std::optional<QColor> askColour(const QColor&) override { qFatal("colour dialog"); }
-    bool openInViewer(const QString&) override { qFatal("viewer"); }
+    bool askYesNo(const quillet::UserMessage& question) override
+    {
+        qFatal("question: %s", qPrintable(question.text));
+    }
 };
 
 template <typename T> T* control(const QWidget& window, const char* name)

@@ -158,7 +158,7 @@ private:
     }
 
     using PageRun = RunResult (*)(const QStringList&, const RunSettings&, PageWriter&,
-                                  const RunProgress&);
+                                  const RunProgress&, const RunStop&);
 
     // The page writer of the command: its pages go into one journal entry, or nowhere in a
     // dry run.
@@ -202,7 +202,7 @@ private:
             reportJournalFailure();
             return status(saved.pageFailed);
         }
-        RunResult result = run(project.files, settings, writer, {});
+        RunResult result = run(project.files, settings, writer, {}, {});
         insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);
     }

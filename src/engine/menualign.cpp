@@ -65,9 +65,9 @@ PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWrit
 }
 
 RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                       const RunProgress& progress)
+                       const RunProgress& progress, const RunStop& stop)
 {
-    return runOverPages(paths, settings, pages, progress, AlignFile);
+    return runOverPages(paths, settings, pages, progress, AlignFile, stop);
 }
 
 } // namespace quillet

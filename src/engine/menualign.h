@@ -26,6 +26,6 @@ AlignedText alignPageText(const QString& text, const QString& path, const RunSet
 PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWriter& pages);
 
 RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                       const RunProgress& progress = {});
+                       const RunProgress& progress = {}, const RunStop& stop = {});
 
 } // namespace quillet

@@ -37,6 +37,8 @@ public:
             settleOne(writes, outcome);
             result.log.append(outcome.logLine);
             result.pageFailed = result.pageFailed || outcome.failed;
+            if (outcome.failed)
+                ++result.failedPages;
         }
         m_waiting.clear();
         if (!m_lastRead)
@@ -63,7 +65,8 @@ private:
 } // namespace
 
 void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  PageWriter& pages, const RunProgress& progress, RunResult& result)
+                  PageWriter& pages, const RunProgress& progress, RunResult& result,
+                  const RunStop& stop)
 {
     const qsizetype total = paths.size();
     WaitingOutcomes waiting;
@@ -76,6 +79,12 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
     };
     pages.setBatching(true);
     for (const QString& path : paths) {
+        // Nothing waits right after a batch: every page is old or new.
+        if (done > 0 && waiting.size() == 0 && stop && stop()) {
+            result.stopped = true;
+            result.log.append(stoppedLogLine(total, done));
+            break;
+        }
         // A page listed twice is read again only after its first write is in place.
         if (pages.waits(path))
             settle();
@@ -120,6 +129,13 @@ void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before
     const PageWrite written = pages.replace(path, before, outcome.text);
     if (!written.ok)
         markUnwritten(written, outcome);
+}
+
+QString stoppedLogLine(qsizetype total, qsizetype done)
+{
+    return QStringLiteral("中止しました。%1 ページ中 %2 ページを処理しました。")
+        .arg(total)
+        .arg(done);
 }
 
 QString unreadableLogLine(const QString& name)

@@ -24,6 +24,9 @@ struct PageOutcome
 };
 
 using RunProgress = std::function<void(qsizetype done, qsizetype total)>;
+// Asked between batches, once every page of the last one is in place: true stops the run
+// there, the pages written staying written.
+using RunStop = std::function<bool()>;
 
 struct RunResult
 {
@@ -31,12 +34,18 @@ struct RunResult
     QStringList log;                    // one line per page, after any head line
     QString lastPageText;               // the text of the last page read
     bool pageFailed = false;            // a page could not be read or written
+    qsizetype failedPages = 0;          // how many could not be read or written
+    bool stopped = false;               // stopped between batches before the last page
 };
 
 // Runs step on every path in list order, the writes going through pages in batches, and
-// appends each page's log line to result once its batch is durable.
+// appends each page's log line to result once its batch is durable. A stop ends the log with
+// a line that says how far the run came.
 void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  PageWriter& pages, const RunProgress& progress, RunResult& result);
+                  PageWriter& pages, const RunProgress& progress, RunResult& result,
+                  const RunStop& stop = {});
+
+QString stoppedLogLine(qsizetype total, qsizetype done);
 
 // The outcome of a page that could not be read.
 PageOutcome unreadablePage(const QString& name);

@@ -156,7 +156,7 @@ PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWr
 }
 
 RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                       const RunProgress& progress, PageStep step)
+                       const RunProgress& progress, PageStep step, const RunStop& stop)
 {
     RunResult result;
     result.refusal = checkRunSettings(settings);
@@ -168,20 +168,20 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
         listed.site = std::make_shared<const SiteLayout>(paths);
     runPageSteps(
         paths, [&](const QString& path) { return step(path, listed, pages); }, pages, progress,
-        result);
+        result, stop);
     return result;
 }
 
 RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                        const RunProgress& progress)
+                        const RunProgress& progress, const RunStop& stop)
 {
-    return runOverPages(paths, settings, pages, progress, ConvertFile);
+    return runOverPages(paths, settings, pages, progress, ConvertFile, stop);
 }
 
 RunResult runRestore(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                     const RunProgress& progress)
+                     const RunProgress& progress, const RunStop& stop)
 {
-    return runOverPages(paths, settings, pages, progress, RestoreFile);
+    return runOverPages(paths, settings, pages, progress, RestoreFile, stop);
 }
 
 void insertAfterHeadLine(RunResult& result, const QStringList& lines)

@@ -70,12 +70,12 @@ PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWr
 // A run of step over every page, once the settings allow it, its log after the head line.
 using PageStep = PageOutcome (*)(const QString&, const RunSettings&, PageWriter&);
 RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                       const RunProgress& progress, PageStep step);
+                       const RunProgress& progress, PageStep step, const RunStop& stop = {});
 
 RunResult runConversion(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                        const RunProgress& progress = {});
+                        const RunProgress& progress = {}, const RunStop& stop = {});
 RunResult runRestore(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
-                     const RunProgress& progress = {});
+                     const RunProgress& progress = {}, const RunStop& stop = {});
 
 // The run's log with lines written before it (the save's) put right after the head line.
 void insertAfterHeadLine(RunResult& result, const QStringList& lines);

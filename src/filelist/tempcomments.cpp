@@ -40,7 +40,7 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& name,
 }
 
 RunResult runTemporaryComments(const QStringList& paths, const QString& projectName,
-                               PageWriter& pages, const RunProgress& progress)
+                               PageWriter& pages, const RunProgress& progress, const RunStop& stop)
 {
     RunResult result;
     result.refusal = checkCommentProjectName(projectName);
@@ -52,7 +52,7 @@ RunResult runTemporaryComments(const QStringList& paths, const QString& projectN
         [&](const QString& path) {
             return convertTemporaryComments(path, site.logName(path), projectName, pages);
         },
-        pages, progress, result);
+        pages, progress, result, stop);
     return result;
 }
 

@@ -25,6 +25,7 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& name,
 // refusal is set, and nothing is read, when the name is empty; lastPageText is the text of
 // the last page read, as the source view shows it afterwards.
 RunResult runTemporaryComments(const QStringList& paths, const QString& projectName,
-                               PageWriter& pages, const RunProgress& progress = {});
+                               PageWriter& pages, const RunProgress& progress = {},
+                               const RunStop& stop = {});
 
 } // namespace quillet

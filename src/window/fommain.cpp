@@ -8,6 +8,7 @@
 #include "window/filelistwidget.h"
 #include "window/helpcommands.h"
 #include "window/logview.h"
+#include "window/offeredpages.h"
 #include "window/pageframe.h"
 #include "window/previewcommands.h"
 #include "window/previewtoolbar.h"
@@ -37,16 +38,30 @@ namespace {
 // Window and band sizes in pixels (15 twips each at 96 dots per inch).
 constexpr QSize defaultClientSize(1032, 720);
 constexpr int panelBandHeight = 47;
+// Room left on a small screen for the title bar and borders the desktop adds.
+constexpr QSize frameAllowance(16, 48);
 
 } // namespace
 
-void FomMain::openPagesAfterStart(const QStringList& paths)
+void FomMain::offerPages(const QStringList& paths)
 {
     if (paths.isEmpty())
         return;
+    if (m_started) {
+        m_offered->offer(paths);
+        return;
+    }
     connect(
-        m_project, &ProjectCommands::reloaded, this,
-        [this, paths] { m_fileList->openPages(paths); }, Qt::SingleShotConnection);
+        m_project, &ProjectCommands::reloaded, this, [this, paths] { m_offered->offer(paths); },
+        Qt::SingleShotConnection);
+}
+
+void FomMain::comeToFront()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent)
@@ -59,8 +74,9 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     setupPages();
     setupCentralWidget();
     connectEditors();
-    resize(defaultClientSize);
-    // At a large scale factor the layout's minimum could exceed a small screen.
+    // At a large scale factor neither the default size nor the layout's minimum may exceed a
+    // small screen.
+    resize(defaultClientSize.boundedTo(screen()->availableSize() - frameAllowance));
     setMinimumSize(minimumSizeHint().boundedTo(screen()->availableSize()));
     Form_Load();
     setupCommands(dialogs);
@@ -69,6 +85,7 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
 // The commands go before the controls, which may still signal while they are deleted.
 FomMain::~FomMain()
 {
+    delete m_offered;
     delete m_fileList;
     delete m_runs;
     delete m_project;
@@ -186,6 +203,9 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
     m_fileList = new FileListCommands(*m_parts, m_menu, this);
+    connect(m_project, &ProjectCommands::reloaded, this, [this] { m_started = true; });
+    m_offered = new OfferedPages(
+        *m_parts, [this](const QStringList& paths) { m_fileList->openPages(paths); }, this);
     new UndoCommand(*m_parts, m_menu, this);
 }
 

@@ -19,6 +19,7 @@ class FileListCommands;
 class FileListPage;
 class HelpCommands;
 class LogView;
+class OfferedPages;
 class PageFrame;
 class PreviewCommands;
 class PreviewToolbar;
@@ -41,8 +42,11 @@ public:
     FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget* parent = nullptr);
     ~FomMain() override;
 
-    // Adds the pages to the file list once the start-up reload has loaded the last project.
-    void openPagesAfterStart(const QStringList& paths);
+    // Shows the pages the program was given and offers them for the file list, once the
+    // start-up reload has loaded the last project.
+    void offerPages(const QStringList& paths);
+    // Brought to the front for a later start of the program.
+    void comeToFront();
 
     // Shows the page with the effect of the user's click on its tab.
     void selectTab(WindowPage page);
@@ -75,6 +79,8 @@ private:
     PreviewCommands* m_preview = nullptr;
     SourceCommands* m_source = nullptr;
     HelpCommands* m_help = nullptr;
+    OfferedPages* m_offered = nullptr;
+    bool m_started = false; // the start-up reload has run
 
     QTabBar* TabStrip1 = nullptr;
     ProjectPanel* FrmProject = nullptr;

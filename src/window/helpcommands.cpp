@@ -2,6 +2,7 @@
 
 #include "window/frmabout.h"
 #include "window/helppage.h"
+#include "window/helpwindow.h"
 #include "window/mainmenu.h"
 
 #include <QAction>
@@ -19,7 +20,7 @@ HelpCommands::HelpCommands(WindowDialogs& dialogs, QString projectFile, QWidget*
 
 void HelpCommands::mmhelp_Click()
 {
-    showHelpPage(m_dialogs, QCoreApplication::applicationDirPath());
+    showHelpPage(m_dialogs, QCoreApplication::applicationDirPath(), m_help, m_window);
 }
 
 // A dialog shown for the first time centres itself over its parent, the main window.

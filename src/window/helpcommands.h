@@ -8,10 +8,11 @@ class QWidget;
 namespace quillet {
 
 class WindowDialogs;
+class HelpWindow;
 class frmAbout;
 struct MainMenu;
 
-// The help menu: the help page and the one version window.
+// The help menu: the one help window and the one version window.
 class HelpCommands : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,7 @@ private:
     QString m_projectFile; // shown by the version window
     QWidget* m_window;
     QPointer<frmAbout> m_about; // gone once its window is closed
+    QPointer<HelpWindow> m_help;
 };
 
 } // namespace quillet

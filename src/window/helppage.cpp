@@ -1,11 +1,13 @@
 #include "window/helppage.h"
 
 #include "project/helplocation.h"
+#include "window/helpwindow.h"
 #include "window/windowdialogs.h"
 
 namespace quillet {
 
-void showHelpPage(WindowDialogs& dialogs, const QString& programFolder)
+void showHelpPage(WindowDialogs& dialogs, const QString& programFolder,
+                  QPointer<HelpWindow>& window, QWidget* parent)
 {
     const QString page = helpPagePathIn(programFolder);
     if (page.isEmpty()) {
@@ -13,11 +15,11 @@ void showHelpPage(WindowDialogs& dialogs, const QString& programFolder)
             {QString(), QStringLiteral("ヘルプのページ（help/menu.html）が見つかりません。")});
         return;
     }
-    if (!dialogs.openInViewer(page)) {
-        dialogs.showMessage(
-            {QString(), page + QStringLiteral("\r\nヘルプのページを表示する"
-                                              "プログラムを起動できませんでした。")});
-    }
+    if (!window)
+        window = new HelpWindow(page, parent);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace quillet

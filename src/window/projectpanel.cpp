@@ -88,11 +88,11 @@ void ProjectPanel::setupControls()
     // A typed name stays as typed: Enter adds nothing to the list and nothing completes it.
     CmbName->setInsertPolicy(QComboBox::NoInsert);
     CmbName->setCompleter(nullptr);
-    CmbName->setMinimumContentsLength(16);
+    CmbName->setMinimumContentsLength(10);
     CmbName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     TxtTag = named(new QLineEdit(this), "TxtTag");
-    TxtTag->setMinimumWidth(160);
+    TxtTag->setMinimumWidth(96);
 
     CodEncode = named(new QPushButton(QStringLiteral("変換"), this), "CodEncode");
     CmdDecode = named(new QPushButton(QStringLiteral("戻す"), this), "CmdDecode");

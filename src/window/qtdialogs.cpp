@@ -2,7 +2,6 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLibraryInfo>
@@ -10,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
-#include <QUrl>
 
 namespace quillet {
 
@@ -120,9 +118,14 @@ std::optional<QColor> QtDialogs::askColour(const QColor& initial)
     return colour;
 }
 
-bool QtDialogs::openInViewer(const QString& path)
+// No is the default: the question comes unasked, from another start of the program.
+bool QtDialogs::askYesNo(const UserMessage& question)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::No);
+    setJapaneseButtonTexts(box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace quillet

@@ -29,7 +29,7 @@ public:
     bool askOkCancelWithDetails(const UserMessage& question, const QString& details) override;
     QStringList askHtmlFiles(const QString& folder) override;
     std::optional<QColor> askColour(const QColor& initial) override;
-    bool openInViewer(const QString& path) override;
+    bool askYesNo(const UserMessage& question) override;
 
 private:
     QWidget* parent_;

@@ -75,7 +75,8 @@ void RunCommands::CodEncode_Click()
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
     countChanges(pages);
-    RunResult result = runConversion(paths, settings, pages, progress.callback());
+    RunResult result =
+        runConversion(paths, settings, pages, progress.callback(), progress.stopCheck());
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
     showRunResult(paths, result, QStringLiteral("変換し"));
@@ -98,7 +99,8 @@ void RunCommands::CmdDecode_Click()
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     countChanges(pages);
-    RunResult result = runRestore(paths, settings, pages, progress.callback());
+    RunResult result =
+        runRestore(paths, settings, pages, progress.callback(), progress.stopCheck());
     insertAfterHeadLine(result, saved.log);
     showRunResult(paths, result, QStringLiteral("戻し"));
     m_parts.showJournalFailure(pages);
@@ -141,7 +143,8 @@ void RunCommands::malign_Click()
     RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("align"));
     countChanges(pages);
-    showRunResult(paths, runAlignment(paths, settings, pages, progress.callback()),
+    showRunResult(paths,
+                  runAlignment(paths, settings, pages, progress.callback(), progress.stopCheck()),
                   QStringLiteral("揃え"));
 }
 
@@ -150,10 +153,10 @@ void RunCommands::mpcomment_Click()
 {
     const QStringList paths = m_parts.fileListPage->paths();
     BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, QStringLiteral("仮コメント"));
+    RunProgressDialog progress(m_parts.window, QStringLiteral("仮のコメントをコメントに直す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("comments"));
-    const RunResult result =
-        runTemporaryComments(paths, m_parts.state.currentName, pages, progress.callback());
+    const RunResult result = runTemporaryComments(paths, m_parts.state.currentName, pages,
+                                                  progress.callback(), progress.stopCheck());
     if (result.refusal) {
         m_parts.dialogs.showMessage(*result.refusal);
         return;
@@ -193,22 +196,25 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
         return;
     }
     if (!verb.isEmpty())
-        showSummary(paths.size(), verb, result.pageFailed);
+        showSummary(paths.size(), verb, result);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.RTB1->setText(result.lastPageText);
     m_parts.showRunLog(result.log);
 }
 
-// One line that stays after the log is gone: how many pages the run changed.
-void RunCommands::showSummary(qsizetype total, const QString& verb, bool pageFailed)
+// One line that stays after the log is gone: how many pages the run changed, how many it
+// could not read or write, and whether it was stopped.
+void RunCommands::showSummary(qsizetype total, const QString& verb, const RunResult& result)
 {
     QString text = QStringLiteral("%1 ページ中 %2 ページを%3ました")
                        .arg(total)
                        .arg(m_changed.size())
                        .arg(verb);
-    if (pageFailed)
-        text += QStringLiteral("（読み書きできなかったページがあります）");
+    if (result.failedPages > 0)
+        text += QStringLiteral(" (失敗 %1)").arg(result.failedPages);
+    if (result.stopped)
+        text += QStringLiteral(" (中止)");
     m_parts.statusBar->showMessage(text);
 }
 

@@ -37,7 +37,7 @@ private:
     void showRunResult(const QStringList& paths, const RunResult& result,
                        const QString& verb = QString());
     void countChanges(PageWriter& pages);
-    void showSummary(qsizetype total, const QString& verb, bool pageFailed);
+    void showSummary(qsizetype total, const QString& verb, const RunResult& result);
 
     QSet<QString> m_changed; // the pages the running command changed
     WindowParts& m_parts;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace quillet {
 
@@ -47,6 +48,27 @@ RunProgress RunProgressDialog::callback()
     };
 }
 
+RunStop RunProgressDialog::stopCheck()
+{
+    m_stopButton = new QPushButton(QStringLiteral("中止"));
+    m_stopButton->setObjectName(QStringLiteral("CmdStop"));
+    m_dialog->setCancelButton(m_stopButton);
+    // The dialog would reset and hide itself at once; it stays until the batch is in place.
+    QObject::disconnect(m_dialog.get(), SIGNAL(canceled()), m_dialog.get(), SLOT(cancel()));
+    QObject::connect(m_dialog.get(), &QProgressDialog::canceled, m_dialog.get(),
+                     [this] { requestStop(); });
+    return [this] {
+        return m_stopRequested;
+    };
+}
+
+void RunProgressDialog::requestStop()
+{
+    m_stopRequested = true;
+    m_stopButton->setEnabled(false);
+    m_dialog->setLabelText(QStringLiteral("中止しています…"));
+}
+
 void RunProgressDialog::show(qsizetype done, qsizetype total)
 {
     if (done < total && m_sinceShown.elapsed() < updateEveryMs)
@@ -54,7 +76,8 @@ void RunProgressDialog::show(qsizetype done, qsizetype total)
     m_sinceShown.restart();
     if (m_dialog->maximum() != int(total))
         m_dialog->setMaximum(int(total));
-    m_dialog->setLabelText(QStringLiteral("%1 / %2 ページ").arg(done).arg(total));
+    if (!m_stopRequested)
+        m_dialog->setLabelText(QStringLiteral("%1 / %2 ページ").arg(done).arg(total));
     m_dialog->setValue(int(done));
 }
 

@@ -37,8 +37,8 @@ public:
     virtual QStringList askHtmlFiles(const QString& folder) = 0;
     // The colour the user picks, or nothing when the dialog is cancelled.
     virtual std::optional<QColor> askColour(const QColor& initial) = 0;
-    // Opens the file in the desktop's default viewer; false when no viewer could start.
-    virtual bool openInViewer(const QString& path) = 0;
+    // A question with Yes and No; true only when the answer is Yes.
+    virtual bool askYesNo(const UserMessage& question) = 0;
 };
 
 } // namespace quillet

@@ -74,6 +74,7 @@ private slots:
     void pageTouchedDuringTheRunIsLeft_data();
     void pageTouchedDuringTheRunIsLeft();
     void journalThatCannotBeWrittenLeavesEveryPage();
+    void stopBetweenBatchesLeavesEveryPageOldOrNewAndUndoTakesItBack();
     void killBetweenNamingAndRenamingLeavesNothingAfterTheNextCommand();
     void namesOfARunningCommandAreLeftToIt();
 };
@@ -247,6 +248,42 @@ void TestPageBatch::journalThatCannotBeWrittenLeavesEveryPage()
         QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1"_s.arg(i)));
     }
     QCOMPARE(folderEntries(dir.path()), entries);
+}
+
+// The user's stop: the batch in progress is written whole, the rest untouched, and undo
+// gives back exactly the pages written.
+void TestPageBatch::stopBetweenBatchesLeavesEveryPageOldOrNewAndUndoTakesItBack()
+{
+    QTemporaryDir site;
+    QTemporaryDir journal;
+    const QStringList paths = makePages(site, 600); // more than one batch
+    const QStringList entries = folderEntries(site.path());
+    const QString projectFile = site.filePath(u"mprj.xml"_s);
+    MarkingStep step;
+    RunResult result;
+    {
+        JournalledPages pages(journal.path(), {u"restore"_s, projectFile, u"サイト"_s});
+        int asked = 0;
+        runPageSteps(
+            paths, [&](const QString& path) { return step(path, pages); }, pages, {}, result,
+            [&] { return ++asked == 1; });
+        QCOMPARE(asked, 1);
+    }
+    QVERIFY(result.stopped);
+    QVERIFY(!result.pageFailed);
+    const qsizetype done = result.log.size() - 1;
+    QVERIFY(done > 0 && done < paths.size());
+    QCOMPARE(result.log.last(),
+             u"中止しました。600 ページ中 %1 ページを処理しました。"_s.arg(done));
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        QCOMPARE(readBytes(paths[i]), shiftJis((i < done ? u"頁%1x"_s : u"頁%1"_s).arg(i)));
+    QCOMPARE(folderEntries(site.path()), entries);
+
+    const UndoResult undone = undoLastCommand(journal.path(), projectFile);
+    QVERIFY(undone.entry && !undone.pageLeft && !undone.damaged);
+    QCOMPARE(undone.log.size(), done);
+    for (qsizetype i = 0; i < paths.size(); ++i)
+        QCOMPARE(readBytes(paths[i]), shiftJis(u"頁%1"_s.arg(i)));
 }
 
 // The kill lands after the second page's new text got its name beside the page and before

@@ -221,7 +221,7 @@ void TestRuns::refusals()
     writeBytes(path, shiftJis(page(menu(oldNames)) + tag));
     const quint64 inode = inodeOf(path);
     for (const auto& run : {runConversion, runRestore}) {
-        const RunResult result = run({path}, {menuText, replacement, {}}, journal.pages, {});
+        const RunResult result = run({path}, {menuText, replacement, {}}, journal.pages, {}, {});
         QCOMPARE(result.refusal, std::optional<UserMessage>(message));
         QVERIFY(result.log.isEmpty());
         QVERIFY(result.lastPageText.isEmpty());

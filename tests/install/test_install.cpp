@@ -227,6 +227,14 @@ void TestInstall::windowStartsFromTheDesktopEntry()
     QVERIFY(window.waitForStarted());
     // Still running after the start-up reload: the libraries resolved and the window is up.
     QVERIFY2(!window.waitForFinished(2000), window.readAllStandardError().constData());
+    // A second start hands its page to that window and ends.
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(installed(u"bin/quillet"_s), {page});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(window.state(), QProcess::Running);
     window.kill();
     window.waitForFinished();
     QVERIFY(!QFileInfo::exists(installed(u"bin/mprj.xml"_s)));

@@ -17,9 +17,7 @@ public:
     QQueue<QStringList> htmlFiles;             // picks of the open dialog; none: cancelled
     QQueue<std::optional<QColor>> colours;     // picks of the colour dialog; none: cancelled
     QStringList htmlFolders;                   // the folder each open dialog started in
-    QStringList viewed;                        // files opened in the desktop's viewer
     QStringList details;                       // the details shown with each question that had them
-    bool viewerStarts = true;
 
     void showMessage(const quillet::UserMessage& message) override { messages.append(message); }
     bool askYesNoCancel(const quillet::UserMessage& question) override
@@ -51,9 +49,8 @@ public:
     {
         return colours.isEmpty() ? std::nullopt : colours.dequeue();
     }
-    bool openInViewer(const QString& path) override
+    bool askYesNo(const quillet::UserMessage& question) override
     {
-        viewed.append(path);
-        return viewerStarts;
+        return askYesNoCancel(question);
     }
 };

@@ -29,7 +29,7 @@ private slots:
     void anUnreadableFileIsLoggedAndPassedOver();
     void otherUrlsAreIgnored();
     void aNewProjectFromDroppedPages();
-    void pagesOpenedWithTheProgramJoinTheLastProject();
+    void pagesOpenedWithTheProgramJoinOnlyWithAYes();
 
 private:
     QString path(const QString& name) const
@@ -76,17 +76,27 @@ void TestFileListDrop::aListedPathIsNotAddedTwice()
     QCOMPARE(driver.logLines().last(), u"A.htmlを読み込めませんでした。"_s);
 }
 
-// The desktop's "open with": the page is dropped once the last project has been loaded, so
-// the start-up reload does not take it away again.
-void TestFileListDrop::pagesOpenedWithTheProgramJoinTheLastProject()
+// The desktop's "open with": the page is shown and offered once the last project has been
+// loaded, so the start-up reload does not take it away again; it joins only with a yes.
+void TestFileListDrop::pagesOpenedWithTheProgramJoinOnlyWithAYes()
 {
     const QString a = writePage(u"a.html"_s, {});
     const QString b = writePage(u"b.html"_s, {});
     writeProject(u"site"_s, {a}, siteMenu());
     QDir::setCurrent(m_dir->path());
     WindowDriver driver(projectFile(), {u"b.html"_s});
+    QTRY_COMPARE(driver.dialogs.questions.size(), 1);
+    QVERIFY(driver.dialogs.questions.first().text.contains(u"site"_s));
+    QVERIFY(driver.dialogs.questions.first().text.endsWith(b));
+    QCOMPARE(driver.fileListEntries(), QStringList{a});
+    QCOMPARE(driver.chooser()->currentText(), b);
+    QCOMPARE(driver.tabs()->tabText(driver.tabs()->currentIndex()), u"WEB表示"_s);
+
+    driver.dialogs.answers.enqueue(true);
+    driver.window().offerPages({u"b.html"_s});
     QTRY_COMPARE(driver.fileListEntries(), (QStringList{a, b}));
     QCOMPARE(driver.names()->currentText(), u"site"_s);
+    QCOMPARE(driver.dialogs.questions.size(), 2);
 }
 
 void TestFileListDrop::anEmptyWindowTakesTheNameWithoutAQuestion_data()

@@ -1,6 +1,8 @@
 #include "scripteddialogs.h"
 #include "window/frmabout.h"
 #include "window/helppage.h"
+#include "window/helpwindow.h"
+#include "window/webpageview.h"
 #include "windowdriver.h"
 
 #include <QDir>
@@ -20,8 +22,7 @@ private slots:
     void versionItemTwiceShowsOneWindow();
     void systemInformationIsNotAvailable();
     void helpItemWithoutThePageSaysSo();
-    void helpPageBesideTheProgramOpens_data();
-    void helpPageBesideTheProgramOpens();
+    void helpPageOpensInOneWindowOfItsOwn();
 };
 
 void TestHelpAndVersion::versionItemTwiceShowsOneWindow()
@@ -69,21 +70,15 @@ void TestHelpAndVersion::helpItemWithoutThePageSaysSo()
     QTemporaryDir dir;
     WindowDriver driver(dir.filePath(u"mprj.xml"_s));
     driver.choose("mmhelp");
-    QVERIFY(driver.dialogs.viewed.isEmpty());
+    QVERIFY(driver.window().findChildren<quillet::HelpWindow*>().isEmpty());
     QCOMPARE(driver.dialogs.messages.size(), 1);
     QVERIFY(driver.dialogs.messages.first().text.contains(u"見つかりません"_s));
 }
 
-void TestHelpAndVersion::helpPageBesideTheProgramOpens_data()
+// No outside viewer: the program's own web view shows the page, and a second click raises
+// the same window.
+void TestHelpAndVersion::helpPageOpensInOneWindowOfItsOwn()
 {
-    QTest::addColumn<bool>("viewerStarts");
-    QTest::newRow("viewer starts") << true;
-    QTest::newRow("no viewer") << false;
-}
-
-void TestHelpAndVersion::helpPageBesideTheProgramOpens()
-{
-    QFETCH(bool, viewerStarts);
     QTemporaryDir program;
     QVERIFY(QDir(program.path()).mkdir(u"help"_s));
     const QString page = program.filePath(u"help/menu.html"_s);
@@ -92,10 +87,19 @@ void TestHelpAndVersion::helpPageBesideTheProgramOpens()
     file.close();
 
     ScriptedDialogs dialogs;
-    dialogs.viewerStarts = viewerStarts;
-    quillet::showHelpPage(dialogs, program.path());
-    QCOMPARE(dialogs.viewed, QStringList{page});
-    QCOMPARE(dialogs.messages.size(), viewerStarts ? 0 : 1);
+    QWidget window;
+    QPointer<quillet::HelpWindow> help;
+    quillet::showHelpPage(dialogs, program.path(), help, &window);
+    quillet::showHelpPage(dialogs, program.path(), help, &window);
+    QCOMPARE(window.findChildren<quillet::HelpWindow*>().size(), 1);
+    QVERIFY(help && help->isVisible() && help->isWindow() && !help->isModal());
+    QCOMPARE(help->WBHelp->url(), QUrl::fromLocalFile(page));
+    QVERIFY(dialogs.messages.isEmpty());
+
+    help->close();
+    QTRY_VERIFY(!help);
+    quillet::showHelpPage(dialogs, program.path(), help, &window);
+    QCOMPARE(window.findChildren<quillet::HelpWindow*>().size(), 1);
 }
 
 QTEST_MAIN(TestHelpAndVersion)

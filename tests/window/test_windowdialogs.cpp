@@ -27,6 +27,7 @@ private slots:
     void saveQuestionTellsTheThreeAnswersApart_data();
     void saveQuestionTellsTheThreeAnswersApart();
     void progressAppearsOnlyForSlowRuns();
+    void stopButtonAsksTheRunToStop();
     void openDialogOffersHtmlPagesThenAllFiles();
     void qtsOwnTextsAreJapanese();
 
@@ -137,6 +138,33 @@ void TestWindowDialogs::progressAppearsOnlyForSlowRuns()
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->labelText(), u"2 / 4 ページ"_s);
     QVERIFY(dialog->findChildren<QPushButton*>().isEmpty());
+    report(4, 4);
+    QVERIFY(!dialog->isVisible());
+}
+
+// The stop waits for the batch in progress: the dialog stays, the run asks and ends.
+void TestWindowDialogs::stopButtonAsksTheRunToStop()
+{
+    QWidget parent;
+    parent.show();
+    quillet::RunProgressDialog progress(&parent, u"戻す"_s);
+    const quillet::RunProgress report = progress.callback();
+    const quillet::RunStop stop = progress.stopCheck();
+    auto* dialog = parent.findChild<QProgressDialog*>(u"RunProgress"_s);
+    QTest::qSleep(600);
+    report(1, 4);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), u"戻す"_s);
+    auto* button = dialog->findChild<QPushButton*>(u"CmdStop"_s);
+    QVERIFY(button && button->isVisible());
+    QCOMPARE(button->text(), u"中止"_s);
+    QVERIFY(!stop());
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(stop());
+    QVERIFY(dialog->isVisible() && !button->isEnabled());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(dialog->isVisible());
     report(4, 4);
     QVERIFY(!dialog->isVisible());
 }

@@ -35,7 +35,7 @@ QStringList entriesOf(const QListWidget* list)
 WindowDriver::WindowDriver(const QString& projectFile, const QStringList& openedPages)
     : m_window(std::make_unique<quillet::FomMain>(projectFile, dialogs))
 {
-    m_window->openPagesAfterStart(openedPages);
+    m_window->offerPages(openedPages);
     // The window's undo journal goes into Qt's test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
     m_window->show();
