@@ -3,6 +3,7 @@
 #include "engine/pagejournal.h"
 #include "project/projectlocation.h"
 #include "window/fommain.h"
+#include "window/interfacelanguage.h"
 #include "window/qtdialogs.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ int main(int argc, char* argv[])
     // Ties the window to its desktop entry, so that the desktop shows the entry's name and icon.
     QApplication::setDesktopFileName(QLatin1StringView(quillet::appId));
     QApplication::setWindowIcon(QIcon::fromTheme(QLatin1StringView(quillet::appId)));
-    quillet::installQtTranslations(app);
+    quillet::installTranslations(app);
 
     quillet::QtDialogs dialogs;
     quillet::FomMain window(quillet::defaultProjectFilePath(), dialogs);
