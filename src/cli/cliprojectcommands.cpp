@@ -89,7 +89,7 @@ private:
                 return PrepareMenuText(asMenuText(block)).escaped;
         }
         if (tagSeen)
-            m_console.writeOut(onlyProjectTagsLine);
+            m_console.writeOut(onlyProjectTagsLine());
         return std::nullopt;
     }
 

@@ -5,6 +5,8 @@
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 namespace {
@@ -13,17 +15,19 @@ QString alignMessage(AlignKind kind)
 {
     switch (kind) {
     case AlignKind::Aligned:
-        return QStringLiteral("のメニューを揃えました。");
+        return QCoreApplication::translate("MenuAlign", "のメニューを揃えました。");
     case AlignKind::InLine:
-        return QStringLiteral("のメニューは揃っています。");
+        return QCoreApplication::translate("MenuAlign", "のメニューは揃っています。");
     case AlignKind::Converted:
-        return QStringLiteral("は変換されているため揃えませんでした。");
+        return QCoreApplication::translate("MenuAlign", "は変換されているため揃えませんでした。");
     case AlignKind::TwoCopies:
-        return QStringLiteral("にはメニューらしい所が二つ以上あるため揃えませんでした。");
+        return QCoreApplication::translate(
+            "MenuAlign", "にはメニューらしい所が二つ以上あるため揃えませんでした。");
     case AlignKind::NoCopy:
         break;
     }
-    return QStringLiteral("にはメニューが見つからないため揃えませんでした。");
+    return QCoreApplication::translate("MenuAlign",
+                                       "にはメニューが見つからないため揃えませんでした。");
 }
 
 } // namespace

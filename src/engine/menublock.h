@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quillet {
@@ -16,7 +17,11 @@ QString GetMenuBlock(const QString& pageText);
 bool isProjectTagOnly(const QString& block);
 
 // Said when the pages offer no menu, only project tags where the menu stands.
-inline const QString onlyProjectTagsLine = QStringLiteral(
-    "メニューの位置にはプロジェクトのタグしかないので、メニューは取りませんでした。");
+inline QString onlyProjectTagsLine()
+{
+    return QCoreApplication::translate(
+        "MenuBlock",
+        "メニューの位置にはプロジェクトのタグしかないので、メニューは取りませんでした。");
+}
 
 } // namespace quillet

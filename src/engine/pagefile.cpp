@@ -1,6 +1,7 @@
 #include "engine/pagefile.h"
 #include "engine/shiftjis.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,7 +24,8 @@ const QByteArray utf8Bom("\xEF\xBB\xBF");
 
 QString undecodableError()
 {
-    return QStringLiteral("文字コードを正しく変換できないバイトを含んでいます。");
+    return QCoreApplication::translate("PageFile",
+                                       "文字コードを正しく変換できないバイトを含んでいます。");
 }
 
 bool hasHighByte(const QByteArray& bytes)
@@ -119,7 +121,8 @@ PageStamp stampOf(const struct stat& status)
 
 PageWrite changedSince()
 {
-    return {false, QStringLiteral("読み込んだ後に変更されています。"), PageLeft::ChangedSince};
+    return {false, QCoreApplication::translate("PageFile", "読み込んだ後に変更されています。"),
+            PageLeft::ChangedSince};
 }
 
 // Root may write any file, so a page without a single write bit is taken as the user's word
@@ -215,7 +218,8 @@ QString systemErrorText(int error)
 
 QString unencodableError()
 {
-    return QStringLiteral("ファイルの文字コードで表せない文字を含んでいます。");
+    return QCoreApplication::translate("PageFile",
+                                       "ファイルの文字コードで表せない文字を含んでいます。");
 }
 
 PageRead decodePage(const QByteArray& bytes)
@@ -267,12 +271,12 @@ PageRead readPageBytes(const QString& path)
     PageRead read;
     const QFileInfo info(path);
     if (info.isDir()) {
-        read.error = QStringLiteral("フォルダです。");
+        read.error = QCoreApplication::translate("PageFile", "フォルダです。");
         return read;
     }
     // A pipe or a device would block the run or never end.
     if (info.exists() && !info.isFile()) {
-        read.error = QStringLiteral("通常のファイルではありません。");
+        read.error = QCoreApplication::translate("PageFile", "通常のファイルではありません。");
         return read;
     }
     QFile file(path);
@@ -303,7 +307,8 @@ PageWrite mayReplace(const QString& path, const PageRead& before)
     if (::stat(name.constData(), &status) != 0)
         return errno == ENOENT ? changedSince() : PageWrite{false, systemErrorText(errno)};
     if (!userMayWrite(name, status))
-        return {false, QStringLiteral("書き込みが許可されていません。"), PageLeft::NotWritable};
+        return {false, QCoreApplication::translate("PageFile", "書き込みが許可されていません。"),
+                PageLeft::NotWritable};
     if (!isStillAsRead(path, status, before))
         return changedSince();
     return {true, {}};

@@ -1,5 +1,7 @@
 #include "engine/pagerun.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 namespace {
@@ -140,20 +142,22 @@ QString stoppedLogLine(qsizetype total, qsizetype done)
 
 QString unreadableLogLine(const QString& name)
 {
-    return name + QStringLiteral("を読み込めませんでした。");
+    return name + QCoreApplication::translate("PageRun", "を読み込めませんでした。");
 }
 
 QString unwritableLogLine(const QString& name, const PageWrite& written)
 {
     switch (written.left) {
     case PageLeft::ChangedSince:
-        return name + QStringLiteral("は処理中に変更されたため書き込みませんでした。");
+        return name + QCoreApplication::translate("PageRun",
+                                                  "は処理中に変更されたため書き込みませんでした。");
     case PageLeft::NotWritable:
-        return name + QStringLiteral("は書き込みが許可されていないため書き込みませんでした。");
+        return name + QCoreApplication::translate(
+                          "PageRun", "は書き込みが許可されていないため書き込みませんでした。");
     case PageLeft::Failed:
         break;
     }
-    const QString line = name + QStringLiteral("を書き込めませんでした。");
+    const QString line = name + QCoreApplication::translate("PageRun", "を書き込めませんでした。");
     return written.error.isEmpty() ? line : line + u'(' + written.error + u')';
 }
 

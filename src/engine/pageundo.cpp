@@ -3,6 +3,7 @@
 #include "engine/pagebatch.h"
 #include "engine/pagefile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 
@@ -26,21 +27,26 @@ QString undoLogLine(const QString& path, PageUndo state, const QString& reason)
 {
     switch (state) {
     case PageUndo::Restored:
-        return path + QStringLiteral("を元に戻しました。");
+        return path + QCoreApplication::translate("PageUndo", "を元に戻しました。");
     case PageUndo::NotWritten:
-        return path + QStringLiteral("は書き換えられる前だったので、そのままです。");
+        return path + QCoreApplication::translate("PageUndo",
+                                                  "は書き換えられる前だったので、そのままです。");
     case PageUndo::ChangedSince:
-        return path + QStringLiteral("はこの処理の後に変更されているので、元に戻しませんでした。");
+        return path + QCoreApplication::translate(
+                          "PageUndo", "はこの処理の後に変更されているので、元に戻しませんでした。");
     case PageUndo::Unreadable:
-        return path + QStringLiteral("を読み込めないので、元に戻しませんでした。");
+        return path + QCoreApplication::translate("PageUndo",
+                                                  "を読み込めないので、元に戻しませんでした。");
     case PageUndo::NotWritable:
-        return path + QStringLiteral("は書き込みが許可されていないため元に戻しませんでした。");
+        return path + QCoreApplication::translate(
+                          "PageUndo", "は書き込みが許可されていないため元に戻しませんでした。");
     case PageUndo::Damaged:
-        return path + QStringLiteral("は取り消し用の記録が壊れているので、元に戻せません。");
+        return path + QCoreApplication::translate(
+                          "PageUndo", "は取り消し用の記録が壊れているので、元に戻せません。");
     case PageUndo::Unwritable:
         break;
     }
-    const QString line = path + QStringLiteral("を書き込めませんでした。");
+    const QString line = path + QCoreApplication::translate("PageUndo", "を書き込めませんでした。");
     return reason.isEmpty() ? line : line + u'(' + reason + u')';
 }
 
@@ -250,14 +256,15 @@ QString journalEntryLine(const JournalEntry& entry, const QString& commandName)
     return entry.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
            QStringLiteral("  ") + commandName + QStringLiteral("  ") + entry.command.project +
            QStringLiteral("  ") + QString::number(journalPageCount(entry)) +
-           QStringLiteral(" ページ");
+           QCoreApplication::translate("PageUndo", " ページ");
 }
 
 UserMessage damagedEntryMessage(const JournalEntry& entry)
 {
     return {QString(),
-            QStringLiteral("取り消し用の記録が壊れているか途中で終わっているので、元に戻せない"
-                           "ページがあるかもしれません。記録は消さずに残しました。\r\n") +
+            QCoreApplication::translate(
+                "PageUndo", "取り消し用の記録が壊れているか途中で終わっているので、元に戻せない"
+                            "ページがあるかもしれません。記録は消さずに残しました。\r\n") +
                 entry.file};
 }
 

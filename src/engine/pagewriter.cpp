@@ -1,5 +1,7 @@
 #include "engine/pagewriter.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 void PageWriter::changed(const QString& path, const QString& before, const QString& after) const
@@ -102,7 +104,7 @@ PageWrite DiskPages::syncRecords()
 // read as if the page were at fault.
 PageWrite JournalledPages::journalUnwritable()
 {
-    return {false, QStringLiteral("取り消し用の記録を書き込めません")};
+    return {false, QCoreApplication::translate("PageWriter", "取り消し用の記録を書き込めません")};
 }
 
 // Names a killed command left beside the pages go before this command reads any.
@@ -124,9 +126,11 @@ std::optional<UserMessage> JournalledPages::journalFailure() const
     if (m_journal.error().isEmpty())
         return std::nullopt;
     return UserMessage{
-        QString(), QStringLiteral("取り消し用の記録を書き込めなかったので、ページは書き換えません"
-                                  "でした。\r\n") +
-                       m_journal.folder() + QStringLiteral("\r\n") + m_journal.error()};
+        QString(),
+        QCoreApplication::translate("PageWriter",
+                                    "取り消し用の記録を書き込めなかったので、ページは書き換えません"
+                                    "でした。\r\n") +
+            m_journal.folder() + QStringLiteral("\r\n") + m_journal.error()};
 }
 
 PageWrite JournalledPages::syncRecords()

@@ -7,6 +7,8 @@
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 namespace {
@@ -56,13 +58,13 @@ QString restoreMessage(RestoreKind kind)
 {
     switch (kind) {
     case RestoreKind::Restored:
-        return QStringLiteral("を戻しました。");
+        return QCoreApplication::translate("Runs", "を戻しました。");
     case RestoreKind::LinkCorrected:
-        return QStringLiteral("のリンクを修正しました。");
+        return QCoreApplication::translate("Runs", "のリンクを修正しました。");
     case RestoreKind::NotRestored:
         break;
     }
-    return QStringLiteral("は戻しませんでした。");
+    return QCoreApplication::translate("Runs", "は戻しませんでした。");
 }
 
 } // namespace
@@ -90,11 +92,13 @@ QString projectTag(const QString& projectName)
 std::optional<UserMessage> checkRunSettings(const RunSettings& settings)
 {
     if (isOnlyLineBreakPairs(settings.menuText))
-        return UserMessage{QStringLiteral("メニュ文字設定エラー"),
-                           QStringLiteral("メニュー文字が設定されていません。")};
+        return UserMessage{
+            QCoreApplication::translate("Runs", "メニュ文字設定エラー"),
+            QCoreApplication::translate("Runs", "メニュー文字が設定されていません。")};
     if (settings.replacement.isEmpty())
-        return UserMessage{QStringLiteral("置き換え文字エラー"),
-                           QStringLiteral("置き換え文字が設定されていません。")};
+        return UserMessage{
+            QCoreApplication::translate("Runs", "置き換え文字エラー"),
+            QCoreApplication::translate("Runs", "置き換え文字が設定されていません。")};
     return std::nullopt;
 }
 
@@ -134,9 +138,10 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWr
         return unreadablePage(name);
     const ConvertedText converted = convertPageText(read.page.text, settings.forPage(path));
     if (!converted.converted)
-        return pageOutcome(name, QStringLiteral("は変換しませんでした。"), converted.text);
-    PageOutcome outcome =
-        pageOutcome(name, QStringLiteral("の変換を行ないました。"), converted.text);
+        return pageOutcome(name, QCoreApplication::translate("Runs", "は変換しませんでした。"),
+                           converted.text);
+    PageOutcome outcome = pageOutcome(
+        name, QCoreApplication::translate("Runs", "の変換を行ないました。"), converted.text);
     writeOutcome(pages, path, read, outcome);
     return outcome;
 }
@@ -162,7 +167,7 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
     result.refusal = checkRunSettings(settings);
     if (result.refusal)
         return result;
-    result.log.append(logHeadLine);
+    result.log.append(logHeadLine());
     RunSettings listed = settings;
     if (!listed.site)
         listed.site = std::make_shared<const SiteLayout>(paths);

@@ -5,6 +5,7 @@
 #include "engine/sitelayout.h"
 #include "engine/usermessage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -13,7 +14,10 @@
 // (project tag back to the menu text, own entry highlighted).
 namespace quillet {
 
-inline const QString logHeadLine = QStringLiteral("ログです");
+inline QString logHeadLine()
+{
+    return QCoreApplication::translate("Runs", "ログです");
+}
 
 // The project tag that stands in a converted page where the menu was.
 QString projectTag(const QString& projectName);

@@ -1,5 +1,6 @@
 #include "engine/sourcesave.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +39,10 @@ std::optional<QString> refuseSourceSave(const std::optional<SourceOrigin>& origi
                                         const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("保存先のファイル名がありません。");
+        return QCoreApplication::translate("SourceSave", "保存先のファイル名がありません。");
     if (!origin || origin->path != path)
-        return QStringLiteral("表示中のテキストはこのファイルを読み込んだものではありません。");
+        return QCoreApplication::translate(
+            "SourceSave", "表示中のテキストはこのファイルを読み込んだものではありません。");
     return std::nullopt;
 }
 
@@ -76,14 +78,16 @@ SourceSave saveSource(const SourceOrigin& origin, const QString& text, PageWrite
 
 UserMessage sourceSaveFailure(const QString& description)
 {
-    return {QString(), description + QStringLiteral("\r\nファイルは保存できませんでした")};
+    return {QString(), description + QCoreApplication::translate(
+                                         "SourceSave", "\r\nファイルは保存できませんでした")};
 }
 
 UserMessage sourceChangedQuestion(const QString& path)
 {
-    return {QStringLiteral("クイレット"),
-            path + QStringLiteral("\r\nこのファイルは表示した後に変更されています。"
-                                  "\r\n表示中のテキストで置き換えますか？")};
+    return {QCoreApplication::translate("SourceSave", "クイレット"),
+            path + QCoreApplication::translate("SourceSave",
+                                               "\r\nこのファイルは表示した後に変更されています。"
+                                               "\r\n表示中のテキストで置き換えますか？")};
 }
 
 } // namespace quillet

@@ -7,6 +7,7 @@
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <algorithm>
@@ -20,7 +21,10 @@ namespace quillet {
 
 namespace {
 
-const QString errorTitle = QStringLiteral("エラー");
+QString errorTitle()
+{
+    return QCoreApplication::translate("CandidateSearch", "エラー");
+}
 
 // The system's description of why the folder cannot be listed, or empty when it can.
 QString folderOpenError(const QString& folder)
@@ -130,14 +134,15 @@ CandidateSearch examineCandidates(const QStringList& candidates, const Candidate
 
 UserMessage searchErrorMessage(const QString& description)
 {
-    return {errorTitle, description};
+    return {errorTitle(), description};
 }
 
 UserMessage noSearchFolderMessage()
 {
-    return {errorTitle,
-            QStringLiteral("候補を探すフォルダがまだ分かりません。プロジェクトを選ぶか、"
-                           "ファイルを一つだけリストに入れてから探して下さい。")};
+    return {errorTitle(),
+            QCoreApplication::translate(
+                "CandidateSearch", "候補を探すフォルダがまだ分かりません。プロジェクトを選ぶか、"
+                                   "ファイルを一つだけリストに入れてから探して下さい。")};
 }
 
 } // namespace quillet

@@ -3,6 +3,8 @@
 #include "engine/menublock.h"
 #include "engine/unhighlight.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 bool CheckProjectNames(ListedPages& pages)
@@ -50,15 +52,18 @@ bool offersProjectTagAsMenu(ListedPages& pages)
 
 UserMessage projectNamesDifferMessage()
 {
-    return {QStringLiteral("プロジェクト名が違います"),
-            QStringLiteral("コメントの中のプロジェクト名が同じでは有りません。")};
+    return {QCoreApplication::translate("DropCheck", "プロジェクト名が違います"),
+            QCoreApplication::translate("DropCheck",
+                                        "コメントの中のプロジェクト名が同じでは有りません。")};
 }
 
 UserMessage projectNameMismatchQuestion()
 {
-    return {QStringLiteral("プロジェクト名の不一致"),
-            QStringLiteral("ファイルに書かれたプロジェクト名と表示のファイル名が一致しません。\r\n"
-                           "ファイルに書かれたプロジェクトに変更しますか？")};
+    return {QCoreApplication::translate("DropCheck", "プロジェクト名の不一致"),
+            QCoreApplication::translate(
+                "DropCheck",
+                "ファイルに書かれたプロジェクト名と表示のファイル名が一致しません。\r\n"
+                "ファイルに書かれたプロジェクトに変更しますか？")};
 }
 
 } // namespace quillet

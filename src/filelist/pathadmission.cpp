@@ -1,5 +1,7 @@
 #include "filelist/pathadmission.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 bool projectFileCanHold(const QString& path, const PageFormat& format)
@@ -22,9 +24,10 @@ PathAdmission admitPaths(const QStringList& paths, const PageFormat& format)
 
 UserMessage refusedPathsMessage(const QStringList& refused)
 {
-    return {QStringLiteral("追加できないファイル"),
-            QStringLiteral("次のファイルはプロジェクトファイルに書けない文字を含むため、"
-                           "リストに追加しませんでした。\r\n") +
+    return {QCoreApplication::translate("PathAdmission", "追加できないファイル"),
+            QCoreApplication::translate(
+                "PathAdmission", "次のファイルはプロジェクトファイルに書けない文字を含むため、"
+                                 "リストに追加しませんでした。\r\n") +
                 refused.join(QStringLiteral("\r\n"))};
 }
 

@@ -5,12 +5,22 @@
 #include "engine/runs.h"
 #include "engine/textops.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 namespace {
 
-const QString convertedSuffix = QStringLiteral("のファイルの仮コメントをコメントに変換しました。");
-const QString untouchedSuffix = QStringLiteral("のファイルには仮コメントは有りませんでした。");
+QString convertedSuffix()
+{
+    return QCoreApplication::translate("TempComments",
+                                       "のファイルの仮コメントをコメントに変換しました。");
+}
+QString untouchedSuffix()
+{
+    return QCoreApplication::translate("TempComments",
+                                       "のファイルには仮コメントは有りませんでした。");
+}
 
 } // namespace
 
@@ -18,8 +28,9 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName)
 {
     if (!projectName.isEmpty())
         return std::nullopt;
-    return UserMessage{QStringLiteral("プロジェクト名エラー"),
-                       QStringLiteral("プロジェクト名を入力してください。")};
+    return UserMessage{
+        QCoreApplication::translate("TempComments", "プロジェクト名エラー"),
+        QCoreApplication::translate("TempComments", "プロジェクト名を入力してください。")};
 }
 
 PageOutcome convertTemporaryComments(const QString& path, const QString& name,
@@ -29,10 +40,10 @@ PageOutcome convertTemporaryComments(const QString& path, const QString& name,
     if (!read.ok)
         return unreadablePage(name);
     if (find(read.page.text, temporaryComment, 1) == 0)
-        return pageOutcome(name, untouchedSuffix, read.page.text);
+        return pageOutcome(name, untouchedSuffix(), read.page.text);
     const QString tag = projectTag(projectName);
     PageOutcome outcome =
-        pageOutcome(name, convertedSuffix, replaceAll(read.page.text, temporaryComment, tag));
+        pageOutcome(name, convertedSuffix(), replaceAll(read.page.text, temporaryComment, tag));
     // The source view shows what is on disk: the page as read when the write failed.
     outcome.unwrittenText = read.page.text;
     writeOutcome(pages, path, read, outcome);

@@ -41,7 +41,8 @@ QString defaultProjectFilePath()
 
 QString projectFileCaption(const QString& projectFilePath)
 {
-    return QStringLiteral("プロジェクトファイル: ") + QDir::toNativeSeparators(projectFilePath);
+    return QCoreApplication::translate("ProjectLocation", "プロジェクトファイル: ") +
+           QDir::toNativeSeparators(projectFilePath);
 }
 
 } // namespace quillet

@@ -9,6 +9,7 @@
 #include "project/projecttext.h"
 #include "project/selflinks.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,7 +17,10 @@ namespace quillet {
 
 namespace {
 
-const QString menuNotSavedLine = QStringLiteral("プロジェクトは保存されませんでした。");
+QString menuNotSavedLine()
+{
+    return QCoreApplication::translate("ProjectStore", "プロジェクトは保存されませんでした。");
+}
 
 SaveOutcome refusedSave(SaveOutcome::Result result, const UserMessage& message)
 {
@@ -167,7 +171,7 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
     }
     outcome.menuText = menu.cleaned;
     if (menu.escaped.isEmpty())
-        outcome.log.append(menuNotSavedLine);
+        outcome.log.append(menuNotSavedLine());
     if (!SetLastProject(*text, request.name))
         outcome.messages.append(lastProjectNotWrittenMessage());
     const std::optional<UserMessage> failure =

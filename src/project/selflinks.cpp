@@ -4,11 +4,16 @@
 #include "engine/ownentry.h"
 #include "engine/runs.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 namespace {
 
-const QString linkCorrectedSuffix = QStringLiteral("のリンクを修正しました。");
+QString linkCorrectedSuffix()
+{
+    return QCoreApplication::translate("SelfLinks", "のリンクを修正しました。");
+}
 
 } // namespace
 
@@ -42,7 +47,7 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageW
             outcome.pageFailed = true;
             continue;
         }
-        outcome.log.append(name + linkCorrectedSuffix);
+        outcome.log.append(name + linkCorrectedSuffix());
     }
 }
 

@@ -72,7 +72,7 @@ void FileListCommands::LstFile_OLEDragDrop(const QList<QUrl>& urls)
         return;
     m_parts.TxtOrg->setText(GetMenuFromFiles(pages));
     if (m_parts.TxtOrg->text().isEmpty() && offersProjectTagAsMenu(pages))
-        m_parts.appendLog({onlyProjectTagsLine});
+        m_parts.appendLog({onlyProjectTagsLine()});
 }
 
 // False when the user keeps the displayed name: the drop then ends.

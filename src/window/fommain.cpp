@@ -68,7 +68,7 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
     : QMainWindow(parent), m_store(projectFilePath)
 {
     setObjectName(QStringLiteral("FomMain"));
-    setWindowTitle(applicationTitle);
+    setWindowTitle(applicationTitle());
     m_menu = setupMainMenu(*menuBar(), *this);
     setupControls();
     setupPages();

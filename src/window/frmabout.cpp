@@ -4,6 +4,7 @@
 #include "project/projectlocation.h"
 #include "window/windowdialogs.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,9 +28,10 @@ QLabel* newLabel(const char* name, const QString& text, QWidget* parent)
 
 QString noticeLines()
 {
-    return QStringLiteral("Copyright (C) 2026 クイレットの開発者\n"
-                          "GNU GPL バージョン 3 以降で再配布・改変できる\n"
-                          "フリーソフトウェアです。保証はありません。");
+    return QCoreApplication::translate("quillet::frmAbout",
+                                       "Copyright (C) 2026 クイレットの開発者\n"
+                                       "GNU GPL バージョン 3 以降で再配布・改変できる\n"
+                                       "フリーソフトウェアです。保証はありません。");
 }
 
 } // namespace
@@ -38,7 +40,7 @@ frmAbout::frmAbout(WindowDialogs& dialogs, const QString& projectFile, QWidget* 
     : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 クイレット"));
+    setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報 クイレット"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -50,15 +52,16 @@ frmAbout::frmAbout(WindowDialogs& dialogs, const QString& projectFile, QWidget* 
 
 void frmAbout::setupLabels(const QString& projectFile)
 {
-    lblTitle = newLabel("lblTitle", QStringLiteral("クイレット"), this);
+    lblTitle = newLabel("lblTitle", tr("クイレット"), this);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion =
-        newLabel("lblVersion", QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QLatin1String(appVersion), this);
-    lblDescription =
-        newLabel("lblDescription", QStringLiteral("\u3000\u3000  HTML テキストエディター  "), this);
+    lblVersion = newLabel("lblVersion", tr("ﾊﾞｰｼﾞｮﾝ %1").arg(QLatin1String(appVersion)), this);
+    lblDescription = newLabel("lblDescription",
+                              QStringLiteral("\u3000\u3000  ") + tr("HTML テキストエディター") +
+                                  QStringLiteral("  "),
+                              this);
     lblDisclaimer = newLabel("lblDisclaimer", noticeLines(), this);
     // The program has no home page yet: its address fields stay empty and hidden.
     Text1 = new QLineEdit(this);
@@ -79,7 +82,7 @@ void frmAbout::setupButtons()
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
-    cmdSysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    cmdSysInfo = new QPushButton(tr("ｼｽﾃﾑ情報(&S)..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 }
@@ -114,7 +117,7 @@ void frmAbout::cmdSysInfo_Click()
 // This platform has neither the registry that names the tool nor the tool itself.
 void frmAbout::StartSysInfo()
 {
-    m_dialogs.showMessage({QString(), QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません")});
+    m_dialogs.showMessage({QString(), tr("現時点ではｼｽﾃﾑ情報を使用できません")});
 }
 
 } // namespace quillet

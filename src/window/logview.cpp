@@ -2,16 +2,10 @@
 
 namespace quillet {
 
-namespace {
-
-const QString initialLogLine = QStringLiteral(" \"ログです\"");
-
-} // namespace
-
 LogView::LogView(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("LstLog"));
-    addItem(initialLogLine);
+    addItem(tr(" \"ログです\""));
 }
 
 void LogView::appendLines(const QStringList& lines)

@@ -3,6 +3,7 @@
 #include "engine/pagejournal.h"
 #include "project/projectlocation.h"
 #include "window/fommain.h"
+#include "window/interfacelanguage.h"
 #include "window/qtdialogs.h"
 #include "window/singleinstance.h"
 
@@ -28,8 +29,9 @@ int handOver(const QString& serverName, const QStringList& pages)
     if (quillet::SingleInstance::handOver(serverName, pages))
         return 0;
     quillet::QtDialogs().showMessage(
-        {QString(), QStringLiteral("開いているクイレットのウィンドウが応答しません。\r\n"
-                                   "そのウィンドウを閉じてから、もう一度開いてください。")});
+        {QString(), QCoreApplication::translate(
+                        "main", "開いているクイレットのウィンドウが応答しません。\r\n"
+                                "そのウィンドウを閉じてから、もう一度開いてください。")});
     return 1;
 }
 
@@ -42,7 +44,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
-    quillet::installQtTranslations(app);
+    quillet::installTranslations(app);
 
     // A later start hands its pages to the window already open and ends.
     const QStringList pages = QApplication::arguments().mid(1);

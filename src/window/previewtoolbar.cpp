@@ -17,9 +17,9 @@ PreviewToolbar::PreviewToolbar(QWidget* parent) : QFrame(parent)
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Combo1->setMinimumContentsLength(30);
 
-    CmdComInsert = new QPushButton(QStringLiteral("メニュー文字の設定"), this);
+    CmdComInsert = new QPushButton(tr("メニュー文字の設定"), this);
     CmdComInsert->setObjectName(QStringLiteral("CmdComInsert"));
-    CmdFileSave = new QPushButton(QStringLiteral("保存"), this);
+    CmdFileSave = new QPushButton(tr("保存"), this);
     CmdFileSave->setObjectName(QStringLiteral("CmdFileSave"));
 
     auto* layout = new QHBoxLayout(this);

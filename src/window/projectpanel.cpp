@@ -94,22 +94,22 @@ void ProjectPanel::setupControls()
     TxtTag = named(new QLineEdit(this), "TxtTag");
     TxtTag->setMinimumWidth(96);
 
-    CodEncode = named(new QPushButton(QStringLiteral("変換"), this), "CodEncode");
-    CmdDecode = named(new QPushButton(QStringLiteral("戻す"), this), "CmdDecode");
-    CmdClear = named(new QPushButton(QStringLiteral("クリア"), this), "CmdClear");
-    CmdLineDel = named(new QPushButton(QStringLiteral("選択行の削除"), this), "CmdLineDel");
-    CodEncode->setToolTip(QStringLiteral("メニューを置き換え文字に変換します"));
-    CmdDecode->setToolTip(QStringLiteral("置き換え文字をメニューに戻します"));
+    CodEncode = named(new QPushButton(tr("変換"), this), "CodEncode");
+    CmdDecode = named(new QPushButton(tr("戻す"), this), "CmdDecode");
+    CmdClear = named(new QPushButton(tr("クリア"), this), "CmdClear");
+    CmdLineDel = named(new QPushButton(tr("選択行の削除"), this), "CmdLineDel");
+    CodEncode->setToolTip(tr("メニューを置き換え文字に変換します"));
+    CmdDecode->setToolTip(tr("置き換え文字をメニューに戻します"));
 }
 
 void ProjectPanel::setupLayout()
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new QLabel(QStringLiteral("プロジェクト名"), this));
+    layout->addWidget(new QLabel(tr("プロジェクト名"), this));
     layout->addWidget(CmbName, 2);
     layout->addSpacing(8);
-    layout->addWidget(new QLabel(QStringLiteral("置き換え文字"), this));
+    layout->addWidget(new QLabel(tr("置き換え文字"), this));
     layout->addWidget(TxtTag, 2);
     layout->addSpacing(8);
     layout->addWidget(CodEncode);

@@ -4,11 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
 
 namespace quillet {
 
@@ -16,7 +13,7 @@ namespace {
 
 QString titleOf(const UserMessage& message)
 {
-    return message.title.isEmpty() ? applicationTitle : message.title;
+    return message.title.isEmpty() ? applicationTitle() : message.title;
 }
 
 // Qt's own button texts stay English without a translation; the interface is Japanese.
@@ -25,32 +22,20 @@ void setJapaneseButtonTexts(QMessageBox& box)
     const struct
     {
         QMessageBox::StandardButton button;
-        QString text;
+        const char* text;
     } texts[] = {
-        {QMessageBox::Ok, QStringLiteral("OK")},
-        {QMessageBox::Yes, QStringLiteral("はい(&Y)")},
-        {QMessageBox::No, QStringLiteral("いいえ(&N)")},
-        {QMessageBox::Cancel, QStringLiteral("キャンセル")},
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("quillet::QtDialogs", "OK")},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("quillet::QtDialogs", "はい(&Y)")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("quillet::QtDialogs", "いいえ(&N)")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("quillet::QtDialogs", "キャンセル")},
     };
     for (const auto& t : texts) {
         if (QAbstractButton* b = box.button(t.button))
-            b->setText(t.text);
+            b->setText(QCoreApplication::translate("quillet::QtDialogs", t.text));
     }
 }
 
 } // namespace
-
-bool installQtTranslations(QCoreApplication& app)
-{
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
-}
 
 void QtDialogs::showMessage(const UserMessage& message)
 {
@@ -104,7 +89,7 @@ bool QtDialogs::askOkCancelWithDetails(const UserMessage& question, const QStrin
 QStringList QtDialogs::askHtmlFiles(const QString& folder)
 {
     QStringList paths =
-        QFileDialog::getOpenFileNames(parent_, applicationTitle, folder, htmlFileFilter);
+        QFileDialog::getOpenFileNames(parent_, applicationTitle(), folder, htmlFileFilter());
     for (QString& path : paths)
         path = QDir::toNativeSeparators(path);
     return paths;
@@ -112,7 +97,7 @@ QStringList QtDialogs::askHtmlFiles(const QString& folder)
 
 std::optional<QColor> QtDialogs::askColour(const QColor& initial)
 {
-    const QColor colour = QColorDialog::getColor(initial, parent_, applicationTitle);
+    const QColor colour = QColorDialog::getColor(initial, parent_, applicationTitle());
     if (!colour.isValid())
         return std::nullopt;
     return colour;

@@ -2,18 +2,16 @@
 
 #include "window/windowdialogs.h"
 
-class QCoreApplication;
 class QWidget;
 
 namespace quillet {
 
 // The open dialog's choice of files.
-inline const QString htmlFileFilter =
-    QStringLiteral("HTMLファイル (*.htm *.html *.shtml);;すべてのファイル (*)");
-
-// Loads Qt's own Japanese texts, so that its file, colour and message dialogs speak the
-// program's language; false when they are not installed.
-bool installQtTranslations(QCoreApplication& app);
+inline QString htmlFileFilter()
+{
+    return QCoreApplication::translate("quillet::QtDialogs",
+                                       "HTMLファイル (*.htm *.html *.shtml);;すべてのファイル (*)");
+}
 
 // The window's questions and messages as modal Qt dialogs over the given parent.
 class QtDialogs : public WindowDialogs

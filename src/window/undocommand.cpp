@@ -7,6 +7,7 @@
 #include "window/windowparts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHash>
 #include <QListWidget>
 
@@ -14,20 +15,25 @@ namespace quillet {
 
 namespace {
 
-const QString undoTitle = QStringLiteral("元に戻す");
+QString undoTitle()
+{
+    return QCoreApplication::translate("quillet::UndoCommand", "元に戻す");
+}
 
 // The journal keeps the commands' words; the question names them as the window does.
 QString commandTitle(const QString& word)
 {
-    static const QHash<QString, QString> titles{
-        {QStringLiteral("convert"), QStringLiteral("変換")},
-        {QStringLiteral("restore"), QStringLiteral("戻す")},
-        {QStringLiteral("align"), QStringLiteral("メニューを揃える")},
-        {QStringLiteral("comments"), QStringLiteral("仮のコメントをコメントに直します")},
-        {QStringLiteral("save"), QStringLiteral("プロジェクトの保存")},
-        {QStringLiteral("source"), QStringLiteral("HTML表示の保存")},
+    static const QHash<QString, const char*> titles{
+        {QStringLiteral("convert"), QT_TRANSLATE_NOOP("quillet::UndoCommand", "変換")},
+        {QStringLiteral("restore"), QT_TRANSLATE_NOOP("quillet::UndoCommand", "戻す")},
+        {QStringLiteral("align"), QT_TRANSLATE_NOOP("quillet::UndoCommand", "メニューを揃える")},
+        {QStringLiteral("comments"),
+         QT_TRANSLATE_NOOP("quillet::UndoCommand", "仮のコメントをコメントに直します")},
+        {QStringLiteral("save"), QT_TRANSLATE_NOOP("quillet::UndoCommand", "プロジェクトの保存")},
+        {QStringLiteral("source"), QT_TRANSLATE_NOOP("quillet::UndoCommand", "HTML表示の保存")},
     };
-    return titles.value(word, word);
+    const char* title = titles.value(word);
+    return title ? QCoreApplication::translate("quillet::UndoCommand", title) : word;
 }
 
 } // namespace
@@ -44,12 +50,12 @@ void UndoCommand::mundo_Click()
     const QString projectFile = m_parts.store.filePath();
     const QList<JournalEntry> commands = undoableCommands(journal, projectFile);
     if (commands.isEmpty()) {
-        m_parts.dialogs.showMessage({undoTitle, QStringLiteral("元に戻せる処理はありません。")});
+        m_parts.dialogs.showMessage({undoTitle(), tr("元に戻せる処理はありません。")});
         return;
     }
     const UserMessage question{
-        undoTitle,
-        QStringLiteral("次の処理の前の内容にページを戻します。\r\n") +
+        undoTitle(),
+        tr("次の処理の前の内容にページを戻します。\r\n") +
             journalEntryLine(commands.first(), commandTitle(commands.first().command.command))};
     if (!m_parts.dialogs.askOkCancel(question))
         return;

@@ -21,8 +21,7 @@ WelcomePicture::WelcomePicture(QWidget* parent) : QWidget(parent)
 
 QStringList WelcomePicture::lines()
 {
-    return {QStringLiteral("ようこそ　クイレットへ！"),
-            QStringLiteral("ここにファイルをドラッグ＆ドロップして下さい。")};
+    return {tr("ようこそ　クイレットへ！"), tr("ここにファイルをドラッグ＆ドロップして下さい。")};
 }
 
 QSize WelcomePicture::sizeHint() const

@@ -3,6 +3,7 @@
 #include "engine/usermessage.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,7 +12,11 @@
 // the program, scripted answers in the tests.
 namespace quillet {
 
-inline const QString applicationTitle = QStringLiteral("クイレット");
+// The window's own name, the title of its dialogs.
+inline QString applicationTitle()
+{
+    return QCoreApplication::translate("quillet::WindowDialogs", "クイレット");
+}
 
 // The three answers to the question before unsaved changes are dropped.
 enum class SaveAnswer { Save, Discard, Cancel };

@@ -1,3 +1,6 @@
+#include "project/projectmessages.h"
+#include "window/interfacelanguage.h"
+#include "window/mainmenu.h"
 #include "window/qtdialogs.h"
 #include "window/runprogressdialog.h"
 
@@ -5,11 +8,15 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -29,7 +36,8 @@ private slots:
     void progressAppearsOnlyForSlowRuns();
     void stopButtonAsksTheRunToStop();
     void openDialogOffersHtmlPagesThenAllFiles();
-    void qtsOwnTextsAreJapanese();
+    void interfaceFollowsTheDesktopsLanguage_data();
+    void interfaceFollowsTheDesktopsLanguage();
 
 private:
     // Presses the button in the next message box that opens, noting its title and buttons.
@@ -186,10 +194,44 @@ void TestWindowDialogs::openDialogOffersHtmlPagesThenAllFiles()
              QStringList({u"HTMLファイル (*.htm *.html *.shtml)"_s, u"すべてのファイル (*)"_s}));
 }
 
-void TestWindowDialogs::qtsOwnTextsAreJapanese()
+void TestWindowDialogs::interfaceFollowsTheDesktopsLanguage_data()
 {
-    QVERIFY(quillet::installQtTranslations(*QCoreApplication::instance()));
-    QVERIFY(QColorDialog::tr("Select Color") != u"Select Color"_s);
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QString>("menuCaption");
+    QTest::addColumn<QString>("coreQuestion");
+    QTest::addColumn<bool>("qtSpeaksJapanese");
+
+    QTest::newRow("Japanese") << u"ja_JP"_s << u"プロジェクト(&P)"_s << u"変更を保存しますか?"_s
+                              << true;
+    QTest::newRow("no language set")
+        << u"C"_s << u"プロジェクト(&P)"_s << u"変更を保存しますか?"_s << true;
+    QTest::newRow("English") << u"en_US"_s << u"&Project"_s << u"Save the changes?"_s << false;
+    QTest::newRow("German") << u"de_DE"_s << u"&Project"_s << u"Save the changes?"_s << false;
+}
+
+void TestWindowDialogs::interfaceFollowsTheDesktopsLanguage()
+{
+    QFETCH(QString, desktop);
+    QFETCH(QString, menuCaption);
+    QFETCH(QString, coreQuestion);
+    QFETCH(bool, qtSpeaksJapanese);
+
+    const QList<QTranslator*> translators =
+        quillet::installTranslations(*QCoreApplication::instance(), QLocale(desktop));
+    QCOMPARE(translators.size(), 1);
+    QMainWindow window;
+    const quillet::MainMenu menu = quillet::setupMainMenu(*window.menuBar(), window);
+    const QString caption = menu.mpro->title();
+    const QString question = quillet::saveChangesQuestion().text;
+    const bool qtJapanese = QColorDialog::tr("Select Color") != u"Select Color"_s;
+    for (QTranslator* translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+
+    QCOMPARE(caption, menuCaption);
+    QCOMPARE(question, coreQuestion);
+    QCOMPARE(qtJapanese, qtSpeaksJapanese);
 }
 
 QTEST_MAIN(TestWindowDialogs)
