@@ -17,7 +17,7 @@ constexpr QSize defaultSize(760, 640);
 HelpWindow::HelpWindow(const QString& page, QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("ヘルプ ") + applicationTitle);
+    setWindowTitle(tr("ヘルプ ") + applicationTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     WBHelp = new WebPageView(this);
     WBHelp->setObjectName(QStringLiteral("WBHelp"));
