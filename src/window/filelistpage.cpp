@@ -29,6 +29,29 @@ FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
     Picture1 = new WelcomePicture(this);
     Picture1->raise();
     keepWelcomePictureInStep();
+    setFocusProxy(LstFile);
+    connectList();
+}
+
+void FileListPage::connectList()
+{
+    connect(LstFile, &QListWidget::itemClicked, this, [this] {
+        if (!currentPath().isEmpty())
+            emit entryClicked(currentPath());
+    });
+    connect(LstFile, &QListWidget::itemDoubleClicked, this, [this] {
+        if (!currentPath().isEmpty())
+            emit entryDoubleClicked(currentPath());
+    });
+    connect(LstFile, &FileListWidget::rightButtonPressed, this, &FileListPage::popupRequested);
+    connect(LstFile, &FileListWidget::filesDropped, this, &FileListPage::filesDropped);
+}
+
+// The entry the click made current; a Ctrl+click may have deselected it.
+QString FileListPage::currentPath() const
+{
+    const QListWidgetItem* current = LstFile->currentItem();
+    return current ? current->text() : QString();
 }
 
 // The list's model is reset while the widgets are torn down, after this page has stopped
@@ -62,26 +85,39 @@ void FileListPage::setPaths(const QStringList& paths)
     LstFile->addItems(sortFileList(paths));
 }
 
-void FileListPage::addPath(const QString& path)
+qsizetype FileListPage::count() const
 {
-    // Read in place: a search adds thousands of entries to a list of thousands.
-    const qsizetype row = sortedInsertPosition(
-        LstFile->count(), [this](qsizetype i) { return LstFile->item(int(i))->text(); }, path);
-    LstFile->insertItem(int(row), path);
+    return LstFile->count();
+}
+
+QString FileListPage::firstSelectedPath() const
+{
+    for (int i = 0; i < LstFile->count(); ++i) {
+        if (LstFile->item(i)->isSelected())
+            return LstFile->item(i)->text();
+    }
+    return {};
 }
 
 void FileListPage::addPaths(const QStringList& paths)
 {
+    if (paths.isEmpty())
+        return;
     QSet<QString> selected;
     for (const QListWidgetItem* item : LstFile->selectedItems())
         selected.insert(item->text());
+    const QString current = currentPath();
     // Equal entries stay in the order of one insertion after another.
     const QStringList merged = sortFileList(this->paths() + paths);
     clear();
     LstFile->addItems(merged);
-    for (int i = 0; i < LstFile->count() && !selected.isEmpty(); ++i) {
+    // The rebuilt list keeps the selection and the entry the keys move from.
+    for (int i = 0; i < LstFile->count(); ++i) {
         QListWidgetItem* item = LstFile->item(i);
-        item->setSelected(selected.contains(item->text()));
+        if (item->text() == current && LstFile->currentItem() == nullptr)
+            LstFile->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+        if (!selected.isEmpty())
+            item->setSelected(selected.contains(item->text()));
     }
 }
 

@@ -1,5 +1,8 @@
 #include "window/logview.h"
 
+#include <QListWidget>
+#include <QVBoxLayout>
+
 namespace quillet {
 
 namespace {
@@ -8,21 +11,26 @@ const QString initialLogLine = QStringLiteral(" \"ログです\"");
 
 } // namespace
 
-LogView::LogView(QWidget* parent) : QListWidget(parent)
+LogView::LogView(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("LstLog"));
-    addItem(initialLogLine);
+    LstLog = new QListWidget(this);
+    LstLog->setObjectName(QStringLiteral("LstLog"));
+    LstLog->addItem(initialLogLine);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(LstLog);
+    setFocusProxy(LstLog);
 }
 
 void LogView::appendLines(const QStringList& lines)
 {
-    addItems(lines);
+    LstLog->addItems(lines);
 }
 
 void LogView::replaceLines(const QStringList& lines)
 {
-    clear();
-    addItems(lines);
+    LstLog->clear();
+    LstLog->addItems(lines);
 }
 
 } // namespace quillet
