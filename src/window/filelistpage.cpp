@@ -5,7 +5,6 @@
 #include "window/welcomepicture.h"
 
 #include <QGridLayout>
-#include <QSet>
 
 namespace quillet {
 
@@ -13,6 +12,8 @@ namespace {
 
 // Where the picture sits below the top of the list, in pixels (660 twips).
 constexpr int welcomePictureTop = 44;
+// Up to this many paths are added one at a time.
+constexpr qsizetype fewPaths = 100;
 
 } // namespace
 
@@ -103,22 +104,50 @@ void FileListPage::addPaths(const QStringList& paths)
 {
     if (paths.isEmpty())
         return;
-    QSet<QString> selected;
-    for (const QListWidgetItem* item : LstFile->selectedItems())
-        selected.insert(item->text());
-    const QString current = currentPath();
-    // Equal entries stay in the order of one insertion after another.
-    const QStringList merged = sortFileList(this->paths() + paths);
+    // A few entries go in at their places; more rebuild the list, which costs time linear in
+    // it, where inserting each moves all the entries after it.
+    if (paths.size() <= fewPaths)
+        insertSorted(sortFileList(paths));
+    else
+        rebuildWith(sortFileList(paths));
+}
+
+// One pass over the list and the paths, each inserted after the entries equal to it.
+void FileListPage::insertSorted(const QStringList& sortedPaths)
+{
+    int row = 0;
+    for (const QString& path : sortedPaths) {
+        while (row < LstFile->count() && !fileListLess(path, LstFile->item(row)->text()))
+            ++row;
+        LstFile->insertItem(row++, path);
+    }
+}
+
+// The same merge into a new list, which keeps the selection and the entry the keys move from.
+void FileListPage::rebuildWith(const QStringList& sortedPaths)
+{
+    QStringList merged;
+    merged.reserve(LstFile->count() + sortedPaths.size());
+    QList<int> selectedRows;
+    int currentRow = -1;
+    qsizetype next = 0;
+    for (int row = 0; row < LstFile->count(); ++row) {
+        const QListWidgetItem* item = LstFile->item(row);
+        while (next < sortedPaths.size() && fileListLess(sortedPaths[next], item->text()))
+            merged.append(sortedPaths[next++]);
+        if (item->isSelected())
+            selectedRows.append(int(merged.size()));
+        if (item == LstFile->currentItem())
+            currentRow = int(merged.size());
+        merged.append(item->text());
+    }
+    merged.append(sortedPaths.mid(next));
     clear();
     LstFile->addItems(merged);
-    // The rebuilt list keeps the selection and the entry the keys move from.
-    for (int i = 0; i < LstFile->count(); ++i) {
-        QListWidgetItem* item = LstFile->item(i);
-        if (item->text() == current && LstFile->currentItem() == nullptr)
-            LstFile->setCurrentItem(item, QItemSelectionModel::NoUpdate);
-        if (!selected.isEmpty())
-            item->setSelected(selected.contains(item->text()));
-    }
+    if (currentRow >= 0)
+        LstFile->setCurrentRow(currentRow, QItemSelectionModel::NoUpdate);
+    for (const int row : std::as_const(selectedRows))
+        LstFile->item(row)->setSelected(true);
 }
 
 void FileListPage::clear()

@@ -47,6 +47,8 @@ protected:
 
 private:
     void connectList();
+    void insertSorted(const QStringList& sortedPaths);
+    void rebuildWith(const QStringList& sortedPaths);
     void placeWelcomePicture();
     void keepWelcomePictureInStep();
     QString currentPath() const;
