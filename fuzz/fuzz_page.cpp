@@ -1,5 +1,6 @@
 #include "fuzzcheck.h"
 
+#include "common/highlightlinkline.h"
 #include "engine/anchorcase.h"
 #include "engine/highlight.h"
 #include "engine/menublock.h"
@@ -16,6 +17,7 @@
 // through every rewrite, and generated pages through a whole conversion and restore cycle.
 
 using namespace quillet;
+using quillet::fixtures::HighlightLinkLine;
 using quillet::fuzz::consumeText;
 using quillet::fuzz::consumeTextFrom;
 using quillet::fuzz::require;

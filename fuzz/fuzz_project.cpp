@@ -204,13 +204,22 @@ StoredProject storedProject(const ProjectStore& store, const QString& name)
     return {name, reader.LoadFileList(name).files, store.LoadMenuText(name)};
 }
 
+// Whether the project has its own "</projectname>": its section then ends right before it.
+bool hasOwnProjectEnd(const QString& text, const QString& name)
+{
+    const std::optional<QString> section = projectSectionIn(text, name);
+    return section && QStringView(text)
+                          .mid(projectKeyIn(text, name) - 1 + section->size())
+                          .startsWith(u"</projectname>");
+}
+
 // Every whole project but the one named. A project without its own "</projectname>" reaches
 // to the next key line, so what belongs to it moves with its neighbours.
 QList<StoredProject> otherProjects(const ProjectStore& store, const QString& name)
 {
     QList<StoredProject> others;
     for (const QString& other : store.GetProjectNames()) {
-        if (other != name && hasOwnProjectEnd(store.text(), store.FindProjectKey(other)))
+        if (other != name && hasOwnProjectEnd(store.text(), other))
             others.append(storedProject(store, other));
     }
     return others;

@@ -20,16 +20,6 @@ bool isCommentedOut(QStringView text, qsizetype start)
     return text.left(start).endsWith(highlightTagPrefix);
 }
 
-// The bare file name a target leads to: "a.html" of "../a.html?x#y".
-QStringView targetFileName(QStringView target)
-{
-    qsizetype cut = 0;
-    while (cut < target.size() && target[cut] != u'?' && target[cut] != u'#')
-        ++cut;
-    const QStringView path = target.left(cut);
-    return path.mid(path.lastIndexOf(u'/') + 1);
-}
-
 bool opensAnotherLink(QStringView linkText)
 {
     for (qsizetype at = linkText.indexOf(linkStart, 0, Qt::CaseInsensitive); at >= 0;
@@ -114,19 +104,6 @@ std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const Q
         view.mid(line.start, regionEnd - line.start))
         return std::nullopt;
     return highlighted;
-}
-
-QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour)
-{
-    for (qsizetype at = line.indexOf(linkStart, 0, Qt::CaseInsensitive); at >= 0;
-         at = line.indexOf(linkStart, at + 1, Qt::CaseInsensitive)) {
-        if (!isLinkTagStart(line, at) || isCommentedOut(line, at))
-            continue;
-        const std::optional<QString> target = linkTargetAt(line, at);
-        if (target && targetFileName(*target) == name)
-            return highlightLinkAt(line, at + 1, colour).value_or(line);
-    }
-    return line;
 }
 
 } // namespace quillet

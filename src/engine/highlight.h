@@ -42,8 +42,4 @@ std::optional<QString> linkTargetAt(QStringView text, qsizetype pos);
 std::optional<QString> highlightLinkAt(const QString& text, qsizetype p, const QString& colour,
                                        qsizetype limit = -1);
 
-// The line with its first plain link to a file called name highlighted, or the line as it is
-// (highlightLinkAt on one line).
-QString HighlightLinkLine(const QString& line, const QString& name, const QString& colour);
-
 } // namespace quillet

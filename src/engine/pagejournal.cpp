@@ -14,13 +14,9 @@
 
 #include <openssl/evp.h>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace quillet {
 
@@ -46,25 +42,17 @@ enum BlockKind : char {
 
 bool syncHandle(int handle)
 {
-#ifdef Q_OS_WIN
-    return _commit(handle) == 0;
-#else
     return ::fsync(handle) == 0;
-#endif
 }
 
 // A new file's name is durable only once its folder is.
 void syncFolder(const QString& folder)
 {
-#ifndef Q_OS_WIN
     const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
     if (handle >= 0) {
         ::fsync(handle);
         ::close(handle);
     }
-#else
-    Q_UNUSED(folder)
-#endif
 }
 
 // Names sort in the order the entries were made.
@@ -390,11 +378,6 @@ bool JournalWriter::append(const QString& path, const QByteArray& oldBytes,
 // the journal's file system; otherwise the bytes are copied. Returns the link's name.
 QString JournalWriter::linkOldFile(const QString& path, PageStamp& stamp)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(path)
-    Q_UNUSED(stamp)
-    return {};
-#else
     if (!stamp.known)
         return {};
     const QString folder = linksFolderOf(m_file.fileName());
@@ -423,7 +406,6 @@ QString JournalWriter::linkOldFile(const QString& path, PageStamp& stamp)
     stamp.changed = qint64(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec;
     m_linked = true;
     return name;
-#endif
 }
 
 // The sync mark goes to the disk with the records it counts: a page is replaced only after it.

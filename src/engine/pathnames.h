@@ -4,11 +4,7 @@
 
 namespace quillet {
 
-#ifdef Q_OS_WIN
-inline constexpr QChar nativeSeparator = u'\\';
-#else
 inline constexpr QChar nativeSeparator = u'/';
-#endif
 
 // The bare file name: the last piece after the separator, or empty when the path
 // holds no separator at all.

@@ -39,13 +39,4 @@ LineSpan lineAround(const QString& text, qsizetype p)
     return {nl, end - nl};
 }
 
-QString editLineAround(const QString& text, qsizetype p,
-                       const std::function<QString(const QString&)>& edit)
-{
-    const LineSpan span = lineAround(text, p);
-    QString result = text;
-    result.replace(span.start, span.length, edit(text.mid(span.start, span.length)));
-    return result;
-}
-
 } // namespace quillet

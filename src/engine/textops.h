@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
 // Text primitives over whole page texts. Positions are 1-based; 0 means not found.
 // Every comparison is exact and case-sensitive.
@@ -24,9 +23,5 @@ struct LineSpan
     qsizetype length = 0;
 };
 LineSpan lineAround(const QString& text, qsizetype p);
-
-// The text with the line around p replaced by edit(line).
-QString editLineAround(const QString& text, qsizetype p,
-                       const std::function<QString(const QString&)>& edit);
 
 } // namespace quillet

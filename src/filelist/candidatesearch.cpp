@@ -12,10 +12,8 @@
 #include <QFile>
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <dirent.h>
-#endif
 
 namespace quillet {
 
@@ -29,15 +27,11 @@ QString errorTitle()
 // The system's description of why the folder cannot be listed, or empty when it can.
 QString folderOpenError(const QString& folder)
 {
-#ifdef Q_OS_UNIX
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return qt_error_string(errno);
     ::closedir(dir);
     return {};
-#else
-    return QDir(folder).isReadable() ? QString() : qt_error_string(-1);
-#endif
 }
 
 QString withoutTrailingSeparator(QString folder)

@@ -16,25 +16,4 @@ QStringList sortFileList(QStringList paths)
     return paths;
 }
 
-qsizetype sortedInsertPosition(const QStringList& sortedPaths, const QString& path)
-{
-    return sortedInsertPosition(
-        sortedPaths.size(), [&](qsizetype i) { return sortedPaths[i]; }, path);
-}
-
-qsizetype sortedInsertPosition(qsizetype count, const std::function<QString(qsizetype)>& entryAt,
-                               const QString& path)
-{
-    qsizetype low = 0;
-    qsizetype high = count;
-    while (low < high) {
-        const qsizetype middle = low + (high - low) / 2;
-        if (fileListLess(path, entryAt(middle)))
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
-}
-
 } // namespace quillet

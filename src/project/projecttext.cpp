@@ -172,11 +172,6 @@ qsizetype projectKeyIn(const QString& text, const QString& name)
     return find(text, projectKeyLine(name), 1);
 }
 
-bool hasOwnProjectEnd(const QString& text, qsizetype key)
-{
-    return isPosition(text, key) && projectExtent(text, key).ownEnd != 0;
-}
-
 std::optional<QString> projectSectionIn(const QString& text, const QString& name)
 {
     const qsizetype key = projectKeyIn(text, name);

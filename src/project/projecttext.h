@@ -26,10 +26,6 @@ QStringList projectNamesIn(const QString& text);
 // Position of the first whole key line of the name, or 0.
 qsizetype projectKeyIn(const QString& text, const QString& name);
 
-// Whether the project at key has its own "</projectname>" (one before the next project's key
-// line). Without it the project cannot be edited or removed safely.
-bool hasOwnProjectEnd(const QString& text, qsizetype key);
-
 // The project's text from its key line to where it ends, or nothing when it is absent: what
 // tells whether another program changed the project.
 std::optional<QString> projectSectionIn(const QString& text, const QString& name);

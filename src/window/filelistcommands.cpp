@@ -3,9 +3,8 @@
 #include "filelist/pathadmission.h"
 #include "project/projectstore.h"
 #include "window/filelistpage.h"
-#include "window/filelistwidget.h"
 #include "window/mainmenu.h"
-#include "window/previewtoolbar.h"
+#include "window/pagepreview.h"
 #include "window/projectpanel.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
@@ -23,19 +22,16 @@ FileListCommands::FileListCommands(WindowParts& parts, const MainMenu& menu, QOb
 
 void FileListCommands::connectControls(const MainMenu& menu)
 {
-    FileListWidget* list = m_parts.fileListPage->LstFile;
+    const FileListPage* list = m_parts.fileList;
     connect(menu.mSelectHtmlFile, &QAction::triggered, this,
             &FileListCommands::mSelectHtmlFile_Click);
-    connect(m_parts.FrmProject, &ProjectPanel::removeLinesClicked, this,
+    connect(m_parts.projectPanel, &ProjectPanel::removeLinesClicked, this,
             &FileListCommands::CmdLineDel_Click);
     connect(menu.Md, &QAction::triggered, this, &FileListCommands::Md_Click);
     connect(menu.mclr, &QAction::triggered, this, &FileListCommands::mclr_Click);
-    connect(list, &QListWidget::itemClicked, this, &FileListCommands::LstFile_Click);
-    connect(list, &QListWidget::itemDoubleClicked, this, &FileListCommands::LstFile_DblClick);
-    connect(list, &FileListWidget::rightButtonPressed, this, &FileListCommands::LstFile_MouseDown);
-    connect(list, &FileListWidget::filesDropped, this, &FileListCommands::LstFile_OLEDragDrop);
-    connect(menu.mhp, &QAction::triggered, this, &FileListCommands::mhp_Click);
-    connect(menu.mhr, &QAction::triggered, this, &FileListCommands::mhr_Click);
+    connect(list, &FileListPage::entryClicked, this, &FileListCommands::LstFile_Click);
+    connect(list, &FileListPage::entryDoubleClicked, this, &FileListCommands::LstFile_DblClick);
+    connect(list, &FileListPage::popupRequested, this, &FileListCommands::LstFile_MouseDown);
 }
 
 // No check is made here: the next drop checks every listed file.
@@ -47,40 +43,35 @@ void FileListCommands::mSelectHtmlFile_Click()
 void FileListCommands::addAdmittedPaths(const QStringList& paths)
 {
     const PathAdmission admission = admitPaths(paths, m_parts.store.format());
-    m_parts.fileListPage->addPaths(admission.admitted);
+    m_parts.fileList->addPaths(admission.admitted);
     if (!admission.refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(admission.refused));
 }
 
 void FileListCommands::CmdLineDel_Click()
 {
-    m_parts.fileListPage->removeSelected();
+    m_parts.fileList->removeSelected();
 }
 
 void FileListCommands::Md_Click()
 {
-    m_parts.fileListPage->removeSelected();
+    m_parts.fileList->removeSelected();
 }
 
 void FileListCommands::mclr_Click()
 {
-    m_parts.fileListPage->clear();
+    m_parts.fileList->clear();
 }
 
-void FileListCommands::LstFile_Click()
+void FileListCommands::LstFile_Click(const QString& path)
 {
-    if (const QListWidgetItem* current = m_parts.LstFile->currentItem())
-        m_parts.FrmHtml->choosePath(current->text());
+    m_parts.preview->choosePath(path);
 }
 
-void FileListCommands::LstFile_DblClick()
+void FileListCommands::LstFile_DblClick(const QString& path)
 {
-    const QListWidgetItem* current = m_parts.LstFile->currentItem();
-    if (!current)
-        return;
-    const QString path = current->text();
     m_parts.selectTab(WindowPage::Web);
-    m_parts.FrmHtml->choosePath(path);
+    m_parts.preview->choosePath(path);
 }
 
 void FileListCommands::LstFile_MouseDown(const QPoint& globalPos)

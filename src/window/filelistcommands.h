@@ -1,10 +1,6 @@
 #pragma once
 
-#include "filelist/candidatesearch.h"
-
-#include <QList>
 #include <QObject>
-#include <QUrl>
 
 class QMenu;
 
@@ -13,18 +9,13 @@ namespace quillet {
 struct MainMenu;
 struct WindowParts;
 
-// The commands on the file list: adding through the open dialog, removing and clearing
-// entries, clicks and the popup menu, the drop with its project check (filelistdrop.cpp)
-// and the candidate searches (filelistsearch.cpp).
+// The commands on the file list's entries: adding through the open dialog, removing and
+// clearing entries, clicks and the popup menu.
 class FileListCommands : public QObject
 {
     Q_OBJECT
 public:
     FileListCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
-
-    // Pages the program was started with ("open with" on the desktop) join the list as a
-    // drop of them would.
-    void openPages(const QStringList& paths);
 
 private:
     void connectControls(const MainMenu& menu);
@@ -33,22 +24,12 @@ private:
     void CmdLineDel_Click();
     void Md_Click();
     void mclr_Click();
-    void LstFile_Click();
-    void LstFile_DblClick();
+    void LstFile_Click(const QString& path);
+    void LstFile_DblClick(const QString& path);
     void LstFile_MouseDown(const QPoint& globalPos);
     // Adds the paths the project file can hold, each at its sorted place, and names the
     // others in one message.
     void addAdmittedPaths(const QStringList& paths);
-
-    // The drop (filelistdrop.cpp).
-    void LstFile_OLEDragDrop(const QList<QUrl>& urls);
-    bool takeFoundProjectName(const QString& found);
-    void setCurrentName(const QString& name);
-
-    // The candidate searches (filelistsearch.cpp).
-    void mhp_Click();
-    void mhr_Click();
-    void refillWithCandidates(const QStringList& candidates, const CandidateTest& test);
 
     WindowParts& m_parts;
     QMenu* m_popup = nullptr;

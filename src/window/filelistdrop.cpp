@@ -1,22 +1,20 @@
+#include "window/filelistdrop.h"
+
 #include "engine/menublock.h"
 #include "engine/runs.h"
 #include "filelist/dropcheck.h"
 #include "filelist/dropintake.h"
 #include "filelist/pathadmission.h"
 #include "project/projectstore.h"
-#include "window/crlftextedit.h"
-#include "window/filelistcommands.h"
 #include "window/filelistpage.h"
+#include "window/menutextpage.h"
 #include "window/projectpanel.h"
 #include "window/runprogressdialog.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QUrl>
 
 namespace quillet {
 
@@ -35,8 +33,14 @@ QStringList localPaths(const QList<QUrl>& urls)
 
 } // namespace
 
+FileListDrop::FileListDrop(WindowParts& parts, QObject* parent) : QObject(parent), m_parts(parts)
+{
+    connect(m_parts.fileList, &FileListPage::filesDropped, this,
+            &FileListDrop::LstFile_OLEDragDrop);
+}
+
 // Every drop checks the whole list, so files added without a check are examined too.
-void FileListCommands::openPages(const QStringList& paths)
+void FileListDrop::openPages(const QStringList& paths)
 {
     QList<QUrl> urls;
     for (const QString& path : paths)
@@ -44,22 +48,21 @@ void FileListCommands::openPages(const QStringList& paths)
     LstFile_OLEDragDrop(urls);
 }
 
-void FileListCommands::LstFile_OLEDragDrop(const QList<QUrl>& urls)
+void FileListDrop::LstFile_OLEDragDrop(const QList<QUrl>& urls)
 {
     if (m_parts.state.busy)
         return;
     BusyGuard busy(m_parts.state);
-    FileListPage* page = m_parts.fileListPage;
+    FileListPage* list = m_parts.fileList;
     const DropIntake intake =
-        takeDroppedPaths(page->paths(), localPaths(urls), m_parts.store.format());
-    for (const QString& path : intake.added)
-        page->addPath(path);
+        takeDroppedPaths(list->paths(), localPaths(urls), m_parts.store.format());
+    list->addPaths(intake.added);
     m_parts.appendLog(intake.log);
     if (!intake.refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(intake.refused));
 
     RunProgressDialog progress(m_parts.window, QStringLiteral("確認"));
-    ListedPages pages(page->paths(), progress.callback());
+    ListedPages pages(list->paths(), progress.callback());
     const bool agree = CheckProjectNames(pages);
     m_parts.appendLog(pages.unreadableLog());
     if (!agree) {
@@ -68,15 +71,16 @@ void FileListCommands::LstFile_OLEDragDrop(const QList<QUrl>& urls)
     }
     if (!takeFoundProjectName(GetFileProjectName(pages)))
         return;
-    if (!m_parts.TxtOrg->text().isEmpty())
+    MenuTextPage* menuText = m_parts.menuText;
+    if (!menuText->text().isEmpty())
         return;
-    m_parts.TxtOrg->setText(GetMenuFromFiles(pages));
-    if (m_parts.TxtOrg->text().isEmpty() && offersProjectTagAsMenu(pages))
+    menuText->setText(GetMenuFromFiles(pages));
+    if (menuText->text().isEmpty() && offersProjectTagAsMenu(pages))
         m_parts.appendLog({onlyProjectTagsLine()});
 }
 
 // False when the user keeps the displayed name: the drop then ends.
-bool FileListCommands::takeFoundProjectName(const QString& found)
+bool FileListDrop::takeFoundProjectName(const QString& found)
 {
     const QString& shown = m_parts.state.currentName;
     if (shown.isEmpty()) {
@@ -92,10 +96,10 @@ bool FileListCommands::takeFoundProjectName(const QString& found)
 }
 
 // Only the name and its tag change; no project is loaded.
-void FileListCommands::setCurrentName(const QString& name)
+void FileListDrop::setCurrentName(const QString& name)
 {
-    m_parts.FrmProject->setName(name);
-    m_parts.FrmProject->setTag(projectTag(name));
+    m_parts.projectPanel->setName(name);
+    m_parts.projectPanel->setTag(projectTag(name));
 }
 
 } // namespace quillet

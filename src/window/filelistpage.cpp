@@ -5,7 +5,6 @@
 #include "window/welcomepicture.h"
 
 #include <QGridLayout>
-#include <QSet>
 
 namespace quillet {
 
@@ -13,6 +12,8 @@ namespace {
 
 // Where the picture sits below the top of the list, in pixels (660 twips).
 constexpr int welcomePictureTop = 44;
+// Up to this many paths are added one at a time.
+constexpr qsizetype fewPaths = 100;
 
 } // namespace
 
@@ -29,6 +30,29 @@ FileListPage::FileListPage(QWidget* parent) : QWidget(parent)
     Picture1 = new WelcomePicture(this);
     Picture1->raise();
     keepWelcomePictureInStep();
+    setFocusProxy(LstFile);
+    connectList();
+}
+
+void FileListPage::connectList()
+{
+    connect(LstFile, &QListWidget::itemClicked, this, [this] {
+        if (!currentPath().isEmpty())
+            emit entryClicked(currentPath());
+    });
+    connect(LstFile, &QListWidget::itemDoubleClicked, this, [this] {
+        if (!currentPath().isEmpty())
+            emit entryDoubleClicked(currentPath());
+    });
+    connect(LstFile, &FileListWidget::rightButtonPressed, this, &FileListPage::popupRequested);
+    connect(LstFile, &FileListWidget::filesDropped, this, &FileListPage::filesDropped);
+}
+
+// The entry the click made current; a Ctrl+click may have deselected it.
+QString FileListPage::currentPath() const
+{
+    const QListWidgetItem* current = LstFile->currentItem();
+    return current ? current->text() : QString();
 }
 
 // The list's model is reset while the widgets are torn down, after this page has stopped
@@ -62,27 +86,68 @@ void FileListPage::setPaths(const QStringList& paths)
     LstFile->addItems(sortFileList(paths));
 }
 
-void FileListPage::addPath(const QString& path)
+qsizetype FileListPage::count() const
 {
-    // Read in place: a search adds thousands of entries to a list of thousands.
-    const qsizetype row = sortedInsertPosition(
-        LstFile->count(), [this](qsizetype i) { return LstFile->item(int(i))->text(); }, path);
-    LstFile->insertItem(int(row), path);
+    return LstFile->count();
+}
+
+QString FileListPage::firstSelectedPath() const
+{
+    for (int i = 0; i < LstFile->count(); ++i) {
+        if (LstFile->item(i)->isSelected())
+            return LstFile->item(i)->text();
+    }
+    return {};
 }
 
 void FileListPage::addPaths(const QStringList& paths)
 {
-    QSet<QString> selected;
-    for (const QListWidgetItem* item : LstFile->selectedItems())
-        selected.insert(item->text());
-    // Equal entries stay in the order of one insertion after another.
-    const QStringList merged = sortFileList(this->paths() + paths);
+    if (paths.isEmpty())
+        return;
+    // A few entries go in at their places; more rebuild the list, which costs time linear in
+    // it, where inserting each moves all the entries after it.
+    if (paths.size() <= fewPaths)
+        insertSorted(sortFileList(paths));
+    else
+        rebuildWith(sortFileList(paths));
+}
+
+// One pass over the list and the paths, each inserted after the entries equal to it.
+void FileListPage::insertSorted(const QStringList& sortedPaths)
+{
+    int row = 0;
+    for (const QString& path : sortedPaths) {
+        while (row < LstFile->count() && !fileListLess(path, LstFile->item(row)->text()))
+            ++row;
+        LstFile->insertItem(row++, path);
+    }
+}
+
+// The same merge into a new list, which keeps the selection and the entry the keys move from.
+void FileListPage::rebuildWith(const QStringList& sortedPaths)
+{
+    QStringList merged;
+    merged.reserve(LstFile->count() + sortedPaths.size());
+    QList<int> selectedRows;
+    int currentRow = -1;
+    qsizetype next = 0;
+    for (int row = 0; row < LstFile->count(); ++row) {
+        const QListWidgetItem* item = LstFile->item(row);
+        while (next < sortedPaths.size() && fileListLess(sortedPaths[next], item->text()))
+            merged.append(sortedPaths[next++]);
+        if (item->isSelected())
+            selectedRows.append(int(merged.size()));
+        if (item == LstFile->currentItem())
+            currentRow = int(merged.size());
+        merged.append(item->text());
+    }
+    merged.append(sortedPaths.mid(next));
     clear();
     LstFile->addItems(merged);
-    for (int i = 0; i < LstFile->count() && !selected.isEmpty(); ++i) {
-        QListWidgetItem* item = LstFile->item(i);
-        item->setSelected(selected.contains(item->text()));
-    }
+    if (currentRow >= 0)
+        LstFile->setCurrentRow(currentRow, QItemSelectionModel::NoUpdate);
+    for (const int row : std::as_const(selectedRows))
+        LstFile->item(row)->setSelected(true);
 }
 
 void FileListPage::clear()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
 namespace quillet {
@@ -9,7 +11,8 @@ class FileListWidget;
 class WelcomePicture;
 
 // The file list page: the target files of the project, kept in sorted order, with the
-// welcome picture over them whenever the list is empty.
+// welcome picture over them whenever the list is empty. It tells what the user did with
+// the list; the command classes answer.
 class FileListPage : public QWidget
 {
     Q_OBJECT
@@ -17,14 +20,13 @@ public:
     explicit FileListPage(QWidget* parent = nullptr);
     ~FileListPage() override;
 
-    FileListWidget* LstFile = nullptr;
-    WelcomePicture* Picture1 = nullptr;
-
     QStringList paths() const;
+    qsizetype count() const;
+    // The first selected entry, or empty when none is selected.
+    QString firstSelectedPath() const;
     void setPaths(const QStringList& paths);
-    // Inserts the path at its sorted place (after equal entries).
-    void addPath(const QString& path);
-    // The same for many paths at once, in time linear in the list; the selection stays.
+    // Adds the paths at their sorted places (after equal entries), in time linear in the
+    // list; the selection stays.
     void addPaths(const QStringList& paths);
     void clear();
     void deselectAll();
@@ -33,12 +35,26 @@ public:
     // The welcome picture shows exactly when the list is empty.
     void updateWelcomePicture();
 
+signals:
+    void entryClicked(const QString& path);
+    void entryDoubleClicked(const QString& path);
+    // A right-button press anywhere over the list, entry or not.
+    void popupRequested(const QPoint& globalPos);
+    void filesDropped(const QList<QUrl>& urls);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void connectList();
+    void insertSorted(const QStringList& sortedPaths);
+    void rebuildWith(const QStringList& sortedPaths);
     void placeWelcomePicture();
     void keepWelcomePictureInStep();
+    QString currentPath() const;
+
+    FileListWidget* LstFile = nullptr;
+    WelcomePicture* Picture1 = nullptr;
 };
 
 } // namespace quillet

@@ -2,29 +2,26 @@
 
 #include "engine/menublock.h"
 #include "engine/pagefile.h"
-#include "window/crlftextedit.h"
+#include "window/candidatesearchcommands.h"
 #include "window/filelistcommands.h"
+#include "window/filelistdrop.h"
 #include "window/filelistpage.h"
-#include "window/filelistwidget.h"
 #include "window/helpcommands.h"
 #include "window/logview.h"
+#include "window/menutextpage.h"
 #include "window/offeredpages.h"
 #include "window/pageframe.h"
-#include "window/previewcommands.h"
-#include "window/previewtoolbar.h"
+#include "window/pagepreview.h"
 #include "window/projectcommands.h"
 #include "window/projectpanel.h"
 #include "window/runcommands.h"
 #include "window/sourcecommands.h"
-#include "window/sourcetextview.h"
 #include "window/undocommand.h"
-#include "window/webpageview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -86,7 +83,9 @@ FomMain::FomMain(const QString& projectFilePath, WindowDialogs& dialogs, QWidget
 FomMain::~FomMain()
 {
     delete m_offered;
-    delete m_fileList;
+    delete m_fileListCommands;
+    delete m_drop;
+    delete m_searches;
     delete m_runs;
     delete m_project;
     delete m_preview;
@@ -105,43 +104,35 @@ void FomMain::setupControls()
     TabStrip1 = new QTabBar(this);
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setExpanding(false);
-    const struct
-    {
-        WindowPage page;
-        QString label;
-    } tabs[] = {{WindowPage::FileList, QStringLiteral("ファイル")},
-                {WindowPage::MenuText, QStringLiteral("メニュー文字")},
-                {WindowPage::Source, QStringLiteral("HTML表示")},
-                {WindowPage::Web, QStringLiteral("WEB表示")},
-                {WindowPage::Log, QStringLiteral("Log表示")}};
-    for (const auto& tab : tabs)
-        TabStrip1->setTabData(TabStrip1->addTab(tab.label), int(tab.page));
-
-    FrmProject = new ProjectPanel(this);
-    FrmHtml = new PreviewToolbar(this);
-
-    m_fileListPage = new FileListPage(this);
-    LstFile = m_fileListPage->LstFile;
-
-    TxtOrg = new CrLfTextEdit(this);
-    TxtOrg->setObjectName(QStringLiteral("TxtOrg"));
-    RTB1 = new SourceTextView(this);
-    RTB1->setObjectName(QStringLiteral("RTB1"));
-
-    LstLog = new LogView(this);
-
-    WB2 = new WebPageView(this);
-    WB2->setObjectName(QStringLiteral("WB2"));
+    m_projectPanel = new ProjectPanel(this);
+    m_preview = new PagePreview(this);
+    m_fileList = new FileListPage(this);
+    m_menuText = new MenuTextPage(this);
+    m_log = new LogView(this);
 }
 
-// The page frames keep the indices the rest of the window refers to.
+// Each tab shows the page of one part; the frames keep the names the rest of the window
+// knows them by.
 void FomMain::setupPages()
 {
-    Frm = {new PageFrame(0, WindowPage::FileList, m_fileListPage, this),
-           new PageFrame(1, WindowPage::MenuText, TxtOrg, this),
-           new PageFrame(3, WindowPage::Source, RTB1, this),
-           new PageFrame(5, WindowPage::Log, LstLog, this),
-           new PageFrame(6, WindowPage::Web, WB2, this)};
+    auto* fileList = new PageFrame(0, WindowPage::FileList, m_fileList, this);
+    auto* menuText = new PageFrame(1, WindowPage::MenuText, m_menuText, this);
+    auto* source = new PageFrame(3, WindowPage::Source, m_preview->sourcePage(), this);
+    auto* log = new PageFrame(5, WindowPage::Log, m_log, this);
+    auto* web = new PageFrame(6, WindowPage::Web, m_preview->webPage(), this);
+    const struct
+    {
+        QString label;
+        PageFrame* frame;
+    } tabs[] = {{QStringLiteral("ファイル"), fileList},
+                {QStringLiteral("メニュー文字"), menuText},
+                {QStringLiteral("HTML表示"), source},
+                {QStringLiteral("WEB表示"), web},
+                {QStringLiteral("Log表示"), log}};
+    for (const auto& tab : tabs) {
+        TabStrip1->addTab(tab.label);
+        m_tabFrames.append(tab.frame);
+    }
 }
 
 void FomMain::setupCentralWidget()
@@ -163,15 +154,15 @@ void FomMain::setupCentralWidget()
     band->setFixedHeight(panelBandHeight);
     auto* bandLayout = new QGridLayout(band);
     bandLayout->setContentsMargins(0, 0, 0, 0);
-    bandLayout->addWidget(FrmProject, 0, 0);
-    bandLayout->addWidget(FrmHtml, 0, 0);
+    bandLayout->addWidget(m_projectPanel, 0, 0);
+    bandLayout->addWidget(m_preview->toolbar(), 0, 0);
     clientLayout->addWidget(band);
 
     // Every page takes the same place; the tab switch decides which are visible.
     auto* pages = new QWidget(client);
     auto* pagesLayout = new QGridLayout(pages);
     pagesLayout->setContentsMargins(0, 0, 0, 0);
-    for (PageFrame* frame : std::as_const(Frm))
+    for (PageFrame* frame : std::as_const(m_tabFrames))
         pagesLayout->addWidget(frame, 0, 0);
     clientLayout->addWidget(pages, 1);
 
@@ -185,53 +176,50 @@ void FomMain::setupCommands(WindowDialogs& dialogs)
                                   .store = m_store,
                                   .state = m_state,
                                   .window = this,
-                                  .FrmProject = FrmProject,
-                                  .FrmHtml = FrmHtml,
-                                  .fileListPage = m_fileListPage,
-                                  .LstFile = LstFile,
-                                  .TxtOrg = TxtOrg,
-                                  .RTB1 = RTB1,
-                                  .log = LstLog,
-                                  .WB2 = WB2,
+                                  .projectPanel = m_projectPanel,
+                                  .fileList = m_fileList,
+                                  .menuText = m_menuText,
+                                  .preview = m_preview,
+                                  .log = m_log,
                                   .statusBar = statusBar(),
                                   .selectTab = [this](WindowPage page) {
                                       selectTab(page);
                                   }});
-    m_preview = new PreviewCommands(*m_parts, this);
     m_source = new SourceCommands(*m_parts, this);
     m_help = new HelpCommands(dialogs, m_store.filePath(), this, m_menu);
     m_project = new ProjectCommands(*m_parts, m_menu, this);
     m_runs = new RunCommands(*m_parts, *m_project, m_menu, this);
-    m_fileList = new FileListCommands(*m_parts, m_menu, this);
+    m_fileListCommands = new FileListCommands(*m_parts, m_menu, this);
+    m_drop = new FileListDrop(*m_parts, this);
+    m_searches = new CandidateSearchCommands(*m_parts, m_menu, this);
     connect(m_project, &ProjectCommands::reloaded, this, [this] { m_started = true; });
     m_offered = new OfferedPages(
-        *m_parts, [this](const QStringList& paths) { m_fileList->openPages(paths); }, this);
+        *m_parts, [this](const QStringList& paths) { m_drop->openPages(paths); }, this);
     new UndoCommand(*m_parts, m_menu, this);
 }
 
 void FomMain::connectEditors()
 {
     connect(TabStrip1, &QTabBar::currentChanged, this, &FomMain::TabStrip1_Click);
-    connect(TxtOrg, &QPlainTextEdit::textChanged, this, &FomMain::TxtOrg_Change);
 }
 
 void FomMain::Form_Load()
 {
-    for (PageFrame* frame : std::as_const(Frm))
-        frame->setVisible(frame == Frm.first());
+    for (PageFrame* frame : std::as_const(m_tabFrames))
+        frame->setVisible(frame == m_tabFrames.first());
     showPanels(true, false);
-    FrmHtml->setMenuFromSelectionEnabled(true);
+    m_preview->setMenuFromSelectionEnabled(true);
 }
 
-WindowPage FomMain::tabPage(int index) const
+PageFrame* FomMain::tabFrame(int index) const
 {
-    return static_cast<WindowPage>(TabStrip1->tabData(index).toInt());
+    return m_tabFrames.at(index);
 }
 
 void FomMain::selectTab(WindowPage page)
 {
     int index = 0;
-    while (index < TabStrip1->count() - 1 && tabPage(index) != page)
+    while (index < TabStrip1->count() - 1 && tabFrame(index)->page() != page)
         ++index;
     if (TabStrip1->currentIndex() == index)
         TabStrip1_Click();
@@ -241,18 +229,19 @@ void FomMain::selectTab(WindowPage page)
 
 void FomMain::TabStrip1_Click()
 {
-    const WindowPage page = tabPage(TabStrip1->currentIndex());
-    for (PageFrame* frame : std::as_const(Frm))
-        frame->setVisible(frame->page() == page);
+    const PageFrame* shown = tabFrame(TabStrip1->currentIndex());
+    for (PageFrame* frame : std::as_const(m_tabFrames))
+        frame->setVisible(frame == shown);
+    const WindowPage page = shown->page();
 
     switch (page) {
     case WindowPage::FileList:
         showPanels(true, false);
-        LstFile->setFocus();
+        m_fileList->setFocus();
         return;
     case WindowPage::MenuText:
         showPanels(true, false);
-        m_fileListPage->updateWelcomePicture();
+        m_fileList->updateWelcomePicture();
         fillMenuTextFromOnlyFile();
         return;
     case WindowPage::Source:
@@ -261,43 +250,38 @@ void FomMain::TabStrip1_Click()
         return;
     case WindowPage::Log:
         showPanels(false, false);
-        FrmHtml->setMenuFromSelectionEnabled(false);
+        m_preview->setMenuFromSelectionEnabled(false);
         return;
     }
 }
 
 void FomMain::showPreviewPage(WindowPage page)
 {
-    if (FrmHtml->chosenPath().isEmpty())
-        m_preview->FillPreviewList();
+    // The chooser lists the file list as it is now and names the first selected file.
+    if (m_preview->chosenPath().isEmpty())
+        m_preview->offerFiles(m_fileList->paths(), m_fileList->firstSelectedPath());
     // With nothing to preview the panel that was shown stays.
-    if (FrmHtml->chosenPath().isEmpty())
+    if (m_preview->chosenPath().isEmpty())
         return;
     showPanels(false, true);
-    FrmHtml->setMenuFromSelectionEnabled(page == WindowPage::Source);
-    m_preview->ShowPreview();
+    m_preview->setMenuFromSelectionEnabled(page == WindowPage::Source);
+    m_preview->showChosen();
 }
 
 void FomMain::showPanels(bool project, bool preview)
 {
-    FrmProject->setVisible(project);
-    FrmHtml->setVisible(preview);
+    m_projectPanel->setVisible(project);
+    m_preview->toolbar()->setVisible(preview);
 }
 
 // A project of one page takes its menu from that page, when the menu text is still empty.
 void FomMain::fillMenuTextFromOnlyFile()
 {
-    if (!TxtOrg->text().isEmpty() || LstFile->count() != 1)
+    if (!m_menuText->text().isEmpty() || m_fileList->count() != 1)
         return;
-    const PageRead read = readPage(LstFile->item(0)->text());
+    const PageRead read = readPage(m_fileList->paths().first());
     if (read.ok && !isProjectTagOnly(GetMenuBlock(read.page.text)))
-        TxtOrg->setText(GetMenuBlock(read.page.text));
-}
-
-// Runs on every change, typed or set: the engine only recognises lower-case links.
-void FomMain::TxtOrg_Change()
-{
-    keepAnchorsLowerCase(*TxtOrg);
+        m_menuText->setText(GetMenuBlock(read.page.text));
 }
 
 } // namespace quillet

@@ -9,32 +9,31 @@
 #include <QMainWindow>
 #include <memory>
 
-class QListWidget;
 class QTabBar;
 
 namespace quillet {
 
-class CrLfTextEdit;
+class CandidateSearchCommands;
 class FileListCommands;
+class FileListDrop;
 class FileListPage;
 class HelpCommands;
 class LogView;
+class MenuTextPage;
 class OfferedPages;
 class PageFrame;
-class PreviewCommands;
-class PreviewToolbar;
+class PagePreview;
 class ProjectCommands;
 class ProjectPanel;
 class RunCommands;
 class SourceCommands;
-class SourceTextView;
-class WebPageView;
 class WindowDialogs;
 struct WindowParts;
 
-// The main window's shell: the menus, the tab strip with its pages, the project panel and
-// the preview toolbar, their layout and the tab switch. The commands live in one class per
-// concern, which share the controls and the window's state through WindowParts.
+// The main window's shell: the menus, the tab strip with its pages, the band of panels over
+// them, their layout and the tab switch. Each part of the window owns its controls; the
+// commands live in one class per concern, which share the parts and the window's state
+// through WindowParts.
 class FomMain : public QMainWindow
 {
     Q_OBJECT
@@ -56,7 +55,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    WindowPage tabPage(int index) const;
+    PageFrame* tabFrame(int index) const;
     void showPreviewPage(WindowPage page);
     void setupControls();
     void setupPages();
@@ -67,7 +66,6 @@ private:
     void TabStrip1_Click();
     void showPanels(bool project, bool preview);
     void fillMenuTextFromOnlyFile();
-    void TxtOrg_Change();
 
     WindowState m_state;
     ProjectStore m_store;
@@ -75,23 +73,21 @@ private:
     std::unique_ptr<WindowParts> m_parts;
     ProjectCommands* m_project = nullptr;
     RunCommands* m_runs = nullptr;
-    FileListCommands* m_fileList = nullptr;
-    PreviewCommands* m_preview = nullptr;
+    FileListCommands* m_fileListCommands = nullptr;
+    FileListDrop* m_drop = nullptr;
+    CandidateSearchCommands* m_searches = nullptr;
     SourceCommands* m_source = nullptr;
     HelpCommands* m_help = nullptr;
     OfferedPages* m_offered = nullptr;
     bool m_started = false; // the start-up reload has run
 
     QTabBar* TabStrip1 = nullptr;
-    ProjectPanel* FrmProject = nullptr;
-    PreviewToolbar* FrmHtml = nullptr;
-    FileListPage* m_fileListPage = nullptr;
-    QListWidget* LstFile = nullptr;
-    CrLfTextEdit* TxtOrg = nullptr;
-    SourceTextView* RTB1 = nullptr;
-    LogView* LstLog = nullptr;
-    WebPageView* WB2 = nullptr;
-    QList<PageFrame*> Frm;
+    ProjectPanel* m_projectPanel = nullptr;
+    FileListPage* m_fileList = nullptr;
+    MenuTextPage* m_menuText = nullptr;
+    PagePreview* m_preview = nullptr;
+    LogView* m_log = nullptr;
+    QList<PageFrame*> m_tabFrames; // in the order of the tabs
 };
 
 } // namespace quillet

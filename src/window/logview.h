@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QListWidget>
 #include <QStringList>
+#include <QWidget>
+
+class QListWidget;
 
 namespace quillet {
 
 // The log page: one line per thing a command did, newest last.
-class LogView : public QListWidget
+class LogView : public QWidget
 {
     Q_OBJECT
 public:
@@ -15,6 +17,9 @@ public:
     void appendLines(const QStringList& lines);
     // The lines of the command just run instead of what the log held.
     void replaceLines(const QStringList& lines);
+
+private:
+    QListWidget* LstLog = nullptr;
 };
 
 } // namespace quillet

@@ -1,8 +1,7 @@
 #include "window/offeredpages.h"
 
 #include "window/filelistpage.h"
-#include "window/previewtoolbar.h"
-#include "window/sourcetextview.h"
+#include "window/pagepreview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
@@ -73,8 +72,7 @@ void OfferedPages::offerWaiting()
 // offered.
 void OfferedPages::showInPreview(const QStringList& pages)
 {
-    const SourceTextView* source = m_parts.RTB1;
-    if (source->origin() && source->hasUnsavedEditsOf(source->origin()->path))
+    if (m_parts.preview->hasUnsavedSourceEdits())
         return;
     QStringList files;
     for (const QString& page : pages) {
@@ -83,14 +81,13 @@ void OfferedPages::showInPreview(const QStringList& pages)
     }
     if (files.isEmpty())
         return;
-    m_parts.FrmHtml->setChoices(files);
-    m_parts.FrmHtml->choosePath(files.first());
+    m_parts.preview->offerFiles(files, files.first());
     m_parts.selectTab(WindowPage::Web);
 }
 
 QStringList OfferedPages::unlisted(const QStringList& pages) const
 {
-    const QStringList listed = m_parts.fileListPage->paths();
+    const QStringList listed = m_parts.fileList->paths();
     QStringList result;
     for (const QString& page : pages) {
         if (!listed.contains(page) && !result.contains(page))

@@ -2,12 +2,11 @@
 
 #include "engine/runs.h"
 #include "project/projectmessages.h"
-#include "window/crlftextedit.h"
 #include "window/filelistpage.h"
 #include "window/mainmenu.h"
-#include "window/previewtoolbar.h"
+#include "window/menutextpage.h"
+#include "window/pagepreview.h"
 #include "window/projectpanel.h"
-#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
@@ -15,7 +14,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QListWidget>
 #include <QTimer>
 #include <utility>
 
@@ -91,13 +89,13 @@ void ProjectCommands::refreshProjectList()
     // A file that cannot be read now is told of by the next command that needs it.
     const ProjectList list = m_parts.store.LoadProjectList();
     // The name being typed and the loaded project stay as they are.
-    if (!list.readFailed && list.names != m_parts.FrmProject->names())
-        m_parts.FrmProject->replaceNamesQuietly(list.names);
+    if (!list.readFailed && list.names != m_parts.projectPanel->names())
+        m_parts.projectPanel->replaceNamesQuietly(list.names);
 }
 
 void ProjectCommands::connectControls(const MainMenu& menu)
 {
-    const ProjectPanel* panel = m_parts.FrmProject;
+    const ProjectPanel* panel = m_parts.projectPanel;
     connect(panel, &ProjectPanel::nameEdited, this, &ProjectCommands::CmbName_Change);
     connect(panel, &ProjectPanel::namePicked, this, &ProjectCommands::CmbName_Click);
     connect(panel, &ProjectPanel::clearClicked, this, &ProjectCommands::CmdClear_Click);
@@ -118,7 +116,7 @@ void ProjectCommands::Timer1_Timer()
         Timer1->start();
         return;
     }
-    m_parts.fileListPage->clear();
+    m_parts.fileList->clear();
     Timer1->stop();
     const ProjectList list = m_parts.store.LoadProjectList();
     m_parts.showMessages(list.messages);
@@ -126,13 +124,13 @@ void ProjectCommands::Timer1_Timer()
     LoadFileList(m_parts.state.currentName);
     LoadMenuText(m_parts.state.currentName);
     markStored();
-    m_parts.LstFile->setFocus();
+    m_parts.fileList->setFocus();
     emit reloaded();
 }
 
 void ProjectCommands::showProjectList(const ProjectList& list)
 {
-    ProjectPanel* panel = m_parts.FrmProject;
+    ProjectPanel* panel = m_parts.projectPanel;
     if (!list.names.isEmpty())
         panel->setNames(list.names);
     if (list.currentName)
@@ -142,7 +140,7 @@ void ProjectCommands::showProjectList(const ProjectList& list)
 void ProjectCommands::LoadFileList(const QString& name)
 {
     const FileListLoad load = m_parts.store.LoadFileList(name);
-    m_parts.fileListPage->setPaths(load.files);
+    m_parts.fileList->setPaths(load.files);
     m_parts.state.linksFromSiteFolder = m_parts.store.LinksFromSiteFolder(name);
     if (load.searchFolder)
         m_parts.state.SearchFolder = *load.searchFolder;
@@ -152,12 +150,12 @@ void ProjectCommands::LoadFileList(const QString& name)
 void ProjectCommands::LoadMenuText(const QString& name)
 {
     if (const std::optional<QString> menuText = m_parts.store.LoadMenuText(name))
-        m_parts.TxtOrg->setText(*menuText);
+        m_parts.menuText->setText(*menuText);
 }
 
 void ProjectCommands::setProjectTag()
 {
-    m_parts.FrmProject->setTag(projectTag());
+    m_parts.projectPanel->setTag(projectTag());
 }
 
 // Typing a name only retitles the tag; the project loads when it is picked.
@@ -179,13 +177,12 @@ void ProjectCommands::SelectProject()
     if (name != m_parts.state.LoadedProjectName) {
         // The picked name is no change of its own; the shown project is saved under its name.
         if (!mayDropChangesUnder(m_parts.state.storedName, false)) {
-            m_parts.FrmProject->setName(m_parts.state.storedName);
+            m_parts.projectPanel->setName(m_parts.state.storedName);
             return;
         }
-        m_parts.fileListPage->clear();
-        m_parts.RTB1->clear();
-        m_parts.TxtOrg->clear();
-        m_parts.FrmHtml->clearChoices();
+        m_parts.fileList->clear();
+        m_parts.menuText->clear();
+        m_parts.preview->clear();
         LoadFileList(name);
         LoadMenuText(name);
         markStored();
@@ -198,11 +195,11 @@ void ProjectCommands::CmdClear_Click()
 {
     if (!mayDropChanges())
         return;
-    m_parts.FrmProject->setName(QString());
-    m_parts.TxtOrg->clear();
-    m_parts.FrmProject->setTag(QString());
-    m_parts.RTB1->clear();
-    m_parts.fileListPage->clear();
+    m_parts.projectPanel->setName(QString());
+    m_parts.menuText->clear();
+    m_parts.projectPanel->setTag(QString());
+    m_parts.preview->clearSource();
+    m_parts.fileList->clear();
     markStored();
 }
 
@@ -229,8 +226,8 @@ bool ProjectCommands::mayDropChangesUnder(const QString& name, bool nameCounts)
 bool ProjectCommands::hasUnsavedChanges(bool nameCounts) const
 {
     const WindowState& state = m_parts.state;
-    const QStringList files = m_parts.fileListPage->paths();
-    const QString menuText = m_parts.TxtOrg->text();
+    const QStringList files = m_parts.fileList->paths();
+    const QString menuText = m_parts.menuText->text();
     if (files != state.storedFiles || menuText != state.storedMenuText)
         return true;
     // A new name with nothing to store under it loses nothing.
@@ -260,8 +257,8 @@ void ProjectCommands::markStored()
 {
     WindowState& state = m_parts.state;
     state.storedName = state.currentName;
-    state.storedFiles = m_parts.fileListPage->paths();
-    state.storedMenuText = m_parts.TxtOrg->text();
+    state.storedFiles = m_parts.fileList->paths();
+    state.storedMenuText = m_parts.menuText->text();
 }
 
 void ProjectCommands::mpsave_Click()
@@ -279,8 +276,8 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
 {
     SaveRequest request;
     request.name = m_parts.state.currentName;
-    request.files = m_parts.fileListPage->paths();
-    request.menuText = m_parts.TxtOrg->text();
+    request.files = m_parts.fileList->paths();
+    request.menuText = m_parts.menuText->text();
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
     request.linksFromSiteFolder = m_parts.state.linksFromSiteFolder;
@@ -294,7 +291,7 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     // The first save may have made the file and its folder.
     watchProjectFile();
     if (outcome.menuText)
-        m_parts.TxtOrg->setText(*outcome.menuText);
+        m_parts.menuText->setText(*outcome.menuText);
     if (outcome.result == SaveOutcome::Result::Saved)
         markStored();
     m_parts.appendLog(outcome.log);

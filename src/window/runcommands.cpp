@@ -4,18 +4,17 @@
 #include "engine/pagechanges.h"
 #include "filelist/linkcolour.h"
 #include "filelist/tempcomments.h"
-#include "window/crlftextedit.h"
 #include "window/filelistpage.h"
 #include "window/mainmenu.h"
+#include "window/menutextpage.h"
+#include "window/pagepreview.h"
 #include "window/projectcommands.h"
 #include "window/projectpanel.h"
 #include "window/runprogressdialog.h"
-#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
 
@@ -30,7 +29,7 @@ RunCommands::RunCommands(WindowParts& parts, ProjectCommands& project, const Mai
 
 void RunCommands::connectControls(const MainMenu& menu)
 {
-    const ProjectPanel* panel = m_parts.FrmProject;
+    const ProjectPanel* panel = m_parts.projectPanel;
     connect(panel, &ProjectPanel::convertClicked, this, &RunCommands::CodEncode_Click);
     connect(panel, &ProjectPanel::restoreClicked, this, &RunCommands::CmdDecode_Click);
     connect(menu.malign, &QAction::triggered, this, &RunCommands::malign_Click);
@@ -46,7 +45,7 @@ void RunCommands::connectControls(const MainMenu& menu)
 
 RunSettings RunCommands::runSettings() const
 {
-    RunSettings settings{m_parts.TxtOrg->text(), m_parts.FrmProject->tag(),
+    RunSettings settings{m_parts.menuText->text(), m_parts.projectPanel->tag(),
                          m_parts.state.LinkColor};
     settings.linksFromSiteFolder = m_parts.state.linksFromSiteFolder;
     return settings;
@@ -71,7 +70,7 @@ void RunCommands::CodEncode_Click()
         return;
 
     const RunSettings settings = runSettings(); // the save may have cleaned the menu text
-    const QStringList paths = m_parts.fileListPage->paths();
+    const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
     countChanges(pages);
@@ -87,7 +86,7 @@ void RunCommands::CmdDecode_Click()
 {
     if (refuseRun(runSettings()))
         return;
-    m_parts.fileListPage->deselectAll();
+    m_parts.fileList->deselectAll();
     // The project keeps the menu the pages get, so a later conversion finds it in them.
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
     const SaveOutcome saved = saveWithoutQuestion(pages);
@@ -95,7 +94,7 @@ void RunCommands::CmdDecode_Click()
         return;
 
     const RunSettings settings = runSettings();
-    const QStringList paths = m_parts.fileListPage->paths();
+    const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
     countChanges(pages);
@@ -121,7 +120,7 @@ void RunCommands::malign_Click()
     const RunSettings settings = runSettings();
     if (refuseRun(settings))
         return;
-    const QStringList paths = m_parts.fileListPage->paths();
+    const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     PageChanges changes;
     {
@@ -151,7 +150,7 @@ void RunCommands::malign_Click()
 // The log is not cleared: the lines follow those of earlier commands.
 void RunCommands::mpcomment_Click()
 {
-    const QStringList paths = m_parts.fileListPage->paths();
+    const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, QStringLiteral("仮のコメントをコメントに直す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("comments"));
@@ -163,7 +162,7 @@ void RunCommands::mpcomment_Click()
     }
     m_parts.appendLog(result.log);
     if (!paths.isEmpty())
-        m_parts.RTB1->setText(result.lastPageText);
+        m_parts.preview->showLastPageRead(result.lastPageText);
     m_parts.selectTab(WindowPage::Log);
     m_parts.showJournalFailure(pages);
 }
@@ -199,7 +198,7 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
         showSummary(paths.size(), verb, result);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
-        m_parts.RTB1->setText(result.lastPageText);
+        m_parts.preview->showLastPageRead(result.lastPageText);
     m_parts.showRunLog(result.log);
 }
 

@@ -7,7 +7,7 @@ namespace quillet {
 struct WindowParts;
 
 // The preview toolbar's two commands on the source view: taking the menu text from the
-// selection, and saving the edited source back to the chooser's file.
+// selection, and saving the edited source back to the previewed file.
 class SourceCommands : public QObject
 {
     Q_OBJECT

@@ -9,38 +9,32 @@
 #include <QStringList>
 #include <functional>
 
-class QListWidget;
 class QStatusBar;
 class QWidget;
 
 namespace quillet {
 
-class CrLfTextEdit;
 class FileListPage;
 class LogView;
-class PreviewToolbar;
+class MenuTextPage;
+class PagePreview;
 class ProjectPanel;
 class ProjectStore;
-class SourceTextView;
-class WebPageView;
 class WindowDialogs;
 
-// The parts of the window that the command classes work on. The window builds them and
-// outlives every command class.
+// The parts of the window that the command classes work on, each through its own small
+// interface. The window builds them and outlives every command class.
 struct WindowParts
 {
     WindowDialogs& dialogs;
     ProjectStore& store;
     WindowState& state;
     QWidget* window = nullptr; // parent of progress dialogs
-    ProjectPanel* FrmProject = nullptr;
-    PreviewToolbar* FrmHtml = nullptr;
-    FileListPage* fileListPage = nullptr;
-    QListWidget* LstFile = nullptr;
-    CrLfTextEdit* TxtOrg = nullptr;
-    SourceTextView* RTB1 = nullptr;
+    ProjectPanel* projectPanel = nullptr;
+    FileListPage* fileList = nullptr;
+    MenuTextPage* menuText = nullptr;
+    PagePreview* preview = nullptr;
     LogView* log = nullptr;
-    WebPageView* WB2 = nullptr;
     QStatusBar* statusBar = nullptr;           // sums up the last run
     std::function<void(WindowPage)> selectTab; // with the effect of the user's click on its tab
 

@@ -1,3 +1,4 @@
+#include "common/highlightlinkline.h"
 #include "engine/highlight.h"
 #include "engine/unhighlight.h"
 
@@ -5,6 +6,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
+using quillet::fixtures::HighlightLinkLine;
 
 Q_DECLARE_METATYPE(quillet::LinkState)
 

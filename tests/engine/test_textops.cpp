@@ -1,6 +1,7 @@
 #include "engine/textops.h"
 
 #include <QTest>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
@@ -9,6 +10,16 @@ namespace {
 
 // Long enough that every position in it is beyond 16 bits.
 const QString longText = QString(40000, u'x') + u"\r\n<a href=\"key\">"_s;
+
+// The text with the line around p replaced by edit(line): what lineAround's span is for.
+QString editLineAround(const QString& text, qsizetype p,
+                       const std::function<QString(const QString&)>& edit)
+{
+    const LineSpan span = quillet::lineAround(text, p);
+    QString result = text;
+    result.replace(span.start, span.length, edit(text.mid(span.start, span.length)));
+    return result;
+}
 
 } // namespace
 

@@ -7,10 +7,22 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::fixtures;
+
+namespace {
+
+// Where an entry goes in a list in file list order: after the entries equal to it.
+qsizetype sortedInsertPosition(const QStringList& sortedPaths, const QString& path)
+{
+    return std::upper_bound(sortedPaths.begin(), sortedPaths.end(), path, fileListLess) -
+           sortedPaths.begin();
+}
+
+} // namespace
 
 class TestFileList : public QObject
 {

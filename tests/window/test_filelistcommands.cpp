@@ -18,6 +18,8 @@ private slots:
     void init();
 
     void addedFilesTakeTheirSortedPlace();
+    void additionsKeepTheSelection_data();
+    void additionsKeepTheSelection();
     void aCancelledDialogChangesNothing();
     void pathsTheProjectFileCannotHoldAreRefused();
     void removalLeavesTheOthersInOrder_data();
@@ -68,6 +70,34 @@ void TestFileListCommands::addedFilesTakeTheirSortedPlace()
                                                      u"/site/b.html"_s, u"/site/c.html"_s}));
     QVERIFY(driver->control("Picture1")->isHidden());
     QVERIFY(driver->dialogs.messages.isEmpty());
+}
+
+// A few paths are inserted at their places, more rebuild the list: both end alike.
+void TestFileListCommands::additionsKeepTheSelection_data()
+{
+    QTest::addColumn<int>("added");
+    QTest::newRow("a few") << 1;
+    QTest::newRow("more than a few") << 150;
+}
+
+void TestFileListCommands::additionsKeepTheSelection()
+{
+    QFETCH(int, added);
+    auto driver = startWith({u"b.html"_s, u"d.html"_s});
+    driver->clickFileListEntry(1);
+    QStringList paths{path(u"d.html"_s)};
+    for (int i = 0; i < added; ++i)
+        paths.append(path(u"c%1.html"_s.arg(i, 3, 10, QChar(u'0'))));
+    driver->dialogs.htmlFiles.enqueue(paths);
+    driver->choose("mSelectHtmlFile");
+
+    const QStringList entries = driver->fileListEntries();
+    QCOMPARE(entries.size(), added + 3);
+    QCOMPARE(entries.first(), path(u"b.html"_s));
+    QCOMPARE(entries.mid(added + 1), (QStringList{path(u"d.html"_s), path(u"d.html"_s)}));
+    QListWidget* list = driver->fileList();
+    QCOMPARE(list->selectedItems(), QList<QListWidgetItem*>{list->item(added + 1)});
+    QCOMPARE(list->currentRow(), added + 1);
 }
 
 void TestFileListCommands::aCancelledDialogChangesNothing()

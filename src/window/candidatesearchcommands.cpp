@@ -1,25 +1,30 @@
+#include "window/candidatesearchcommands.h"
+
 #include "engine/pathnames.h"
 #include "engine/runs.h"
 #include "engine/unhighlight.h"
 #include "filelist/pathadmission.h"
 #include "project/projectstore.h"
-#include "window/crlftextedit.h"
-#include "window/filelistcommands.h"
 #include "window/filelistpage.h"
+#include "window/mainmenu.h"
+#include "window/menutextpage.h"
+#include "window/pagepreview.h"
 #include "window/runprogressdialog.h"
-#include "window/sourcetextview.h"
 #include "window/windowdialogs.h"
 #include "window/windowparts.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
 
 namespace quillet {
 
 namespace {
 
 constexpr qint64 repaintEveryMs = 100;
+// A batch joins the list once it is a quarter of its length or more, so that all the
+// list's rebuilds together take time linear in its final length.
+constexpr qsizetype batchShare = 4;
 
 // Lets the window paint while a search fills the list; user input waits, so no other
 // command starts meanwhile. Painting after every page would cost more than the search.
@@ -32,11 +37,7 @@ public:
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         m_clock.start();
     }
-    void nowAndThen()
-    {
-        if (m_clock.elapsed() >= repaintEveryMs)
-            now();
-    }
+    bool due() const { return m_clock.elapsed() >= repaintEveryMs; }
 
 private:
     QElapsedTimer m_clock;
@@ -44,13 +45,21 @@ private:
 
 } // namespace
 
-void FileListCommands::mhp_Click()
+CandidateSearchCommands::CandidateSearchCommands(WindowParts& parts, const MainMenu& menu,
+                                                 QObject* parent)
+    : QObject(parent), m_parts(parts)
+{
+    connect(menu.mhp, &QAction::triggered, this, &CandidateSearchCommands::mhp_Click);
+    connect(menu.mhr, &QAction::triggered, this, &CandidateSearchCommands::mhr_Click);
+}
+
+void CandidateSearchCommands::mhp_Click()
 {
     if (m_parts.state.busy)
         return;
     BusyGuard busy(m_parts.state);
     WindowState& state = m_parts.state;
-    const QStringList listed = m_parts.fileListPage->paths();
+    const QStringList listed = m_parts.fileList->paths();
     if (!listed.isEmpty())
         state.SearchFolder = searchFolderOf(listed);
     if (state.SearchFolder.isEmpty()) {
@@ -62,19 +71,20 @@ void FileListCommands::mhp_Click()
         m_parts.dialogs.showMessage(*listing.error);
         return;
     }
-    const QString menuText = CleanHighlight(m_parts.TxtOrg->text());
-    if (menuText != m_parts.TxtOrg->text())
-        m_parts.TxtOrg->setText(menuText);
-    refillWithCandidates(listing.candidates, beforeConversionTest(m_parts.TxtOrg->text()));
+    MenuTextPage* menuText = m_parts.menuText;
+    const QString cleaned = CleanHighlight(menuText->text());
+    if (cleaned != menuText->text())
+        menuText->setText(cleaned);
+    refillWithCandidates(listing.candidates, beforeConversionTest(menuText->text()));
 }
 
-void FileListCommands::mhr_Click()
+void CandidateSearchCommands::mhr_Click()
 {
-    if (m_parts.state.busy || m_parts.LstFile->count() == 0)
+    if (m_parts.state.busy || m_parts.fileList->count() == 0)
         return;
     BusyGuard busy(m_parts.state);
     WindowState& state = m_parts.state;
-    state.SearchFolder = searchFolderOf(m_parts.fileListPage->paths());
+    state.SearchFolder = searchFolderOf(m_parts.fileList->paths());
     const FolderListing listing = listCandidates(state.SearchFolder);
     if (listing.error) {
         m_parts.dialogs.showMessage(*listing.error);
@@ -84,13 +94,16 @@ void FileListCommands::mhr_Click()
 }
 
 // The list's old entries go even when nothing is found; on a failure the list keeps the
-// candidates found so far.
-void FileListCommands::refillWithCandidates(const QStringList& candidates,
-                                            const CandidateTest& test)
+// candidates found so far. The pages found join the list in batches, each in one go: one at
+// a time, each looking for its place, costs time quadratic in the list.
+void CandidateSearchCommands::refillWithCandidates(const QStringList& candidates,
+                                                   const CandidateTest& test)
 {
-    m_parts.fileListPage->clear();
+    FileListPage* list = m_parts.fileList;
+    list->clear();
     ListRepainter repainter;
     RunProgressDialog progress(m_parts.window, QStringLiteral("候補探し"));
+    QStringList found;
     QStringList refused;
     const CandidateSearch search = examineCandidates(
         candidates, test,
@@ -99,13 +112,18 @@ void FileListCommands::refillWithCandidates(const QStringList& candidates,
                 refused.append(path);
                 return;
             }
-            m_parts.fileListPage->addPath(path);
-            repainter.nowAndThen();
+            found.append(path);
+            if (!repainter.due())
+                return;
+            if (found.size() * batchShare >= list->count())
+                list->addPaths(std::exchange(found, {}));
+            repainter.now();
         },
         progress.callback());
+    list->addPaths(found);
     // The source view shows the last page examined, as the work buffer did.
     if (search.examined > 0)
-        m_parts.RTB1->setText(search.lastPageText);
+        m_parts.preview->showLastPageRead(search.lastPageText);
     if (!refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(refused));
     if (search.error) {
