@@ -191,6 +191,10 @@ Switch to the project written in the file?</translation>
         <source>を書き込めませんでした。</source>
         <translation>: could not be written.</translation>
     </message>
+    <message>
+        <source>中止しました。%1 ページ中 %2 ページを処理しました。</source>
+        <translation>Stopped. %2 of %1 pages were processed.</translation>
+    </message>
 </context>
 <context>
     <name>PageUndo</name>
@@ -463,10 +467,85 @@ Replace it with the text shown?</translation>
     </message>
 </context>
 <context>
+    <name>main</name>
+    <message>
+        <source>開いているクイレットのウィンドウが応答しません。<byte value="xd"/>
+そのウィンドウを閉じてから、もう一度開いてください。</source>
+        <translation>The open Quillet window does not answer.<byte value="xd"/>
+Close that window, then open again.</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::CandidateSearchCommands</name>
+    <message>
+        <source>候補探し</source>
+        <translation>Finding candidates</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::FileListDrop</name>
+    <message>
+        <source>確認</source>
+        <translation>Checking</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::FomMain</name>
+    <message>
+        <source>ファイル</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>メニュー文字</source>
+        <translation>Menu text</translation>
+    </message>
+    <message>
+        <source>HTML表示</source>
+        <translation>HTML source</translation>
+    </message>
+    <message>
+        <source>WEB表示</source>
+        <translation>Web view</translation>
+    </message>
+    <message>
+        <source>Log表示</source>
+        <translation>Log</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::HelpCommands</name>
+    <message>
+        <source>ヘルプのページ（help/menu.html）が見つかりません。</source>
+        <translation>The help page (help/menu.html) was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::HelpWindow</name>
+    <message>
+        <source>ヘルプ </source>
+        <translation>Help </translation>
+    </message>
+</context>
+<context>
     <name>quillet::LogView</name>
     <message>
         <source> &quot;ログです&quot;</source>
         <translation> &quot;Log&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::OfferedPages</name>
+    <message>
+        <source>次のページをファイル一覧に加えますか?</source>
+        <translation>Add these pages to the file list?</translation>
+    </message>
+    <message>
+        <source>次のページをプロジェクト「%1」のファイル一覧に加えますか?</source>
+        <translation>Add these pages to the file list of the project &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>ページの追加</source>
+        <translation>Add pages</translation>
     </message>
 </context>
 <context>
@@ -536,6 +615,77 @@ Replace it with the text shown?</translation>
     <message>
         <source>HTMLファイル (*.htm *.html *.shtml);;すべてのファイル (*)</source>
         <translation>HTML files (*.htm *.html *.shtml);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::RunCommands</name>
+    <message>
+        <source>変換</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>%1 ページ中 %2 ページを変換しました</source>
+        <translation>Converted %2 of %1 pages</translation>
+    </message>
+    <message>
+        <source>戻す</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>%1 ページ中 %2 ページを戻しました</source>
+        <translation>Restored %2 of %1 pages</translation>
+    </message>
+    <message>
+        <source>メニューを揃える</source>
+        <translation>Align menus</translation>
+    </message>
+    <message>
+        <source>%1 ページのメニューを置き換えます。<byte value="xd"/>
+</source>
+        <translation>The menu of %1 pages will be replaced.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 ページ中 %2 ページのメニューを揃えました</source>
+        <translation>Aligned the menu of %2 of %1 pages</translation>
+    </message>
+    <message>
+        <source>仮のコメントをコメントに直す</source>
+        <translation>Turn temporary comments into comments</translation>
+    </message>
+    <message>
+        <source> (失敗 %1)</source>
+        <translation> (%1 failed)</translation>
+    </message>
+    <message>
+        <source> (中止)</source>
+        <translation> (stopped)</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::RunProgressDialog</name>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>中止しています…</source>
+        <translation>Stopping…</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ページ</source>
+        <translation>%1 / %2 pages</translation>
+    </message>
+</context>
+<context>
+    <name>quillet::SourceCommands</name>
+    <message>
+        <source>選択エラー</source>
+        <translation>Selection error</translation>
+    </message>
+    <message>
+        <source>目次文字に設定する文字列を選択して下さい。</source>
+        <translation>Select the text to set as the menu text.</translation>
     </message>
 </context>
 <context>

@@ -135,7 +135,8 @@ void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before
 
 QString stoppedLogLine(qsizetype total, qsizetype done)
 {
-    return QStringLiteral("中止しました。%1 ページ中 %2 ページを処理しました。")
+    return QCoreApplication::translate("PageRun",
+                                       "中止しました。%1 ページ中 %2 ページを処理しました。")
         .arg(total)
         .arg(done);
 }

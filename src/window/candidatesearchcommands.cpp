@@ -102,7 +102,7 @@ void CandidateSearchCommands::refillWithCandidates(const QStringList& candidates
     FileListPage* list = m_parts.fileList;
     list->clear();
     ListRepainter repainter;
-    RunProgressDialog progress(m_parts.window, QStringLiteral("候補探し"));
+    RunProgressDialog progress(m_parts.window, tr("候補探し"));
     QStringList found;
     QStringList refused;
     const CandidateSearch search = examineCandidates(

@@ -61,7 +61,7 @@ void FileListDrop::LstFile_OLEDragDrop(const QList<QUrl>& urls)
     if (!intake.refused.isEmpty())
         m_parts.dialogs.showMessage(refusedPathsMessage(intake.refused));
 
-    RunProgressDialog progress(m_parts.window, QStringLiteral("確認"));
+    RunProgressDialog progress(m_parts.window, tr("確認"));
     ListedPages pages(list->paths(), progress.callback());
     const bool agree = CheckProjectNames(pages);
     m_parts.appendLog(pages.unreadableLog());

@@ -124,11 +124,11 @@ void FomMain::setupPages()
     {
         QString label;
         PageFrame* frame;
-    } tabs[] = {{QStringLiteral("ファイル"), fileList},
-                {QStringLiteral("メニュー文字"), menuText},
-                {QStringLiteral("HTML表示"), source},
-                {QStringLiteral("WEB表示"), web},
-                {QStringLiteral("Log表示"), log}};
+    } tabs[] = {{tr("ファイル"), fileList},
+                {tr("メニュー文字"), menuText},
+                {tr("HTML表示"), source},
+                {tr("WEB表示"), web},
+                {tr("Log表示"), log}};
     for (const auto& tab : tabs) {
         TabStrip1->addTab(tab.label);
         m_tabFrames.append(tab.frame);

@@ -4,6 +4,8 @@
 #include "window/helpwindow.h"
 #include "window/windowdialogs.h"
 
+#include <QCoreApplication>
+
 namespace quillet {
 
 void showHelpPage(WindowDialogs& dialogs, const QString& programFolder,
@@ -11,8 +13,9 @@ void showHelpPage(WindowDialogs& dialogs, const QString& programFolder,
 {
     const QString page = helpPagePathIn(programFolder);
     if (page.isEmpty()) {
-        dialogs.showMessage(
-            {QString(), QStringLiteral("ヘルプのページ（help/menu.html）が見つかりません。")});
+        dialogs.showMessage({QString(), QCoreApplication::translate(
+                                            "quillet::HelpCommands",
+                                            "ヘルプのページ（help/menu.html）が見つかりません。")});
         return;
     }
     if (!window)

@@ -6,6 +6,7 @@
 #include "window/windowparts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -18,12 +19,15 @@ constexpr int retryAfterMs = 300;
 
 UserMessage addQuestion(const QStringList& pages, const QString& projectName)
 {
-    const QString into = projectName.isEmpty()
-                             ? QStringLiteral("ファイル一覧")
-                             : QStringLiteral("プロジェクト「%1」のファイル一覧").arg(projectName);
-    return {QStringLiteral("ページの追加"),
-            QStringLiteral("次のページを%1に加えますか?\r\n").arg(into) +
-                pages.join(QStringLiteral("\r\n"))};
+    const QString question =
+        projectName.isEmpty() ? QCoreApplication::translate("quillet::OfferedPages",
+                                                            "次のページをファイル一覧に加えますか?")
+                              : QCoreApplication::translate(
+                                    "quillet::OfferedPages",
+                                    "次のページをプロジェクト「%1」のファイル一覧に加えますか?")
+                                    .arg(projectName);
+    return {QCoreApplication::translate("quillet::OfferedPages", "ページの追加"),
+            question + QStringLiteral("\r\n") + pages.join(QStringLiteral("\r\n"))};
 }
 
 } // namespace

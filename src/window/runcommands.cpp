@@ -72,13 +72,13 @@ void RunCommands::CodEncode_Click()
     const RunSettings settings = runSettings(); // the save may have cleaned the menu text
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, QStringLiteral("変換"));
+    RunProgressDialog progress(m_parts.window, tr("変換"));
     countChanges(pages);
     RunResult result =
         runConversion(paths, settings, pages, progress.callback(), progress.stopCheck());
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
-    showRunResult(paths, result, QStringLiteral("変換し"));
+    showRunResult(paths, result, tr("%1 ページ中 %2 ページを変換しました"));
     m_parts.showJournalFailure(pages);
 }
 
@@ -96,12 +96,12 @@ void RunCommands::CmdDecode_Click()
     const RunSettings settings = runSettings();
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, QStringLiteral("戻す"));
+    RunProgressDialog progress(m_parts.window, tr("戻す"));
     countChanges(pages);
     RunResult result =
         runRestore(paths, settings, pages, progress.callback(), progress.stopCheck());
     insertAfterHeadLine(result, saved.log);
-    showRunResult(paths, result, QStringLiteral("戻し"));
+    showRunResult(paths, result, tr("%1 ページ中 %2 ページを戻しました"));
     m_parts.showJournalFailure(pages);
 }
 
@@ -124,7 +124,7 @@ void RunCommands::malign_Click()
     BusyGuard busy(m_parts.state);
     PageChanges changes;
     {
-        RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
+        RunProgressDialog progress(m_parts.window, tr("メニューを揃える"));
         DryRunPages trial;
         trial.setChangeListener(changes.listener());
         const RunResult tried = runAlignment(paths, settings, trial, progress.callback());
@@ -133,18 +133,18 @@ void RunCommands::malign_Click()
             return;
         }
     }
-    const UserMessage question{QStringLiteral("メニューを揃える"),
-                               QString::number(changes.paths().size()) +
-                                   QStringLiteral(" ページのメニューを置き換えます。\r\n") +
-                                   changes.paths().join(QStringLiteral("\r\n"))};
+    const UserMessage question{
+        tr("メニューを揃える"),
+        tr("%1 ページのメニューを置き換えます。\r\n").arg(changes.paths().size()) +
+            changes.paths().join(QStringLiteral("\r\n"))};
     if (!m_parts.dialogs.askOkCancelWithDetails(question, changes.diffLines().join(u'\n')))
         return;
-    RunProgressDialog progress(m_parts.window, QStringLiteral("メニューを揃える"));
+    RunProgressDialog progress(m_parts.window, tr("メニューを揃える"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("align"));
     countChanges(pages);
     showRunResult(paths,
                   runAlignment(paths, settings, pages, progress.callback(), progress.stopCheck()),
-                  QStringLiteral("揃え"));
+                  tr("%1 ページ中 %2 ページのメニューを揃えました"));
 }
 
 // The log is not cleared: the lines follow those of earlier commands.
@@ -152,7 +152,7 @@ void RunCommands::mpcomment_Click()
 {
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, QStringLiteral("仮のコメントをコメントに直す"));
+    RunProgressDialog progress(m_parts.window, tr("仮のコメントをコメントに直す"));
     JournalledPages pages = m_parts.journalledPages(QStringLiteral("comments"));
     const RunResult result = runTemporaryComments(paths, m_parts.state.currentName, pages,
                                                   progress.callback(), progress.stopCheck());
@@ -188,14 +188,14 @@ void RunCommands::countChanges(PageWriter& pages)
 }
 
 void RunCommands::showRunResult(const QStringList& paths, const RunResult& result,
-                                const QString& verb)
+                                const QString& summary)
 {
     if (result.refusal) {
         m_parts.dialogs.showMessage(*result.refusal);
         return;
     }
-    if (!verb.isEmpty())
-        showSummary(paths.size(), verb, result);
+    if (!summary.isEmpty())
+        showSummary(paths.size(), summary, result);
     // The source view shows the last page the run read, as the work buffer did.
     if (!paths.isEmpty())
         m_parts.preview->showLastPageRead(result.lastPageText);
@@ -204,16 +204,13 @@ void RunCommands::showRunResult(const QStringList& paths, const RunResult& resul
 
 // One line that stays after the log is gone: how many pages the run changed, how many it
 // could not read or write, and whether it was stopped.
-void RunCommands::showSummary(qsizetype total, const QString& verb, const RunResult& result)
+void RunCommands::showSummary(qsizetype total, const QString& summary, const RunResult& result)
 {
-    QString text = QStringLiteral("%1 ページ中 %2 ページを%3ました")
-                       .arg(total)
-                       .arg(m_changed.size())
-                       .arg(verb);
+    QString text = summary.arg(total).arg(m_changed.size());
     if (result.failedPages > 0)
-        text += QStringLiteral(" (失敗 %1)").arg(result.failedPages);
+        text += tr(" (失敗 %1)").arg(result.failedPages);
     if (result.stopped)
-        text += QStringLiteral(" (中止)");
+        text += tr(" (中止)");
     m_parts.statusBar->showMessage(text);
 }
 

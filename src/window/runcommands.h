@@ -33,11 +33,12 @@ private:
     bool refuseRun(const RunSettings& settings);
     // The runs store the project first, without the overwrite question.
     SaveOutcome saveWithoutQuestion(PageWriter& pages);
-    // verb, when given, sums up the run in the status bar.
+    // summary, when given, sums up the run in the status bar: %1 the pages listed, %2 those
+    // changed.
     void showRunResult(const QStringList& paths, const RunResult& result,
-                       const QString& verb = QString());
+                       const QString& summary = QString());
     void countChanges(PageWriter& pages);
-    void showSummary(qsizetype total, const QString& verb, const RunResult& result);
+    void showSummary(qsizetype total, const QString& summary, const RunResult& result);
 
     QSet<QString> m_changed; // the pages the running command changed
     WindowParts& m_parts;

@@ -50,7 +50,7 @@ RunProgress RunProgressDialog::callback()
 
 RunStop RunProgressDialog::stopCheck()
 {
-    m_stopButton = new QPushButton(QStringLiteral("中止"));
+    m_stopButton = new QPushButton(tr("中止"));
     m_stopButton->setObjectName(QStringLiteral("CmdStop"));
     m_dialog->setCancelButton(m_stopButton);
     // The dialog would reset and hide itself at once; it stays until the batch is in place.
@@ -66,7 +66,7 @@ void RunProgressDialog::requestStop()
 {
     m_stopRequested = true;
     m_stopButton->setEnabled(false);
-    m_dialog->setLabelText(QStringLiteral("中止しています…"));
+    m_dialog->setLabelText(tr("中止しています…"));
 }
 
 void RunProgressDialog::show(qsizetype done, qsizetype total)
@@ -77,7 +77,7 @@ void RunProgressDialog::show(qsizetype done, qsizetype total)
     if (m_dialog->maximum() != int(total))
         m_dialog->setMaximum(int(total));
     if (!m_stopRequested)
-        m_dialog->setLabelText(QStringLiteral("%1 / %2 ページ").arg(done).arg(total));
+        m_dialog->setLabelText(tr("%1 / %2 ページ").arg(done).arg(total));
     m_dialog->setValue(int(done));
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/runs.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <memory>
 
@@ -17,6 +18,8 @@ namespace quillet {
 // (Esc, the close button) hides the dialog while pages are written.
 class RunProgressDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(quillet::RunProgressDialog)
+
 public:
     RunProgressDialog(QWidget* parent, const QString& title);
     ~RunProgressDialog();

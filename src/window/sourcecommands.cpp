@@ -22,8 +22,8 @@ void SourceCommands::CmdComInsert_Click()
 {
     const QString selected = m_parts.preview->selectedSourceText();
     if (selected.isEmpty()) {
-        m_parts.dialogs.showMessage({QStringLiteral("選択エラー"),
-                                     QStringLiteral("目次文字に設定する文字列を選択して下さい。")});
+        m_parts.dialogs.showMessage(
+            {tr("選択エラー"), tr("目次文字に設定する文字列を選択して下さい。")});
         return;
     }
     m_parts.menuText->setText(applyAnchorCaseRule(selected));
