@@ -16,8 +16,9 @@ QString titleOf(const UserMessage& message)
     return message.title.isEmpty() ? applicationTitle() : message.title;
 }
 
-// Qt's own button texts stay English without a translation; the interface is Japanese.
-void setJapaneseButtonTexts(QMessageBox& box)
+// The buttons speak the interface's language, with its access keys, whatever Qt's own
+// translation offers.
+void setButtonTexts(QMessageBox& box)
 {
     const struct
     {
@@ -40,7 +41,7 @@ void setJapaneseButtonTexts(QMessageBox& box)
 void QtDialogs::showMessage(const UserMessage& message)
 {
     QMessageBox box(QMessageBox::NoIcon, titleOf(message), message.text, QMessageBox::Ok, parent_);
-    setJapaneseButtonTexts(box);
+    setButtonTexts(box);
     box.exec();
 }
 
@@ -49,7 +50,7 @@ bool QtDialogs::askYesNoCancel(const UserMessage& question)
     QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Yes);
-    setJapaneseButtonTexts(box);
+    setButtonTexts(box);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -58,7 +59,7 @@ SaveAnswer QtDialogs::askSaveChanges(const UserMessage& question)
     QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     box.setDefaultButton(QMessageBox::Yes);
-    setJapaneseButtonTexts(box);
+    setButtonTexts(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return SaveAnswer::Save;
@@ -81,7 +82,7 @@ bool QtDialogs::askOkCancelWithDetails(const UserMessage& question, const QStrin
     box.setDefaultButton(QMessageBox::Ok);
     if (!details.isEmpty())
         box.setDetailedText(details);
-    setJapaneseButtonTexts(box);
+    setButtonTexts(box);
     return box.exec() == QMessageBox::Ok;
 }
 
@@ -109,7 +110,7 @@ bool QtDialogs::askYesNo(const UserMessage& question)
     QMessageBox box(QMessageBox::Question, titleOf(question), question.text,
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::No);
-    setJapaneseButtonTexts(box);
+    setButtonTexts(box);
     return box.exec() == QMessageBox::Yes;
 }
 
