@@ -295,10 +295,12 @@ void TestRuns::cycleKeepsEachPageFormat()
     const QByteArray original = encodePage(pageWith(menu(oldNames, u"news.html"_s)), format).bytes;
     writeBytes(path, original);
 
-    QCOMPARE(ConvertFile(path, settings(menu(oldNames)), journal.pages).logLine,
+    QCOMPARE(ConvertFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
+                 .logLine,
              u"news.htmlの変換を行ないました。"_s);
     QCOMPARE(readBytes(path), encodePage(pageWith(tag), format).bytes);
-    QCOMPARE(RestoreFile(path, settings(menu(oldNames)), journal.pages).logLine,
+    QCOMPARE(RestoreFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
+                 .logLine,
              u"news.htmlを戻しました。"_s);
     QCOMPARE(readBytes(path), original);
 }
@@ -309,12 +311,14 @@ void TestRuns::linkCorrectedThenLeftAlone()
     const QString path = dir.filePath(u"access.html"_s);
     writeBytes(path, shiftJis(page(menu(newNames))));
 
-    const PageOutcome corrected = RestoreFile(path, settings(menu(newNames)), journal.pages);
+    const PageOutcome corrected =
+        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
     QCOMPARE(corrected.logLine, u"access.htmlのリンクを修正しました。"_s);
     QCOMPARE(readBytes(path), shiftJis(page(menu(newNames, u"access.html"_s))));
 
     const quint64 inode = inodeOf(path);
-    const PageOutcome again = RestoreFile(path, settings(menu(newNames)), journal.pages);
+    const PageOutcome again =
+        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
     QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
     QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
