@@ -4,6 +4,7 @@
 #include "engine/pagefixtures.h"
 #include "engine/runs.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,7 @@ private slots:
     void cycleKeepsEachPageFormat_data();
     void cycleKeepsEachPageFormat();
     void linkCorrectedThenLeftAlone();
+    void savedCorrectionsUseTheRunsReading();
     void realSiteCycle();
     void unreadablePagesAreLoggedAndLeftAlone();
     void unrepresentableMenuIsNotWritten();
@@ -322,6 +324,42 @@ void TestRuns::linkCorrectedThenLeftAlone()
     QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
     QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
+}
+
+// The save's link corrections made by the run: each page read once, a correction the step
+// leaves is written alone, and the save's lines come before the run's.
+void TestRuns::savedCorrectionsUseTheRunsReading()
+{
+    struct CountedReads : JournalledPages
+    {
+        using JournalledPages::JournalledPages;
+        PageRead read(const QString& path) override
+        {
+            ++reads[QFileInfo(path).fileName()];
+            return JournalledPages::read(path);
+        }
+        QHash<QString, int> reads;
+    };
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(u"index.html"_s), shiftJis(page(menu(oldNames))));
+    writeBytes(dir.filePath(u"about.html"_s), shiftJis(page(tag)));
+    const QStringList paths{dir.filePath(u"index.html"_s), dir.filePath(u"about.html"_s),
+                            dir.filePath(u"missing.html"_s)};
+    CountedReads pages(journal.folder.path(), {u"restore"_s, u"/site/mprj.xml"_s, u"サイト"_s});
+    RunSettings corrected = settings(menu(oldNames));
+    corrected.savedLinks = SelfLinkCorrection{menu(oldNames), {}, tag};
+
+    const RunResult result = runRestore(paths, corrected, pages);
+    QCOMPARE(
+        result.log,
+        (QStringList{u"ログです"_s, u"index.htmlのリンクを修正しました。"_s,
+                     u"missing.htmlを読み込めませんでした。"_s, u"index.htmlは戻しませんでした。"_s,
+                     u"about.htmlを戻しました。"_s, u"missing.htmlを読み込めませんでした。"_s}));
+    QVERIFY(result.pageFailed);
+    QCOMPARE(pages.reads, (QHash<QString, int>{
+                              {u"index.html"_s, 1}, {u"about.html"_s, 1}, {u"missing.html"_s, 1}}));
+    QCOMPARE(readBytes(paths[0]), shiftJis(page(menu(oldNames, u"index.html"_s))));
+    QCOMPARE(readBytes(paths[1]), shiftJis(page(menu(oldNames, u"about.html"_s))));
 }
 
 // Convert and restore twice: every page comes back as it was, with only its own menu entry
