@@ -189,15 +189,22 @@ private:
             return status(false);
         }
         // Storing the project is what these commands do: an existing one is overwritten.
-        const SaveRequest request{m_invocation.name,       project.files,
-                                  settings.menuText,       true,
-                                  m_invocation.linkColour, m_invocation.dryRun,
-                                  OverwriteAnswer::Yes,    project.linksFromSiteFolder};
+        // The run makes the save's link corrections as it reads each page.
+        const SaveRequest request{m_invocation.name,
+                                  project.files,
+                                  settings.menuText,
+                                  true,
+                                  m_invocation.linkColour,
+                                  m_invocation.dryRun,
+                                  OverwriteAnswer::Yes,
+                                  project.linksFromSiteFolder,
+                                  true};
         PageWriter& writer = pages();
         const SaveOutcome saved = m_store.SaveProject(request, writer);
         m_dialogs.showMessages(saved.messages);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
+        settings.savedLinks = saved.selfLinks;
         if (saved.stopsTheRun()) {
             reportJournalFailure();
             return status(saved.pageFailed);

@@ -34,6 +34,12 @@ void StandardConsole::writeOut(const QString& line)
     writeLine(stdout, line);
 }
 
+void StandardConsole::writeOutLines(const QStringList& lines)
+{
+    if (!lines.isEmpty())
+        writeLine(stdout, lines.join(u'\n'));
+}
+
 void StandardConsole::writeError(const QString& line)
 {
     writeLine(stderr, line);

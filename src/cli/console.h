@@ -18,7 +18,7 @@ public:
     // One line of standard error.
     virtual void writeError(const QString& line) = 0;
 
-    void writeOutLines(const QStringList& lines);
+    virtual void writeOutLines(const QStringList& lines);
     // A message the window shows in a box, as "title: text".
     void writeMessage(const UserMessage& message);
 };
@@ -29,6 +29,8 @@ class StandardConsole : public Console
 public:
     void writeOut(const QString& line) override;
     void writeError(const QString& line) override;
+    // At once: a run's log has a line for every page.
+    void writeOutLines(const QStringList& lines) override;
 };
 
 // The title printed for a message without a title of its own.

@@ -6,9 +6,15 @@ namespace quillet {
 
 namespace {
 
+// "<A" or "</A". A page holds far fewer capital A than "<", and a search for one character
+// is the fast one: each page is checked several times by a run.
 bool holdsCapitalAnchor(const QString& text)
 {
-    return text.contains(u"<A") || text.contains(u"</A");
+    for (qsizetype a = text.indexOf(u'A', 1); a > 0; a = text.indexOf(u'A', a + 1)) {
+        if (text[a - 1] == u'<' || (a >= 2 && text[a - 1] == u'/' && text[a - 2] == u'<'))
+            return true;
+    }
+    return false;
 }
 
 } // namespace

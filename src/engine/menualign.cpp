@@ -54,10 +54,10 @@ AlignedText alignPageText(const QString& text, const QString& path,
     return {AlignKind::Aligned, restorePageText(tagged, path, settings).text};
 }
 
-PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWriter& pages)
+PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                      PageWriter& pages)
 {
     const QString name = settings.siteFor(path).logName(path);
-    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(name);
     const AlignedText aligned = alignPageText(read.page.text, path, settings);

@@ -23,7 +23,8 @@ struct AlignedText
 
 AlignedText alignPageText(const QString& text, const QString& path, const RunSettings& settings);
 
-PageOutcome AlignFile(const QString& path, const RunSettings& settings, PageWriter& pages);
+PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                      PageWriter& pages);
 
 RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                        const RunProgress& progress = {}, const RunStop& stop = {});

@@ -36,6 +36,7 @@ struct PageBatch::StagedFile
     QByteArray bytes;  // the bytes of a page written at commit
     PageRead before;   // the page as read, which it must still be when replaced
     dev_t device = 0;
+    bool lastName = true; // the rename frees the replaced page's blocks (no other link keeps it)
     std::optional<PageWrite> failure; // set once something failed: the page stays as it was
     QByteArray name;                  // beside the page, between its link and its rename
 };
@@ -153,6 +154,7 @@ PageBatch::Staged PageBatch::stage(const QString& path, const PageRead& before,
         ::fchmod(file->fd, status.st_mode & 07777))
         return {-1, systemErrorText(errno)};
     file->device = status.st_dev;
+    file->lastName = status.st_nlink <= 1;
     // The disk starts on this page while the next ones are prepared.
     ::sync_file_range(file->fd, 0, 0, SYNC_FILE_RANGE_WRITE);
     m_bytes += bytes.size();
@@ -188,6 +190,14 @@ bool PageBatch::holds(const QString& path) const
            m_fileIds.contains(fileId(status));
 }
 
+bool PageBatch::syncs(quint64 device) const
+{
+    return std::any_of(m_files.begin(), m_files.end(),
+                       [device](const std::unique_ptr<StagedFile>& file) {
+                           return file->fd >= 0 && quint64(file->device) == device;
+                       });
+}
+
 bool PageBatch::isFull() const
 {
     return qsizetype(m_files.size()) >= m_limits.pages || m_bytes >= m_limits.bytes;
@@ -200,9 +210,9 @@ bool PageBatch::isEmpty() const
 
 // Every new text is on the disk before any page is replaced by it, and the renames are on
 // the disk before any page is reported written.
-QList<PageWrite> PageBatch::commit()
+QList<PageWrite> PageBatch::commit(std::optional<quint64> syncedDevice)
 {
-    syncFileSystems();
+    syncFileSystems(syncedDevice);
     // Renames slowed by releases in the background would widen the one moment in which a kill
     // leaves a new page's file under a name of its own.
     finishReleasing();
@@ -232,9 +242,11 @@ void PageBatch::clear()
 
 // One syncfs per file system makes the whole batch durable with one cache flush, where an
 // fdatasync per file costs one each.
-void PageBatch::syncFileSystems()
+void PageBatch::syncFileSystems(std::optional<quint64> syncedDevice)
 {
     QHash<dev_t, QString> errors;
+    if (syncedDevice)
+        errors.insert(dev_t(*syncedDevice), QString());
     for (const std::unique_ptr<StagedFile>& file : m_files) {
         if (file->fd < 0 || file->failure || errors.contains(file->device))
             continue;
@@ -285,7 +297,9 @@ void PageBatch::placeStaged()
             file->failure = allowed;
             continue;
         }
-        file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
+        // A page whose old file another link keeps (the journal's) frees nothing when replaced.
+        if (file->lastName)
+            file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
         if (!placeOver(file->fd, file->name, file->target, m_beforeRename))
             file->failure = PageWrite{false, systemErrorText(errno)};
     }

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -54,8 +55,12 @@ public:
     bool isFull() const;
     bool isEmpty() const;
 
-    // Replaces every staged page; one result per slot. The batch is empty afterwards.
-    QList<PageWrite> commit();
+    // Whether a staged page's new file lies on the file system of device, which commit syncs.
+    bool syncs(quint64 device) const;
+
+    // Replaces every staged page; one result per slot. The batch is empty afterwards. A file
+    // system synced since the last page was staged (syncedDevice) is not synced again first.
+    QList<PageWrite> commit(std::optional<quint64> syncedDevice = std::nullopt);
     // Replaces none: every slot fails with the error.
     QList<PageWrite> drop(const QString& error);
 
@@ -73,7 +78,7 @@ private:
     Staged writeAtCommit(const QString& path, const PageRead& before, const QByteArray& bytes);
     Staged add(std::unique_ptr<StagedFile> file);
     void clear();
-    void syncFileSystems();
+    void syncFileSystems(std::optional<quint64> syncedDevice = std::nullopt);
     void announceNames();
     void placeStaged();
     void releaseReplaced();

@@ -45,6 +45,15 @@ bool syncHandle(int handle)
     return ::fsync(handle) == 0;
 }
 
+bool syncFileSystem(int handle)
+{
+#ifdef Q_OS_WIN
+    return syncHandle(handle);
+#else
+    return ::syncfs(handle) == 0;
+#endif
+}
+
 // A new file's name is durable only once its folder is.
 void syncFolder(const QString& folder)
 {
@@ -350,6 +359,12 @@ bool JournalWriter::create()
     if (m_file.write(magic) != magic.size() || !writeBlock(m_file, headerBlock, header) || !sync())
         return fail(m_file.errorString());
     syncFolder(m_folder);
+#ifndef Q_OS_WIN
+    struct stat status
+    {};
+    if (::fstat(m_file.handle(), &status) == 0)
+        m_device = quint64(status.st_dev);
+#endif
     pruneJournal(m_folder);
     return true;
 }
@@ -409,20 +424,22 @@ QString JournalWriter::linkOldFile(const QString& path, PageStamp& stamp)
 }
 
 // The sync mark goes to the disk with the records it counts: a page is replaced only after it.
-bool JournalWriter::sync()
+bool JournalWriter::sync(bool wholeFileSystem)
 {
     if (!m_error.isEmpty())
         return false;
     if (!m_file.isOpen())
         return true;
     // The links' names are durable before the mark that counts their records.
-    if (m_linked)
+    if (m_linked && !wholeFileSystem)
         syncFolder(linksFolderOf(m_file.fileName()));
     m_linked = false;
     if (m_synced != m_records && !writeBlock(m_file, syncBlock, blockContent(quint64(m_records))))
         return fail(m_file.errorString());
-    if (!m_file.flush() || !syncHandle(m_file.handle()))
+    if (!m_file.flush())
         return fail(m_file.errorString());
+    if (wholeFileSystem ? !syncFileSystem(m_file.handle()) : !syncHandle(m_file.handle()))
+        return fail(systemErrorText(errno));
     m_synced = m_records;
     return true;
 }

@@ -69,8 +69,14 @@ public:
     bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes,
                 PageStamp* stamp = nullptr);
 
-    // Writes every appended record through to the disk.
-    bool sync();
+    // Writes every appended record through to the disk. With wholeFileSystem, by one syncfs
+    // of the journal's file system, which also makes durable what else was written there (a
+    // batch's new pages), where an fsync of the entry and of its links' folder costs a flush
+    // of the disk's cache each.
+    bool sync(bool wholeFileSystem = false);
+
+    // The file system of the entry's file; 0 until the first record made it.
+    quint64 device() const { return m_device; }
 
     // The system's description of the last failure.
     const QString& error() const { return m_error; }
@@ -87,7 +93,8 @@ private:
     QString m_error;
     qsizetype m_records = 0; // appended so far
     qsizetype m_synced = 0;  // covered by the last sync
-    bool m_linked = false;   // a link was made since the last sync
+    quint64 m_device = 0;
+    bool m_linked = false; // a link was made since the last sync
 };
 
 // The entries of the folder, oldest first; records are read with their old bytes only when

@@ -39,7 +39,12 @@ public:
             settleOne(writes, outcome);
             result.log.append(outcome.logLine);
             result.pageFailed = result.pageFailed || outcome.failed;
-            if (outcome.failed)
+            if (outcome.saved) {
+                settleSaved(writes, outcome.name, *outcome.saved);
+                result.savedLog.append(outcome.saved->line);
+                result.pageFailed = result.pageFailed || outcome.saved->failed;
+            }
+            if (outcome.failed || (outcome.saved && outcome.saved->failed))
                 ++result.failedPages;
         }
         m_waiting.clear();
@@ -58,6 +63,18 @@ private:
         const PageWrite written = writes.value(outcome.batchSlot);
         if (!written.ok)
             markUnwritten(written, outcome);
+    }
+
+    static void settleSaved(const QList<PageWrite>& writes, const QString& name,
+                            PageOutcome::SavedLine& saved)
+    {
+        if (saved.batchSlot < 0)
+            return;
+        const PageWrite written = writes.value(saved.batchSlot);
+        if (written.ok)
+            return;
+        saved.line = unwritableLogLine(name, written);
+        saved.failed = true;
     }
 
     std::vector<PageOutcome> m_waiting;

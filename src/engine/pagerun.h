@@ -21,6 +21,15 @@ struct PageOutcome
     bool failed = false; // the page could not be read or written
     std::optional<QString> unwrittenText; // the text instead, should the write fail
     qsizetype batchSlot = -1;             // the write waits for the batch's flush
+
+    // The line of a save whose work on the page the run did (RunResult::savedLog).
+    struct SavedLine
+    {
+        QString line;
+        bool failed = false;
+        qsizetype batchSlot = -1; // the write it reports waits for the batch's flush
+    };
+    std::optional<SavedLine> saved;
 };
 
 using RunProgress = std::function<void(qsizetype done, qsizetype total)>;
@@ -36,6 +45,7 @@ struct RunResult
     bool pageFailed = false;            // a page could not be read or written
     qsizetype failedPages = 0;          // how many could not be read or written
     bool stopped = false;               // stopped between batches before the last page
+    QStringList savedLog; // the lines of the save before the run, for the pages it did
 };
 
 // Runs step on every path in list order, the writes going through pages in batches, and

@@ -63,8 +63,9 @@ QList<PageWrite> DiskPages::flush()
 {
     if (m_batch.isEmpty())
         return {};
-    const PageWrite synced = syncRecords();
-    const QList<PageWrite> results = synced.ok ? m_batch.commit() : m_batch.drop(synced.error);
+    const RecordsSynced synced = syncRecords(m_batch);
+    const QList<PageWrite> results =
+        synced.write.ok ? m_batch.commit(synced.syncedDevice) : m_batch.drop(synced.write.error);
     for (const Change& change : m_changes) {
         if (results.at(change.slot).ok)
             changed(change.path, change.before, change.after);
@@ -95,9 +96,9 @@ PageWrite DiskPages::record(const QString&, PageRead&, const QByteArray&)
     return {true, {}};
 }
 
-PageWrite DiskPages::syncRecords()
+DiskPages::RecordsSynced DiskPages::syncRecords(const PageBatch&)
 {
-    return {true, {}};
+    return {{true, {}}, std::nullopt};
 }
 
 // The journal's own reason is told once, with its folder (journalFailure); a page's line would
@@ -133,9 +134,15 @@ std::optional<UserMessage> JournalledPages::journalFailure() const
             m_journal.folder() + QStringLiteral("\r\n") + m_journal.error()};
 }
 
-PageWrite JournalledPages::syncRecords()
+// Where the journal shares the pages' file system, one syncfs makes the records and the
+// batch's new pages durable together.
+DiskPages::RecordsSynced JournalledPages::syncRecords(const PageBatch& batch)
 {
-    return syncJournal();
+    const quint64 device = m_journal.device();
+    const bool shared = device != 0 && batch.syncs(device);
+    if (!m_journal.sync(shared))
+        return {journalUnwritable(), std::nullopt};
+    return {{true, {}}, shared ? std::optional(device) : std::nullopt};
 }
 
 JournalledPages::StageResult JournalledPages::stage(const QString& path, const PageRead& before,

@@ -87,7 +87,15 @@ public:
 protected:
     // before's stamp follows what the record does to the page's file (a link).
     virtual PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes);
-    virtual PageWrite syncRecords();
+
+    // Makes the records durable before the batch's pages are replaced; the file system it
+    // synced whole after the batch was staged, if any, which the batch need not sync again.
+    struct RecordsSynced
+    {
+        PageWrite write;
+        std::optional<quint64> syncedDevice;
+    };
+    virtual RecordsSynced syncRecords(const PageBatch& batch);
 
 private:
     struct Change
@@ -132,7 +140,7 @@ public:
 
 protected:
     PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes) override;
-    PageWrite syncRecords() override;
+    RecordsSynced syncRecords(const PageBatch& batch) override;
 
 private:
     static PageWrite journalUnwritable();

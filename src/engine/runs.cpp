@@ -67,6 +67,39 @@ QString restoreMessage(RestoreKind kind)
     return QCoreApplication::translate("Runs", "は戻しませんでした。");
 }
 
+// The save's correction of the page's plain self-link, on the run's reading of the page: the
+// step goes on from the corrected text, and where it writes nothing the correction is written
+// alone. Either way the page is read once and replaced at most once.
+PageOutcome stepAfterSavedLink(const QString& path, const PageRead& read,
+                               const RunSettings& settings, PageWriter& pages, PageStep step)
+{
+    const SiteLayout site = settings.siteFor(path);
+    const QString name = site.logName(path);
+    const std::optional<QString> corrected =
+        read.ok ? settings.savedLinks->corrected(read.page.text, path, site) : std::nullopt;
+    if (!corrected) {
+        PageOutcome outcome = step(path, read, settings, pages);
+        if (!read.ok)
+            outcome.saved = PageOutcome::SavedLine{unreadableLogLine(name), true};
+        return outcome;
+    }
+    PageRead seen = read;
+    seen.page.text = *corrected;
+    PageOutcome outcome = step(path, seen, settings, pages);
+    outcome.saved = PageOutcome::SavedLine{
+        name + QCoreApplication::translate("SelfLinks", "のリンクを修正しました。")};
+    if (outcome.batchSlot >= 0) {
+        outcome.saved->batchSlot = outcome.batchSlot;
+        return outcome;
+    }
+    const PageWriter::Deferred deferred = pages.replaceLater(path, read, *corrected);
+    outcome.saved->batchSlot = deferred.slot;
+    if (deferred.slot < 0)
+        outcome.saved =
+            PageOutcome::SavedLine{unwritableLogLine(name, {false, deferred.error}), true};
+    return outcome;
+}
+
 } // namespace
 
 SiteLayout RunSettings::siteFor(const QString& path) const
@@ -130,10 +163,10 @@ RestoredText restorePageText(const QString& text, const QString& path,
     return {RestoreKind::NotRestored, text};
 }
 
-PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages)
+PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                        PageWriter& pages)
 {
     const QString name = settings.siteFor(path).logName(path);
-    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(name);
     const ConvertedText converted = convertPageText(read.page.text, settings.forPage(path));
@@ -146,9 +179,9 @@ PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWr
     return outcome;
 }
 
-PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWriter& pages)
+PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                        PageWriter& pages)
 {
-    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(settings.siteFor(path).logName(path));
     const RestoredText restored = restorePageText(read.page.text, path, settings);
@@ -172,8 +205,14 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
     if (!listed.site)
         listed.site = std::make_shared<const SiteLayout>(paths);
     runPageSteps(
-        paths, [&](const QString& path) { return step(path, listed, pages); }, pages, progress,
-        result, stop);
+        paths,
+        [&](const QString& path) {
+            const PageRead read = pages.read(path);
+            return listed.savedLinks ? stepAfterSavedLink(path, read, listed, pages, step)
+                                     : step(path, read, listed, pages);
+        },
+        pages, progress, result, stop);
+    insertAfterHeadLine(result, std::exchange(result.savedLog, {}));
     return result;
 }
 

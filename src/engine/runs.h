@@ -2,6 +2,7 @@
 
 #include "engine/highlight.h"
 #include "engine/pagerun.h"
+#include "engine/selflinkcorrection.h"
 #include "engine/sitelayout.h"
 #include "engine/usermessage.h"
 
@@ -40,6 +41,10 @@ struct RunSettings
     // back up from its own folder.
     bool linksFromSiteFolder = false;
 
+    // The self-link corrections of the save before the run, made on the run's own reading of
+    // each page (SaveRequest::linksCorrectedByRun).
+    std::optional<SelfLinkCorrection> savedLinks;
+
     // The layout a page is seen in.
     SiteLayout siteFor(const QString& path) const;
     // The settings as the page at path sees them: its own menu when the links are rebased.
@@ -67,12 +72,15 @@ struct RestoredText
 };
 RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings);
 
-// Each page is read and replaced through pages.
-PageOutcome ConvertFile(const QString& path, const RunSettings& settings, PageWriter& pages);
-PageOutcome RestoreFile(const QString& path, const RunSettings& settings, PageWriter& pages);
+// Each page, as read through pages, is replaced through them.
+PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                        PageWriter& pages);
+PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings,
+                        PageWriter& pages);
 
-// A run of step over every page, once the settings allow it, its log after the head line.
-using PageStep = PageOutcome (*)(const QString&, const RunSettings&, PageWriter&);
+// A run of step over every page, each read once, once the settings allow it, its log after
+// the head line; with settings.savedLinks, the save's lines for the pages before it.
+using PageStep = PageOutcome (*)(const QString&, const PageRead&, const RunSettings&, PageWriter&);
 RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                        const RunProgress& progress, PageStep step, const RunStop& stop = {});
 

@@ -1,6 +1,7 @@
 #include "project/projectstore.h"
 
 #include "engine/pathnames.h"
+#include "engine/runs.h"
 #include "engine/unhighlight.h"
 #include "filelist/candidatesearch.h"
 #include "filelist/filelistorder.h"
@@ -184,7 +185,11 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
     }
     lock.unlock();
     outcome.result = SaveOutcome::Result::Saved;
-    correctSelfLinks(request, menu.cleaned, pages, outcome);
+    const SelfLinkCorrection correction{menu.cleaned, request.linkColour, projectTag(request.name)};
+    if (request.linksCorrectedByRun)
+        outcome.selfLinks = correction;
+    else
+        correctSelfLinks(request, correction, pages, outcome);
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/pagefile.h"
 #include "engine/pagewriter.h"
+#include "engine/selflinkcorrection.h"
 #include "engine/usermessage.h"
 #include "project/projectfile.h"
 
@@ -49,6 +50,9 @@ struct SaveRequest
     bool dryRun = false;       // all but writing the project file
     OverwriteAnswer overwrite = OverwriteAnswer::NotAsked;
     bool linksFromSiteFolder = false; // the menu's links are written from the site folder
+    // The run that follows the save corrects the self-links as it reads each page, so that no
+    // page is read twice; the save only says how (SaveOutcome::selfLinks).
+    bool linksCorrectedByRun = false;
 };
 
 struct SaveOutcome
@@ -67,6 +71,8 @@ struct SaveOutcome
     std::optional<QString> menuText;     // the cleaned menu text for the menu text box, when set
     QStringList log;                     // lines to append to the log list
     bool pageFailed = false;             // a listed page could not be read or written
+    // Saved with linksCorrectedByRun: the corrections the run makes for the save.
+    std::optional<SelfLinkCorrection> selfLinks;
 
     // Pages changed while the project file does not hold their menu could not be converted
     // or restored again from it, so the run after the save must not start.

@@ -1,8 +1,6 @@
 #include "project/selflinks.h"
 
-#include "engine/highlight.h"
-#include "engine/ownentry.h"
-#include "engine/runs.h"
+#include "engine/pagerun.h"
 
 #include <QCoreApplication>
 
@@ -17,13 +15,9 @@ QString linkCorrectedSuffix()
 
 } // namespace
 
-// A converted page is left to the restore run, which highlights the entry in the menu it
-// writes back.
-void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageWriter& pages,
-                      SaveOutcome& outcome)
+void correctSelfLinks(const SaveRequest& request, const SelfLinkCorrection& correction,
+                      PageWriter& pages, SaveOutcome& outcome)
 {
-    const QString colour = effectiveLinkColour(request.linkColour);
-    const QString tag = projectTag(request.name);
     const SiteLayout site(request.files);
     for (const QString& path : request.files) {
         if (path.isEmpty())
@@ -35,10 +29,7 @@ void correctSelfLinks(const SaveRequest& request, const QString& menuText, PageW
             outcome.pageFailed = true;
             continue;
         }
-        if (read.page.text.contains(tag))
-            continue;
-        const std::optional<QString> highlighted =
-            HighlightFileLink(read.page.text, menuText, path, colour, site);
+        const std::optional<QString> highlighted = correction.corrected(read.page.text, path, site);
         if (!highlighted)
             continue;
         const PageWrite written = pages.replace(path, read, *highlighted);

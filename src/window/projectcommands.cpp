@@ -272,7 +272,7 @@ void ProjectCommands::mpsave_Click()
     m_parts.showJournalFailure(pages);
 }
 
-SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
+SaveOutcome ProjectCommands::saveProject(PageWriter& pages, bool linksCorrectedByRun)
 {
     SaveRequest request;
     request.name = m_parts.state.currentName;
@@ -281,6 +281,7 @@ SaveOutcome ProjectCommands::saveProject(PageWriter& pages)
     request.isConverting = m_parts.state.IsConverting;
     request.linkColour = m_parts.state.LinkColor;
     request.linksFromSiteFolder = m_parts.state.linksFromSiteFolder;
+    request.linksCorrectedByRun = linksCorrectedByRun;
     SaveOutcome outcome = m_parts.store.SaveProject(request, pages);
     if (outcome.result == SaveOutcome::Result::NeedsAnswer) {
         const bool yes = m_parts.dialogs.askYesNoCancel(*outcome.question);

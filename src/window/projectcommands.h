@@ -23,7 +23,8 @@ public:
     ProjectCommands(WindowParts& parts, const MainMenu& menu, QObject* parent);
 
     // Saves the project shown in the window; false when the project text could not be stored.
-    SaveOutcome saveProject(PageWriter& pages);
+    // linksCorrectedByRun: the run that follows corrects the self-links (SaveRequest).
+    SaveOutcome saveProject(PageWriter& pages, bool linksCorrectedByRun = false);
 
     // Asks whether to save the window's unsaved changes before they are dropped; false when
     // the user cancels or the save fails, and they must stay.

@@ -69,7 +69,8 @@ void RunCommands::CodEncode_Click()
     if (saved.stopsTheRun())
         return;
 
-    const RunSettings settings = runSettings(); // the save may have cleaned the menu text
+    RunSettings settings = runSettings(); // the save may have cleaned the menu text
+    settings.savedLinks = saved.selfLinks;
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, tr("変換"));
@@ -93,7 +94,8 @@ void RunCommands::CmdDecode_Click()
     if (saved.stopsTheRun())
         return;
 
-    const RunSettings settings = runSettings();
+    RunSettings settings = runSettings();
+    settings.savedLinks = saved.selfLinks;
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
     RunProgressDialog progress(m_parts.window, tr("戻す"));
@@ -108,7 +110,8 @@ void RunCommands::CmdDecode_Click()
 SaveOutcome RunCommands::saveWithoutQuestion(PageWriter& pages)
 {
     m_parts.state.IsConverting = true;
-    const SaveOutcome saved = m_project.saveProject(pages);
+    // The run makes the save's link corrections as it reads each page.
+    const SaveOutcome saved = m_project.saveProject(pages, true);
     m_parts.state.IsConverting = false;
     return saved;
 }

@@ -27,6 +27,7 @@ void TestAnchorCase::lowersLinkTags_data()
     QTest::newRow("lower-case text unchanged")
         << u"<a href=\"A.html\">A</a>"_s << u"<a href=\"A.html\">A</a>"_s;
     QTest::newRow("every line") << u"<A>\r\n<A>\r\n</A>"_s << u"<a>\r\n<a>\r\n</a>"_s;
+    QTest::newRow("a closing tag alone, after a capital A of the text") << u"A</A>"_s << u"A</a>"_s;
 }
 
 void TestAnchorCase::lowersLinkTags()

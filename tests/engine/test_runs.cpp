@@ -4,6 +4,7 @@
 #include "engine/pagefixtures.h"
 #include "engine/runs.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -80,6 +81,7 @@ private slots:
     void cycleKeepsEachPageFormat_data();
     void cycleKeepsEachPageFormat();
     void linkCorrectedThenLeftAlone();
+    void savedCorrectionsUseTheRunsReading();
     void realSiteCycle();
     void unreadablePagesAreLoggedAndLeftAlone();
     void unrepresentableMenuIsNotWritten();
@@ -295,10 +297,12 @@ void TestRuns::cycleKeepsEachPageFormat()
     const QByteArray original = encodePage(pageWith(menu(oldNames, u"news.html"_s)), format).bytes;
     writeBytes(path, original);
 
-    QCOMPARE(ConvertFile(path, settings(menu(oldNames)), journal.pages).logLine,
+    QCOMPARE(ConvertFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
+                 .logLine,
              u"news.htmlの変換を行ないました。"_s);
     QCOMPARE(readBytes(path), encodePage(pageWith(tag), format).bytes);
-    QCOMPARE(RestoreFile(path, settings(menu(oldNames)), journal.pages).logLine,
+    QCOMPARE(RestoreFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
+                 .logLine,
              u"news.htmlを戻しました。"_s);
     QCOMPARE(readBytes(path), original);
 }
@@ -309,15 +313,53 @@ void TestRuns::linkCorrectedThenLeftAlone()
     const QString path = dir.filePath(u"access.html"_s);
     writeBytes(path, shiftJis(page(menu(newNames))));
 
-    const PageOutcome corrected = RestoreFile(path, settings(menu(newNames)), journal.pages);
+    const PageOutcome corrected =
+        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
     QCOMPARE(corrected.logLine, u"access.htmlのリンクを修正しました。"_s);
     QCOMPARE(readBytes(path), shiftJis(page(menu(newNames, u"access.html"_s))));
 
     const quint64 inode = inodeOf(path);
-    const PageOutcome again = RestoreFile(path, settings(menu(newNames)), journal.pages);
+    const PageOutcome again =
+        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
     QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
     QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
+}
+
+// The save's link corrections made by the run: each page read once, a correction the step
+// leaves is written alone, and the save's lines come before the run's.
+void TestRuns::savedCorrectionsUseTheRunsReading()
+{
+    struct CountedReads : JournalledPages
+    {
+        using JournalledPages::JournalledPages;
+        PageRead read(const QString& path) override
+        {
+            ++reads[QFileInfo(path).fileName()];
+            return JournalledPages::read(path);
+        }
+        QHash<QString, int> reads;
+    };
+    QTemporaryDir dir;
+    writeBytes(dir.filePath(u"index.html"_s), shiftJis(page(menu(oldNames))));
+    writeBytes(dir.filePath(u"about.html"_s), shiftJis(page(tag)));
+    const QStringList paths{dir.filePath(u"index.html"_s), dir.filePath(u"about.html"_s),
+                            dir.filePath(u"missing.html"_s)};
+    CountedReads pages(journal.folder.path(), {u"restore"_s, u"/site/mprj.xml"_s, u"サイト"_s});
+    RunSettings corrected = settings(menu(oldNames));
+    corrected.savedLinks = SelfLinkCorrection{menu(oldNames), {}, tag};
+
+    const RunResult result = runRestore(paths, corrected, pages);
+    QCOMPARE(
+        result.log,
+        (QStringList{u"ログです"_s, u"index.htmlのリンクを修正しました。"_s,
+                     u"missing.htmlを読み込めませんでした。"_s, u"index.htmlは戻しませんでした。"_s,
+                     u"about.htmlを戻しました。"_s, u"missing.htmlを読み込めませんでした。"_s}));
+    QVERIFY(result.pageFailed);
+    QCOMPARE(pages.reads, (QHash<QString, int>{
+                              {u"index.html"_s, 1}, {u"about.html"_s, 1}, {u"missing.html"_s, 1}}));
+    QCOMPARE(readBytes(paths[0]), shiftJis(page(menu(oldNames, u"index.html"_s))));
+    QCOMPARE(readBytes(paths[1]), shiftJis(page(menu(oldNames, u"about.html"_s))));
 }
 
 // Convert and restore twice: every page comes back as it was, with only its own menu entry
