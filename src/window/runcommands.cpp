@@ -59,12 +59,29 @@ bool RunCommands::refuseRun(const RunSettings& settings)
     return refusal.has_value();
 }
 
+// The save's link corrections and the conversion are taken back as one command.
 void RunCommands::CodEncode_Click()
+{
+    runAfterSave(QStringLiteral("convert"), tr("変換"), tr("%1 ページ中 %2 ページを変換しました"),
+                 runConversion);
+}
+
+// The project keeps the menu the pages get, so a later conversion finds it in them.
+void RunCommands::CmdDecode_Click()
 {
     if (refuseRun(runSettings()))
         return;
-    // The save's link corrections and the conversion are taken back as one command.
-    JournalledPages pages = m_parts.journalledPages(QStringLiteral("convert"));
+    m_parts.fileList->deselectAll();
+    runAfterSave(QStringLiteral("restore"), tr("戻す"), tr("%1 ページ中 %2 ページを戻しました"),
+                 runRestore);
+}
+
+void RunCommands::runAfterSave(const QString& command, const QString& title, const QString& summary,
+                               PageRun run)
+{
+    if (refuseRun(runSettings()))
+        return;
+    JournalledPages pages = m_parts.journalledPages(command);
     const SaveOutcome saved = saveWithoutQuestion(pages);
     if (saved.stopsTheRun())
         return;
@@ -73,37 +90,12 @@ void RunCommands::CodEncode_Click()
     settings.savedLinks = saved.selfLinks;
     const QStringList paths = m_parts.fileList->paths();
     BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, tr("変換"));
+    RunProgressDialog progress(m_parts.window, title);
     countChanges(pages);
-    RunResult result =
-        runConversion(paths, settings, pages, progress.callback(), progress.stopCheck());
+    RunResult result = run(paths, settings, pages, progress.callback(), progress.stopCheck());
     // What the save did to the pages stays in the log, before the run's own lines.
     insertAfterHeadLine(result, saved.log);
-    showRunResult(paths, result, tr("%1 ページ中 %2 ページを変換しました"));
-    m_parts.showJournalFailure(pages);
-}
-
-void RunCommands::CmdDecode_Click()
-{
-    if (refuseRun(runSettings()))
-        return;
-    m_parts.fileList->deselectAll();
-    // The project keeps the menu the pages get, so a later conversion finds it in them.
-    JournalledPages pages = m_parts.journalledPages(QStringLiteral("restore"));
-    const SaveOutcome saved = saveWithoutQuestion(pages);
-    if (saved.stopsTheRun())
-        return;
-
-    RunSettings settings = runSettings();
-    settings.savedLinks = saved.selfLinks;
-    const QStringList paths = m_parts.fileList->paths();
-    BusyGuard busy(m_parts.state);
-    RunProgressDialog progress(m_parts.window, tr("戻す"));
-    countChanges(pages);
-    RunResult result =
-        runRestore(paths, settings, pages, progress.callback(), progress.stopCheck());
-    insertAfterHeadLine(result, saved.log);
-    showRunResult(paths, result, tr("%1 ページ中 %2 ページを戻しました"));
+    showRunResult(paths, result, summary);
     m_parts.showJournalFailure(pages);
 }
 

@@ -31,6 +31,11 @@ private:
     void mcolor_Click();
     RunSettings runSettings() const;
     bool refuseRun(const RunSettings& settings);
+    using PageRun = RunResult (*)(const QStringList&, const RunSettings&, PageWriter&,
+                                  const RunProgress&, const RunStop&);
+    // Stores the project, then runs over the listed pages, journalled as one command.
+    void runAfterSave(const QString& command, const QString& title, const QString& summary,
+                      PageRun run);
     // The runs store the project first, without the overwrite question.
     SaveOutcome saveWithoutQuestion(PageWriter& pages);
     // summary, when given, sums up the run in the status bar: %1 the pages listed, %2 those
