@@ -54,8 +54,7 @@ AlignedText alignPageText(const QString& text, const QString& path,
     return {AlignKind::Aligned, restorePageText(tagged, path, settings).text};
 }
 
-PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                      PageWriter& pages)
+PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings)
 {
     const QString name = settings.siteFor(path).logName(path);
     if (!read.ok)
@@ -63,9 +62,7 @@ PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettin
     const AlignedText aligned = alignPageText(read.page.text, path, settings);
     if (aligned.kind != AlignKind::Aligned)
         return pageOutcome(name, alignMessage(aligned.kind), read.page.text);
-    PageOutcome outcome = pageOutcome(name, alignMessage(aligned.kind), aligned.text);
-    writeOutcome(pages, path, read, outcome);
-    return outcome;
+    return replacingOutcome(name, alignMessage(aligned.kind), aligned.text);
 }
 
 RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,

@@ -23,8 +23,7 @@ struct AlignedText
 
 AlignedText alignPageText(const QString& text, const QString& path, const RunSettings& settings);
 
-PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                      PageWriter& pages);
+PageOutcome AlignFile(const QString& path, const PageRead& read, const RunSettings& settings);
 
 RunResult runAlignment(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                        const RunProgress& progress = {}, const RunStop& stop = {});

@@ -31,21 +31,20 @@ qsizetype firstLinkTo(const QString& text, qsizetype from, qsizetype to, const Q
                       const SiteLayout& site)
 {
     const QStringView view(text);
-    bool inComment = false;
-    for (qsizetype i = from; i < to; ++i) {
-        if (inComment) {
-            if (view.mid(i).startsWith(commentCloser)) {
-                inComment = false;
-                i += commentCloser.size() - 1;
-            }
-        } else if (view.mid(i).startsWith(commentOpener)) {
-            inComment = true;
-            i += commentOpener.size() - 1;
-        } else if (isLinkTagStart(view, i)) {
+    for (qsizetype i = view.indexOf(u'<', from); i >= 0 && i < to; i = view.indexOf(u'<', i)) {
+        if (view.mid(i).startsWith(commentOpener)) {
+            const qsizetype closer = view.indexOf(commentCloser, i + commentOpener.size());
+            if (closer < 0)
+                return -1;
+            i = closer + commentCloser.size();
+            continue;
+        }
+        if (isLinkTagStart(view, i)) {
             const std::optional<QString> target = linkTargetAt(view, i);
             if (target && site.linkNames(*target, path, path))
                 return i;
         }
+        ++i;
     }
     return -1;
 }

@@ -31,15 +31,22 @@ struct PageBatch::StagedFile
     int fd = -1;         // the unnamed file, or -1 when the page is written at commit
     int replacedFd = -1; // holds the replaced page's blocks until released
     qsizetype slot = -1;
-    QByteArray target; // the page itself, links resolved
-    QString path;      // as given, for a page written at commit
-    QByteArray bytes;  // the bytes of a page written at commit
-    PageRead before;   // the page as read, which it must still be when replaced
+    QByteArray target;  // the page itself, links resolved
+    QString path;       // as given, for a page written at commit
+    QByteArray bytes;   // the bytes of a page written at commit
+    qsizetype size = 0; // of the new bytes
+    PageRead before;    // the page as read, which it must still be when replaced
     dev_t device = 0;
-    bool lastName = true; // the rename frees the replaced page's blocks (no other link keeps it)
+    QString id;                       // device and inode of the page (fileId)
+    QString error;                    // why nothing could be put aside
     std::optional<PageWrite> failure; // set once something failed: the page stays as it was
     QByteArray name;                  // beside the page, between its link and its rename
 };
+
+PageBatch::Aside::Aside() = default;
+PageBatch::Aside::~Aside() = default;
+PageBatch::Aside::Aside(Aside&&) noexcept = default;
+PageBatch::Aside& PageBatch::Aside::operator=(Aside&&) noexcept = default;
 
 namespace {
 
@@ -132,52 +139,68 @@ PageBatch::~PageBatch()
     finishReleasing();
 }
 
-PageBatch::Staged PageBatch::stage(const QString& path, const PageRead& before,
-                                   const QByteArray& bytes)
+PageBatch::Aside PageBatch::putAside(const QString& path, const QByteArray& bytes)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status
     {};
     if (::lstat(name.constData(), &status) != 0)
-        return writeAtCommit(path, before, bytes);
+        return writeAtCommit(path, bytes);
     const bool isLink = S_ISLNK(status.st_mode);
     if ((isLink && ::stat(name.constData(), &status) != 0) || !S_ISREG(status.st_mode))
-        return writeAtCommit(path, before, bytes);
-    auto file = std::make_unique<StagedFile>();
-    file->target = isLink ? linkTarget(path) : name;
-    file->before = before;
-    file->fd = ::open(folderOf(file->target).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (file->fd < 0 && lacksUnnamedFiles(errno))
-        return writeAtCommit(path, before, bytes);
-    if (file->fd < 0 || !writeAll(file->fd, bytes) ||
-        !keepOwner(file->fd, status.st_uid, status.st_gid) ||
-        ::fchmod(file->fd, status.st_mode & 07777))
-        return {-1, systemErrorText(errno)};
-    file->device = status.st_dev;
-    file->lastName = status.st_nlink <= 1;
+        return writeAtCommit(path, bytes);
+    Aside aside;
+    aside.m_file = std::make_unique<StagedFile>();
+    StagedFile& file = *aside.m_file;
+    file.target = isLink ? linkTarget(path) : name;
+    file.fd = ::open(folderOf(file.target).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (file.fd < 0 && lacksUnnamedFiles(errno))
+        return writeAtCommit(path, bytes);
+    if (file.fd < 0 || !writeAll(file.fd, bytes) ||
+        !keepOwner(file.fd, status.st_uid, status.st_gid) ||
+        ::fchmod(file.fd, status.st_mode & 07777)) {
+        file.error = systemErrorText(errno);
+        return aside;
+    }
+    file.device = status.st_dev;
+    file.id = fileId(status);
+    file.size = bytes.size();
     // The disk starts on this page while the next ones are prepared.
-    ::sync_file_range(file->fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-    m_bytes += bytes.size();
-    m_fileIds.insert(fileId(status));
-    return add(std::move(file));
+    ::sync_file_range(file.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    return aside;
 }
 
 // What is not a plain file here (a folder, a missing page), or lies where no unnamed file
 // can be made, is written by replacePageBytes at commit, with its checks and errors.
-PageBatch::Staged PageBatch::writeAtCommit(const QString& path, const PageRead& before,
-                                           const QByteArray& bytes)
+PageBatch::Aside PageBatch::writeAtCommit(const QString& path, const QByteArray& bytes)
 {
-    auto file = std::make_unique<StagedFile>();
-    file->path = path;
-    file->before = before;
-    file->bytes = bytes;
-    m_bytes += bytes.size();
-    return add(std::move(file));
+    Aside aside;
+    aside.m_file = std::make_unique<StagedFile>();
+    aside.m_file->path = path;
+    aside.m_file->bytes = bytes;
+    aside.m_file->size = bytes.size();
+    return aside;
 }
 
-PageBatch::Staged PageBatch::add(std::unique_ptr<StagedFile> file)
+PageBatch::Staged PageBatch::stage(const QString& path, const PageRead& before,
+                                   const QByteArray& bytes)
 {
+    return stage(putAside(path, bytes), before);
+}
+
+PageBatch::Staged PageBatch::stage(Aside aside, const PageRead& before)
+{
+    if (!aside.m_file)
+        return {-1, systemErrorText(EINVAL)};
+    std::unique_ptr<StagedFile> file = std::move(aside.m_file);
+    if (!file->error.isEmpty())
+        return {-1, file->error};
+    file->before = before;
+    file->before.page.text.clear(); // a batch holds hundreds; the stamp and bytes tell
     file->slot = qsizetype(m_files.size());
+    m_bytes += file->size;
+    if (!file->id.isEmpty())
+        m_fileIds.insert(file->id);
     m_files.push_back(std::move(file));
     return {m_files.back()->slot, {}};
 }
@@ -281,28 +304,48 @@ void PageBatch::announceNames()
 void PageBatch::placeStaged()
 {
     announceNames();
-    for (const std::unique_ptr<StagedFile>& file : m_files) {
-        if (file->fd < 0) {
-            const PageWrite written = replacePageBytes(file->path, file->before, file->bytes);
-            if (!written.ok)
-                file->failure = written;
-            continue;
+    // Pages in different folders are renamed without waiting for each other; a test's seam
+    // sees them one at a time.
+    const size_t placers =
+        m_beforeRename ? 1 : std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 4);
+    const auto placeEvery = [this, placers](size_t first) {
+        for (size_t i = first; i < m_files.size(); i += placers)
+            placeOne(*m_files[i]);
+    };
+    std::vector<std::jthread> threads;
+    for (size_t first = 1; first < placers; ++first) {
+        try {
+            threads.emplace_back(placeEvery, first);
+        } catch (const std::system_error&) {
+            placeEvery(first);
         }
-        if (file->failure)
-            continue;
-        // Another program may have changed the page since it was read; this is the last
-        // moment before its edit would be lost.
-        const PageWrite allowed = mayReplace(QFile::decodeName(file->target), file->before);
-        if (!allowed.ok) {
-            file->failure = allowed;
-            continue;
-        }
-        // A page whose old file another link keeps (the journal's) frees nothing when replaced.
-        if (file->lastName)
-            file->replacedFd = ::open(file->target.constData(), O_RDONLY | O_CLOEXEC);
-        if (!placeOver(file->fd, file->name, file->target, m_beforeRename))
-            file->failure = PageWrite{false, systemErrorText(errno)};
     }
+    placeEvery(0);
+}
+
+void PageBatch::placeOne(StagedFile& file) const
+{
+    if (file.fd < 0) {
+        const PageWrite written = replacePageBytes(file.path, file.before, file.bytes);
+        if (!written.ok)
+            file.failure = written;
+        return;
+    }
+    if (file.failure)
+        return;
+    // Another program may have changed the page since it was read; this is the last moment
+    // before its edit would be lost.
+    quint64 links = 0;
+    const PageWrite allowed = mayReplace(QFile::decodeName(file.target), file.before, &links);
+    if (!allowed.ok) {
+        file.failure = allowed;
+        return;
+    }
+    // A page whose old file another link keeps (the journal's) frees nothing when replaced.
+    if (links <= 1)
+        file.replacedFd = ::open(file.target.constData(), O_RDONLY | O_CLOEXEC);
+    if (!placeOver(file.fd, file.name, file.target, m_beforeRename))
+        file.failure = PageWrite{false, systemErrorText(errno)};
 }
 
 // Freeing a replaced page's blocks (its last descriptor closing) can wait on the disk for

@@ -39,15 +39,34 @@ public:
     PageBatch(const PageBatch&) = delete;
     PageBatch& operator=(const PageBatch&) = delete;
 
-    // Puts the bytes for the page at path, read as before, aside and returns their slot in
-    // commit()'s results, or an error with the page untouched. Where the folder takes no
-    // unnamed file, the bytes wait in memory and the page is written by replacePageBytes at
-    // commit. A page is replaced only if it is still the file read (mayReplace).
+    struct StagedFile;
+
+    // The new bytes for a page, in an unnamed file beside it (or, where the folder takes no
+    // unnamed file, in memory, for replacePageBytes at commit), made apart from any batch and
+    // on any thread; nothing is named until a batch commits them.
+    class Aside
+    {
+    public:
+        Aside();
+        ~Aside();
+        Aside(Aside&&) noexcept;
+        Aside& operator=(Aside&&) noexcept;
+
+    private:
+        friend class PageBatch;
+        std::unique_ptr<StagedFile> m_file;
+    };
+    static Aside putAside(const QString& path, const QByteArray& bytes);
+
+    // Takes the bytes put aside for the page read as before into the batch and returns their
+    // slot in commit()'s results, or an error with the page untouched. A page is replaced only
+    // if it is still the file read (mayReplace).
     struct Staged
     {
         qsizetype slot = -1;
         QString error; // the system's description when slot < 0
     };
+    Staged stage(Aside aside, const PageRead& before);
     Staged stage(const QString& path, const PageRead& before, const QByteArray& bytes);
 
     // Whether a page staged and not yet committed is the file at path (through any link).
@@ -72,15 +91,13 @@ public:
     // leaves the most behind (for tests).
     void setBeforeRename(std::function<void()> call) { m_beforeRename = std::move(call); }
 
-    struct StagedFile;
-
 private:
-    Staged writeAtCommit(const QString& path, const PageRead& before, const QByteArray& bytes);
-    Staged add(std::unique_ptr<StagedFile> file);
+    static Aside writeAtCommit(const QString& path, const QByteArray& bytes);
     void clear();
     void syncFileSystems(std::optional<quint64> syncedDevice = std::nullopt);
     void announceNames();
     void placeStaged();
+    void placeOne(StagedFile& file) const;
     void releaseReplaced();
 
     Limits m_limits;

@@ -209,6 +209,12 @@ bool isLfFile(const QString& text)
 // Writes beside the file and renames over it; with before, only while mayReplace allows.
 PageWrite saveBytes(const QString& path, const QByteArray& bytes, const PageRead* before)
 {
+    // A page that is no longer the file read (made a folder, say) is said to be changed, not
+    // to be unwritable for what it became.
+    if (before) {
+        if (const PageWrite allowed = mayReplace(path, *before); !allowed.ok)
+            return allowed;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, file.errorString()};
@@ -322,7 +328,7 @@ PageRead readPageBytes(const QString& path)
     return read;
 }
 
-PageWrite mayReplace(const QString& path, const PageRead& before)
+PageWrite mayReplace(const QString& path, const PageRead& before, quint64* links)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status
@@ -334,6 +340,8 @@ PageWrite mayReplace(const QString& path, const PageRead& before)
                 PageLeft::NotWritable};
     if (!isStillAsRead(path, status, before))
         return changedSince();
+    if (links)
+        *links = quint64(status.st_nlink);
     return {true, {}};
 }
 

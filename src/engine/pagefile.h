@@ -84,7 +84,8 @@ PageRead readPageBytes(const QString& path);
 // Whether the page at path may be replaced now: it is still the file read as before, and the
 // user may write it. Checked just before a replacement, so that an edit made by another program
 // since the read is never overwritten and a deleted page never made again.
-PageWrite mayReplace(const QString& path, const PageRead& before);
+// links, when given, receives how many names the file has (when it may be replaced).
+PageWrite mayReplace(const QString& path, const PageRead& before, quint64* links = nullptr);
 
 // Replaces the file atomically, keeping its permissions; on failure the file is unchanged.
 PageWrite writePage(const QString& path, const QString& text, const PageFormat& format);

@@ -330,6 +330,11 @@ QByteArray journalDigest(const QByteArray& bytes)
     return sha256({bytes});
 }
 
+JournalDigests journalDigests(const QByteArray& oldBytes, const QByteArray& newBytes)
+{
+    return {journalDigest(oldBytes), journalDigest(newBytes)};
+}
+
 JournalWriter::JournalWriter(QString folder, JournalCommand command)
     : m_folder(std::move(folder)), m_command(std::move(command))
 {}
@@ -370,18 +375,18 @@ bool JournalWriter::create()
 }
 
 bool JournalWriter::append(const QString& path, const QByteArray& oldBytes,
-                           const QByteArray& newBytes, PageStamp* stamp)
+                           const JournalDigests& digests, PageStamp* stamp)
 {
     // After a failure the file may end in part of a block, and a record behind it could not
     // be read back.
     if (!m_error.isEmpty() || (!m_file.isOpen() && !create()))
         return false;
-    const QByteArray record = blockContent(path, journalDigest(newBytes), quint64(oldBytes.size()));
+    const QByteArray record = blockContent(path, digests.newBytes, quint64(oldBytes.size()));
     const QString link = stamp ? linkOldFile(path, *stamp) : QString();
-    const bool written = writeBlock(m_file, recordBlock, record) &&
-                         (link.isEmpty() ? writeBlock(m_file, oldBytesBlock, oldBytes)
-                                         : writeBlock(m_file, linkBlock,
-                                                      blockContent(link, journalDigest(oldBytes))));
+    const bool written =
+        writeBlock(m_file, recordBlock, record) &&
+        (link.isEmpty() ? writeBlock(m_file, oldBytesBlock, oldBytes)
+                        : writeBlock(m_file, linkBlock, blockContent(link, digests.oldBytes)));
     if (!written)
         return fail(m_file.errorString());
     ++m_records;

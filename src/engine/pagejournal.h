@@ -50,6 +50,15 @@ QString defaultJournalFolder();
 
 QByteArray journalDigest(const QByteArray& bytes);
 
+// What a record keeps of a page's old and new bytes; made apart, so that it costs the
+// journal's writer nothing.
+struct JournalDigests
+{
+    QByteArray oldBytes;
+    QByteArray newBytes;
+};
+JournalDigests journalDigests(const QByteArray& oldBytes, const QByteArray& newBytes);
+
 // The form in which an entry names its project file (relative paths made absolute).
 QString journalProjectFile(const QString& path);
 
@@ -66,7 +75,7 @@ public:
     // Appends a record; it is durable only after sync(). The old bytes are those of the file
     // read as stamp says, if known: that file is then kept by a hard link instead of a copy,
     // and stamp follows the status change the link makes.
-    bool append(const QString& path, const QByteArray& oldBytes, const QByteArray& newBytes,
+    bool append(const QString& path, const QByteArray& oldBytes, const JournalDigests& digests,
                 PageStamp* stamp = nullptr);
 
     // Writes every appended record through to the disk. With wholeFileSystem, by one syncfs

@@ -1,6 +1,10 @@
 #include "engine/pagerun.h"
 
+#include "engine/pagesahead.h"
+
 #include <QCoreApplication>
+
+#include <set>
 
 namespace quillet {
 
@@ -81,11 +85,64 @@ private:
     std::optional<PageOutcome> m_lastRead;
 };
 
+using FileId = std::pair<quint64, quint64>;
+
+PreparedPage preparePage(const QString& path, const PageDecision& decide, PageWriter& pages)
+{
+    PreparedPage page;
+    page.read = pages.read(path);
+    page.outcome = decide(path, page.read);
+    if (page.outcome.replaces)
+        page.replacement = pages.prepare(path, page.read, page.outcome.text);
+    // Pages wait by the hundred: only a listener needs the text as read once decided on.
+    if (!pages.hasChangeListener())
+        page.read.page.text.clear();
+    return page;
+}
+
+// A page read ahead may have been read before this run replaced it (listed twice, or through
+// another name): it is read again, after that write is in place.
+bool mayPredateOwnWrite(const PageRead& read, const std::set<FileId>& replaced)
+{
+    return read.ok &&
+           (!read.stamp.known || replaced.contains({read.stamp.device, read.stamp.inode}));
+}
+
+// Hands the page's replacement, or else the save's correction, to the batch; on failure the
+// line concerned says so instead.
+void writeReplacement(PageWriter& pages, const QString& path, PreparedPage& page)
+{
+    PageOutcome& outcome = page.outcome;
+    if (page.replacement) {
+        const PageWriter::Deferred deferred =
+            pages.replaceLater(path, page.read, std::move(*page.replacement));
+        outcome.batchSlot = deferred.slot;
+        if (deferred.slot < 0)
+            markUnwritten({false, deferred.error}, outcome);
+    }
+    if (!outcome.saved || !outcome.saved->text)
+        return;
+    if (outcome.batchSlot >= 0) {
+        outcome.saved->batchSlot = outcome.batchSlot;
+        return;
+    }
+    const PageWriter::Deferred deferred =
+        pages.replaceLater(path, page.read, pages.prepare(path, page.read, *outcome.saved->text));
+    outcome.saved->batchSlot = deferred.slot;
+    if (deferred.slot < 0)
+        outcome.saved = PageOutcome::SavedLine{
+            unwritableLogLine(outcome.name, {false, deferred.error}), true, -1, std::nullopt};
+}
+
+bool handedToBatch(const PageOutcome& outcome)
+{
+    return outcome.batchSlot >= 0 || (outcome.saved && outcome.saved->batchSlot >= 0);
+}
+
 } // namespace
 
-void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  PageWriter& pages, const RunProgress& progress, RunResult& result,
-                  const RunStop& stop)
+void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWriter& pages,
+                  const RunProgress& progress, RunResult& result, const RunStop& stop)
 {
     const qsizetype total = paths.size();
     WaitingOutcomes waiting;
@@ -96,8 +153,13 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
         if (progress)
             progress(done, total);
     };
+    const auto prepare = [&](const QString& path) {
+        return preparePage(path, decide, pages);
+    };
+    std::set<FileId> replaced; // the files of the pages handed to a batch, as read
+    PagesAhead ahead(paths, prepare, pages.readsAhead() ? PagesAhead::threadsToUse() : 0);
     pages.setBatching(true);
-    for (const QString& path : paths) {
+    for (qsizetype i = 0; i < total; ++i) {
         // Nothing waits right after a batch: every page is old or new.
         if (done > 0 && waiting.size() == 0 && stop && stop()) {
             result.stopped = true;
@@ -105,9 +167,18 @@ void runPageSteps(const QStringList& paths, const std::function<PageOutcome(cons
             break;
         }
         // A page listed twice is read again only after its first write is in place.
-        if (pages.waits(path))
+        if (!ahead.preparesEarly() && pages.waits(paths[i]))
             settle();
-        waiting.add(step(path));
+        PreparedPage page = ahead.take(i);
+        if (page.readEarly && mayPredateOwnWrite(page.read, replaced)) {
+            if (pages.waits(paths[i]))
+                settle();
+            page = prepare(paths[i]);
+        }
+        writeReplacement(pages, paths[i], page);
+        if (handedToBatch(page.outcome))
+            replaced.insert({page.read.stamp.device, page.read.stamp.inode});
+        waiting.add(std::move(page.outcome));
         if (pages.batchFull() || waiting.size() >= waitingLimit)
             settle();
     }
@@ -135,19 +206,11 @@ PageOutcome pageOutcome(const QString& name, const QString& message, const QStri
     return outcome;
 }
 
-void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
-                  PageOutcome& outcome)
+PageOutcome replacingOutcome(const QString& name, const QString& message, const QString& text)
 {
-    if (pages.batching()) {
-        const PageWriter::Deferred deferred = pages.replaceLater(path, before, outcome.text);
-        outcome.batchSlot = deferred.slot;
-        if (outcome.batchSlot < 0)
-            markUnwritten({false, deferred.error}, outcome);
-        return;
-    }
-    const PageWrite written = pages.replace(path, before, outcome.text);
-    if (!written.ok)
-        markUnwritten(written, outcome);
+    PageOutcome outcome = pageOutcome(name, message, text);
+    outcome.replaces = true;
+    return outcome;
 }
 
 QString stoppedLogLine(qsizetype total, qsizetype done)

@@ -16,9 +16,10 @@ struct PageOutcome
 {
     QString name; // the page as the log names it
     QString logLine;
-    QString text;        // the page text the command ends with (empty when unreadable)
-    bool read = false;   // the page could be read
-    bool failed = false; // the page could not be read or written
+    QString text;          // the page text the command ends with (empty when unreadable)
+    bool read = false;     // the page could be read
+    bool failed = false;   // the page could not be read or written
+    bool replaces = false; // text replaces the page (written by the run, not by the step)
     std::optional<QString> unwrittenText; // the text instead, should the write fail
     qsizetype batchSlot = -1;             // the write waits for the batch's flush
 
@@ -28,6 +29,8 @@ struct PageOutcome
         QString line;
         bool failed = false;
         qsizetype batchSlot = -1; // the write it reports waits for the batch's flush
+        // The save's text for the page, written alone where the step replaces nothing.
+        std::optional<QString> text;
     };
     std::optional<SavedLine> saved;
 };
@@ -48,12 +51,16 @@ struct RunResult
     QStringList savedLog; // the lines of the save before the run, for the pages it did
 };
 
-// Runs step on every path in list order, the writes going through pages in batches, and
-// appends each page's log line to result once its batch is durable. A stop ends the log with
-// a line that says how far the run came.
-void runPageSteps(const QStringList& paths, const std::function<PageOutcome(const QString&)>& step,
-                  PageWriter& pages, const RunProgress& progress, RunResult& result,
-                  const RunStop& stop = {});
+// What a run does to one page as read: it decides and writes nothing, and may be called on
+// any thread, several pages at once.
+using PageDecision = std::function<PageOutcome(const QString& path, const PageRead& read)>;
+
+// Reads every path and decides on it in list order, some pages ahead on other threads where
+// pages allow it; writes the replacements through pages in batches, and appends each page's
+// log line to result once its batch is durable. A stop ends the log with a line that says how
+// far the run came.
+void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWriter& pages,
+                  const RunProgress& progress, RunResult& result, const RunStop& stop = {});
 
 QString stoppedLogLine(qsizetype total, qsizetype done);
 
@@ -62,11 +69,8 @@ PageOutcome unreadablePage(const QString& name);
 
 // The outcome of a page read, ending with text, logged with logLine unless a write fails.
 PageOutcome pageOutcome(const QString& name, const QString& message, const QString& text);
-
-// Replaces the page, read as before, with the outcome's text (in a run, with its batch); on
-// failure its log line says so instead.
-void writeOutcome(PageWriter& pages, const QString& path, const PageRead& before,
-                  PageOutcome& outcome);
+// The same for a page that text replaces.
+PageOutcome replacingOutcome(const QString& name, const QString& message, const QString& text);
 
 QString unreadableLogLine(const QString& name);
 // Why the page was left, with the system's reason when it refused the write.

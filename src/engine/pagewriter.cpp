@@ -10,10 +10,16 @@ void PageWriter::changed(const QString& path, const QString& before, const QStri
         m_listener(path, before, after);
 }
 
-PageWriter::Deferred PageWriter::replaceLater(const QString& path, const PageRead& before,
-                                              const QString& text)
+PageWriter::Prepared PageWriter::prepare(const QString&, const PageRead& before,
+                                         const QString& text) const
 {
-    const PageWrite written = replace(path, before, text);
+    return {text, encodePage(text, before.page.format), {}, {}};
+}
+
+PageWriter::Deferred PageWriter::replaceLater(const QString& path, const PageRead& before,
+                                              Prepared prepared)
+{
+    const PageWrite written = replace(path, before, prepared.text);
     if (!written.ok)
         return {-1, written.error};
     m_replaced.append(written);
@@ -37,25 +43,35 @@ PageRead DiskPages::read(const QString& path)
 PageWrite DiskPages::replace(const QString& path, const PageRead& before, const QString& text)
 {
     Q_ASSERT(m_batch.isEmpty());
-    const Deferred deferred = replaceLater(path, before, text);
+    const Deferred deferred = replaceLater(path, before, prepare(path, before, text));
     if (deferred.slot < 0)
         return {false, deferred.error};
     return flush().value(deferred.slot);
 }
 
-PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead& before,
-                                             const QString& text)
+PageWriter::Prepared DiskPages::prepare(const QString& path, const PageRead& before,
+                                        const QString& text) const
 {
-    const PageBytes encoded = encodePage(text, before.page.format);
-    if (!encoded.ok)
+    Prepared prepared = PageWriter::prepare(path, before, text);
+    if (!prepared.encoded.ok)
+        return prepared;
+    prepared.digests = digestsOf(before, prepared.encoded.bytes);
+    prepared.aside = PageBatch::putAside(path, std::exchange(prepared.encoded.bytes, {}));
+    return prepared;
+}
+
+PageWriter::Deferred DiskPages::replaceLater(const QString& path, const PageRead& before,
+                                             Prepared prepared)
+{
+    if (!prepared.encoded.ok)
         return {-1, unencodableError()};
     PageRead read = before;
-    const PageWrite recorded = record(path, read, encoded.bytes);
+    const PageWrite recorded = record(path, read, prepared);
     if (!recorded.ok)
         return {-1, recorded.error};
-    const PageBatch::Staged staged = m_batch.stage(path, read, encoded.bytes);
+    const PageBatch::Staged staged = m_batch.stage(std::move(prepared.aside), read);
     if (staged.slot >= 0 && hasChangeListener())
-        m_changes.push_back({staged.slot, path, before.page.text, text});
+        m_changes.push_back({staged.slot, path, before.page.text, prepared.text});
     return {staged.slot, staged.error};
 }
 
@@ -91,7 +107,12 @@ void DiskPages::setBatching(bool batching)
         m_batch.finishReleasing();
 }
 
-PageWrite DiskPages::record(const QString&, PageRead&, const QByteArray&)
+JournalDigests DiskPages::digestsOf(const PageRead&, const QByteArray&) const
+{
+    return {};
+}
+
+PageWrite DiskPages::record(const QString&, PageRead&, const Prepared&)
 {
     return {true, {}};
 }
@@ -115,9 +136,16 @@ JournalledPages::JournalledPages(const QString& journalFolder, JournalCommand co
     BatchIntent::removeLeftNames(journalFolder);
 }
 
-PageWrite JournalledPages::record(const QString& path, PageRead& before, const QByteArray& newBytes)
+// The digests are the costly part of a record; a run makes them on the threads that prepare
+// its pages ahead.
+JournalDigests JournalledPages::digestsOf(const PageRead& before, const QByteArray& newBytes) const
 {
-    if (!m_journal.append(path, before.bytes, newBytes, &before.stamp))
+    return journalDigests(before.bytes, newBytes);
+}
+
+PageWrite JournalledPages::record(const QString& path, PageRead& before, const Prepared& prepared)
+{
+    if (!m_journal.append(path, before.bytes, prepared.digests, &before.stamp))
         return journalUnwritable();
     return {true, {}};
 }
@@ -149,16 +177,18 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
                                                     const QString& text)
 {
     StageResult result;
-    PageBytes encoded = encodePage(text, before.page.format);
-    if (!encoded.ok) {
+    Prepared prepared = PageWriter::prepare(path, before, text);
+    if (prepared.encoded.ok)
+        prepared.digests = digestsOf(before, prepared.encoded.bytes);
+    if (!prepared.encoded.ok) {
         result.write = {false, unencodableError()};
         return result;
     }
     PageRead read = before;
-    result.write = record(path, read, encoded.bytes);
+    result.write = record(path, read, prepared);
     if (!result.write.ok)
         return result;
-    result.staged = {path, std::move(encoded.bytes), read, text};
+    result.staged = {path, std::move(prepared.encoded.bytes), read, text};
     return result;
 }
 

@@ -31,8 +31,26 @@ public:
     // unchanged.
     virtual PageWrite replace(const QString& path, const PageRead& before, const QString& text) = 0;
 
+    // A page's new text made ready to replace it: encoded, digested where a journal keeps
+    // one, put aside beside the page for a batch on disk. Safe on any thread (a run prepares
+    // pages ahead of their writing).
+    struct Prepared
+    {
+        QString text;
+        PageBytes encoded; // !ok: the text cannot be written in the page's format; the bytes
+                           // are dropped once put aside
+        JournalDigests digests;
+        PageBatch::Aside aside;
+    };
+    virtual Prepared prepare(const QString& path, const PageRead& before,
+                             const QString& text) const;
+
+    // Whether read() may be called on other threads while the command writes (pages ahead).
+    virtual bool readsAhead() const { return false; }
+
     // Told of every page replaced.
     void setChangeListener(ChangeListener listener) { m_listener = std::move(listener); }
+    bool hasChangeListener() const { return bool(m_listener); }
 
     // Replacement in batches, for runs: a page given to replaceLater is replaced by the next
     // flush, whose results come by slot. Here both happen at once.
@@ -41,7 +59,7 @@ public:
         qsizetype slot = -1;
         QString error; // when slot < 0: nothing will be replaced
     };
-    virtual Deferred replaceLater(const QString& path, const PageRead& before, const QString& text);
+    virtual Deferred replaceLater(const QString& path, const PageRead& before, Prepared prepared);
     virtual QList<PageWrite> flush();
     // Whether a page waiting for flush is the file at path.
     virtual bool waits(const QString& /*path*/) const { return false; }
@@ -57,7 +75,6 @@ public:
 
 protected:
     void changed(const QString& path, const QString& before, const QString& after) const;
-    bool hasChangeListener() const { return bool(m_listener); }
 
 private:
     ChangeListener m_listener;
@@ -77,16 +94,20 @@ public:
     PageRead read(const QString& path) override;
     PageWrite replace(const QString& path, const PageRead& before, const QString& text) override;
 
-    Deferred replaceLater(const QString& path, const PageRead& before,
-                          const QString& text) override;
+    Prepared prepare(const QString& path, const PageRead& before,
+                     const QString& text) const override;
+    Deferred replaceLater(const QString& path, const PageRead& before, Prepared prepared) override;
     QList<PageWrite> flush() override;
+    bool readsAhead() const override { return true; }
     bool waits(const QString& path) const override;
     bool batchFull() const override;
     void setBatching(bool batching) override;
 
 protected:
+    // What record() keeps of the old and the new bytes, made as the page is prepared.
+    virtual JournalDigests digestsOf(const PageRead& before, const QByteArray& newBytes) const;
     // before's stamp follows what the record does to the page's file (a link).
-    virtual PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes);
+    virtual PageWrite record(const QString& path, PageRead& before, const Prepared& prepared);
 
     // Makes the records durable before the batch's pages are replaced; the file system it
     // synced whole after the batch was staged, if any, which the batch need not sync again.
@@ -139,7 +160,8 @@ public:
     std::optional<UserMessage> journalFailure() const override;
 
 protected:
-    PageWrite record(const QString& path, PageRead& before, const QByteArray& newBytes) override;
+    JournalDigests digestsOf(const PageRead& before, const QByteArray& newBytes) const override;
+    PageWrite record(const QString& path, PageRead& before, const Prepared& prepared) override;
     RecordsSynced syncRecords(const PageBatch& batch) override;
 
 private:

@@ -68,35 +68,27 @@ QString restoreMessage(RestoreKind kind)
 }
 
 // The save's correction of the page's plain self-link, on the run's reading of the page: the
-// step goes on from the corrected text, and where it writes nothing the correction is written
-// alone. Either way the page is read once and replaced at most once.
+// step goes on from the corrected text, and where it replaces nothing the correction is
+// written alone. Either way the page is read once and replaced at most once.
 PageOutcome stepAfterSavedLink(const QString& path, const PageRead& read,
-                               const RunSettings& settings, PageWriter& pages, PageStep step)
+                               const RunSettings& settings, PageStep step)
 {
     const SiteLayout site = settings.siteFor(path);
     const QString name = site.logName(path);
     const std::optional<QString> corrected =
         read.ok ? settings.savedLinks->corrected(read.page.text, path, site) : std::nullopt;
     if (!corrected) {
-        PageOutcome outcome = step(path, read, settings, pages);
+        PageOutcome outcome = step(path, read, settings);
         if (!read.ok)
-            outcome.saved = PageOutcome::SavedLine{unreadableLogLine(name), true};
+            outcome.saved = PageOutcome::SavedLine{unreadableLogLine(name), true, -1, std::nullopt};
         return outcome;
     }
     PageRead seen = read;
     seen.page.text = *corrected;
-    PageOutcome outcome = step(path, seen, settings, pages);
+    PageOutcome outcome = step(path, seen, settings);
     outcome.saved = PageOutcome::SavedLine{
-        name + QCoreApplication::translate("SelfLinks", "のリンクを修正しました。")};
-    if (outcome.batchSlot >= 0) {
-        outcome.saved->batchSlot = outcome.batchSlot;
-        return outcome;
-    }
-    const PageWriter::Deferred deferred = pages.replaceLater(path, read, *corrected);
-    outcome.saved->batchSlot = deferred.slot;
-    if (deferred.slot < 0)
-        outcome.saved =
-            PageOutcome::SavedLine{unwritableLogLine(name, {false, deferred.error}), true};
+        name + QCoreApplication::translate("SelfLinks", "のリンクを修正しました。"), false, -1,
+        *corrected};
     return outcome;
 }
 
@@ -163,8 +155,7 @@ RestoredText restorePageText(const QString& text, const QString& path,
     return {RestoreKind::NotRestored, text};
 }
 
-PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                        PageWriter& pages)
+PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings)
 {
     const QString name = settings.siteFor(path).logName(path);
     if (!read.ok)
@@ -173,23 +164,18 @@ PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSett
     if (!converted.converted)
         return pageOutcome(name, QCoreApplication::translate("Runs", "は変換しませんでした。"),
                            converted.text);
-    PageOutcome outcome = pageOutcome(
-        name, QCoreApplication::translate("Runs", "の変換を行ないました。"), converted.text);
-    writeOutcome(pages, path, read, outcome);
-    return outcome;
+    return replacingOutcome(name, QCoreApplication::translate("Runs", "の変換を行ないました。"),
+                            converted.text);
 }
 
-PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                        PageWriter& pages)
+PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings)
 {
     if (!read.ok)
         return unreadablePage(settings.siteFor(path).logName(path));
     const RestoredText restored = restorePageText(read.page.text, path, settings);
     PageOutcome outcome = pageOutcome(settings.siteFor(path).logName(path),
                                       restoreMessage(restored.kind), restored.text);
-    if (restored.kind == RestoreKind::NotRestored)
-        return outcome;
-    writeOutcome(pages, path, read, outcome);
+    outcome.replaces = restored.kind != RestoreKind::NotRestored;
     return outcome;
 }
 
@@ -206,10 +192,9 @@ RunResult runOverPages(const QStringList& paths, const RunSettings& settings, Pa
         listed.site = std::make_shared<const SiteLayout>(paths);
     runPageSteps(
         paths,
-        [&](const QString& path) {
-            const PageRead read = pages.read(path);
-            return listed.savedLinks ? stepAfterSavedLink(path, read, listed, pages, step)
-                                     : step(path, read, listed, pages);
+        [&](const QString& path, const PageRead& read) {
+            return listed.savedLinks ? stepAfterSavedLink(path, read, listed, step)
+                                     : step(path, read, listed);
         },
         pages, progress, result, stop);
     insertAfterHeadLine(result, std::exchange(result.savedLog, {}));

@@ -72,15 +72,13 @@ struct RestoredText
 };
 RestoredText restorePageText(const QString& text, const QString& path, const RunSettings& settings);
 
-// Each page, as read through pages, is replaced through them.
-PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                        PageWriter& pages);
-PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings,
-                        PageWriter& pages);
+// What each page, as read, becomes; the run writes it.
+PageOutcome ConvertFile(const QString& path, const PageRead& read, const RunSettings& settings);
+PageOutcome RestoreFile(const QString& path, const PageRead& read, const RunSettings& settings);
 
 // A run of step over every page, each read once, once the settings allow it, its log after
 // the head line; with settings.savedLinks, the save's lines for the pages before it.
-using PageStep = PageOutcome (*)(const QString&, const PageRead&, const RunSettings&, PageWriter&);
+using PageStep = PageOutcome (*)(const QString&, const PageRead&, const RunSettings&);
 RunResult runOverPages(const QStringList& paths, const RunSettings& settings, PageWriter& pages,
                        const RunProgress& progress, PageStep step, const RunStop& stop = {});
 

@@ -30,6 +30,22 @@ QString targetPath(const QString& target)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(path.trimmed().toUtf8()));
 }
 
+// Whether the target plainly ends in another file name than the page's: a menu's links are
+// tried against every page of a run, and resolving each costs far more than this.
+bool namesAnotherFile(const QString& target, const QString& page)
+{
+    QStringView path(target);
+    for (const char16_t mark : {u'?', u'#'}) {
+        if (const qsizetype cut = path.indexOf(mark); cut >= 0)
+            path = path.left(cut);
+    }
+    path = path.trimmed();
+    const QStringView name = path.mid(path.lastIndexOf(u'/') + 1);
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'%'))
+        return false;
+    return name != QStringView(page).mid(page.lastIndexOf(u'/') + 1);
+}
+
 bool hasScheme(const QString& path)
 {
     const qsizetype colon = path.indexOf(u':');
@@ -52,6 +68,8 @@ QString SiteLayout::logName(const QString& path) const
 bool SiteLayout::linkNames(const QString& target, const QString& linkingPage,
                            const QString& page) const
 {
+    if (namesAnotherFile(target, page))
+        return false;
     const QString resolved = resolve(target, linkingPage);
     if (resolved.isEmpty())
         return false;

@@ -92,34 +92,34 @@ QString UnhighlightLine(const QString& line)
     return result;
 }
 
-// The next mark a highlighted line holds, from a position on; each kind is searched again only
-// once passed, so a page is read about once whatever its marks.
+// The next mark a highlighted line holds, from a position on. Both kinds hold a "<": one
+// search for it, the fast one, reads a page about once whatever its marks.
 class MarkFinder
 {
 public:
-    explicit MarkFinder(const QString& text)
-        : m_text(text), m_comment(text.indexOf(u"<!--<")), m_span(text.indexOf(spanOpenerHead))
-    {}
+    explicit MarkFinder(const QString& text) : m_text(text) {}
 
-    qsizetype next(qsizetype pos)
+    qsizetype next(qsizetype pos) const
     {
-        if (m_comment >= 0 && m_comment < pos)
-            m_comment = m_text.indexOf(u"<!--<", pos);
-        if (m_span >= 0 && m_span < pos)
-            m_span = m_text.indexOf(spanOpenerHead, pos);
-        return m_comment < 0 ? m_span : m_span < 0 ? m_comment : std::min(m_comment, m_span);
+        const qsizetype opener = spanOpenerHead.indexOf(u'<');
+        for (qsizetype p = m_text.indexOf(u'<', pos); p >= 0; p = m_text.indexOf(u'<', p + 1)) {
+            const QStringView from = QStringView(m_text).mid(p);
+            if (from.startsWith(u"<!--<"))
+                return p;
+            if (p - opener >= pos && QStringView(m_text).mid(p - opener).startsWith(spanOpenerHead))
+                return p - opener;
+        }
+        return -1;
     }
 
 private:
     const QString& m_text;
-    qsizetype m_comment; // -1 once none is left
-    qsizetype m_span;
 };
 
 QString CleanHighlight(const QString& text)
 {
     // Most pages hold no highlight, or one line of it: only lines with a mark can change.
-    MarkFinder marks(text);
+    const MarkFinder marks(text);
     qsizetype mark = marks.next(0);
     if (mark < 0)
         return text;

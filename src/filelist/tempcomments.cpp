@@ -33,20 +33,18 @@ std::optional<UserMessage> checkCommentProjectName(const QString& projectName)
         QCoreApplication::translate("TempComments", "プロジェクト名を入力してください。")};
 }
 
-PageOutcome convertTemporaryComments(const QString& path, const QString& name,
-                                     const QString& projectName, PageWriter& pages)
+PageOutcome convertTemporaryComments(const PageRead& read, const QString& name,
+                                     const QString& projectName)
 {
-    const PageRead read = pages.read(path);
     if (!read.ok)
         return unreadablePage(name);
     if (find(read.page.text, temporaryComment, 1) == 0)
         return pageOutcome(name, untouchedSuffix(), read.page.text);
     const QString tag = projectTag(projectName);
-    PageOutcome outcome =
-        pageOutcome(name, convertedSuffix(), replaceAll(read.page.text, temporaryComment, tag));
+    PageOutcome outcome = replacingOutcome(name, convertedSuffix(),
+                                           replaceAll(read.page.text, temporaryComment, tag));
     // The source view shows what is on disk: the page as read when the write failed.
     outcome.unwrittenText = read.page.text;
-    writeOutcome(pages, path, read, outcome);
     return outcome;
 }
 
@@ -60,8 +58,8 @@ RunResult runTemporaryComments(const QStringList& paths, const QString& projectN
     const SiteLayout site(paths);
     runPageSteps(
         paths,
-        [&](const QString& path) {
-            return convertTemporaryComments(path, site.logName(path), projectName, pages);
+        [&](const QString& path, const PageRead& read) {
+            return convertTemporaryComments(read, site.logName(path), projectName);
         },
         pages, progress, result, stop);
     return result;

@@ -16,10 +16,10 @@ inline const QString temporaryComment = QStringLiteral("<!--??\?-->");
 // The refusal of an empty project name, or nothing when the run may start.
 std::optional<UserMessage> checkCommentProjectName(const QString& projectName);
 
-// Replaces every temporary comment in the page by "<!--" + projectName + "-->" and saves it;
-// a page without one is not written. Unreadable or unwritable pages are logged as such.
-PageOutcome convertTemporaryComments(const QString& path, const QString& name,
-                                     const QString& projectName, PageWriter& pages);
+// Replaces every temporary comment in the page by "<!--" + projectName + "-->"; a page without
+// one is not written. An unreadable page is logged as such.
+PageOutcome convertTemporaryComments(const PageRead& read, const QString& name,
+                                     const QString& projectName);
 
 // The run over the list: one log line per page, no head line (the log is not cleared).
 // refusal is set, and nothing is read, when the name is empty; lastPageText is the text of

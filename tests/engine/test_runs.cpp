@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <mutex>
+
 using namespace Qt::StringLiterals;
 using namespace quillet;
 using namespace quillet::fixtures;
@@ -297,12 +299,10 @@ void TestRuns::cycleKeepsEachPageFormat()
     const QByteArray original = encodePage(pageWith(menu(oldNames, u"news.html"_s)), format).bytes;
     writeBytes(path, original);
 
-    QCOMPARE(ConvertFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
-                 .logLine,
+    QCOMPARE(runConversion({path}, settings(menu(oldNames)), journal.pages).log.last(),
              u"news.htmlの変換を行ないました。"_s);
     QCOMPARE(readBytes(path), encodePage(pageWith(tag), format).bytes);
-    QCOMPARE(RestoreFile(path, journal.pages.read(path), settings(menu(oldNames)), journal.pages)
-                 .logLine,
+    QCOMPARE(runRestore({path}, settings(menu(oldNames)), journal.pages).log.last(),
              u"news.htmlを戻しました。"_s);
     QCOMPARE(readBytes(path), original);
 }
@@ -313,17 +313,15 @@ void TestRuns::linkCorrectedThenLeftAlone()
     const QString path = dir.filePath(u"access.html"_s);
     writeBytes(path, shiftJis(page(menu(newNames))));
 
-    const PageOutcome corrected =
-        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
-    QCOMPARE(corrected.logLine, u"access.htmlのリンクを修正しました。"_s);
+    const RunResult corrected = runRestore({path}, settings(menu(newNames)), journal.pages);
+    QCOMPARE(corrected.log.last(), u"access.htmlのリンクを修正しました。"_s);
     QCOMPARE(readBytes(path), shiftJis(page(menu(newNames, u"access.html"_s))));
 
     const quint64 inode = inodeOf(path);
-    const PageOutcome again =
-        RestoreFile(path, journal.pages.read(path), settings(menu(newNames)), journal.pages);
-    QCOMPARE(again.logLine, u"access.htmlは戻しませんでした。"_s);
+    const RunResult again = runRestore({path}, settings(menu(newNames)), journal.pages);
+    QCOMPARE(again.log.last(), u"access.htmlは戻しませんでした。"_s);
     QCOMPARE(inodeOf(path), inode);
-    QCOMPARE(again.text, page(menu(newNames, u"access.html"_s)));
+    QCOMPARE(again.lastPageText, page(menu(newNames, u"access.html"_s)));
 }
 
 // The save's link corrections made by the run: each page read once, a correction the step
@@ -335,9 +333,11 @@ void TestRuns::savedCorrectionsUseTheRunsReading()
         using JournalledPages::JournalledPages;
         PageRead read(const QString& path) override
         {
+            const std::lock_guard lock(mutex); // pages are read ahead on other threads
             ++reads[QFileInfo(path).fileName()];
             return JournalledPages::read(path);
         }
+        std::mutex mutex;
         QHash<QString, int> reads;
     };
     QTemporaryDir dir;

@@ -47,6 +47,8 @@ void TestSiteLayout::linkNamesAPage_data()
     QTest::newRow("query and fragment")
         << u"about.html?lang=ja#access"_s << top << u"/w/site/about.html"_s << true;
     QTest::newRow("%20") << u"a%20b.html"_s << ud << u"/w/site/ud/a b.html"_s << true;
+    QTest::newRow("a letter as %xx") << u"%69ndex.html"_s << top << top << true;
+    QTest::newRow("spaces around, a query") << u" index.htm ?q=1"_s << ud << ud << true;
     QTest::newRow("a name inside a longer name") << u"myindex.html"_s << top << top << false;
     QTest::newRow("fragment alone") << u"#top"_s << top << top << false;
     QTest::newRow("mail") << u"mailto:index.html"_s << top << top << false;
