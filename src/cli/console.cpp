@@ -34,10 +34,13 @@ void StandardConsole::writeOut(const QString& line)
     writeLine(stdout, line);
 }
 
+// Many lines at a time rather than one write each, but never the whole log of a large site
+// joined in memory at once.
 void StandardConsole::writeOutLines(const QStringList& lines)
 {
-    if (!lines.isEmpty())
-        writeLine(stdout, lines.join(u'\n'));
+    constexpr qsizetype linesAtATime = 4096;
+    for (qsizetype first = 0; first < lines.size(); first += linesAtATime)
+        writeLine(stdout, lines.mid(first, linesAtATime).join(u'\n'));
 }
 
 void StandardConsole::writeError(const QString& line)

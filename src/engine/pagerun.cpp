@@ -4,7 +4,8 @@
 
 #include <QCoreApplication>
 
-#include <set>
+#include <algorithm>
+#include <deque>
 
 namespace quillet {
 
@@ -100,13 +101,36 @@ PreparedPage preparePage(const QString& path, const PageDecision& decide, PageWr
     return page;
 }
 
-// A page read ahead may have been read before this run replaced it (listed twice, or through
-// another name): it is read again, after that write is in place.
-bool mayPredateOwnWrite(const PageRead& read, const std::set<FileId>& replaced)
+// The files of the pages handed to a batch lately. A page is read at most reach() pages
+// ahead of the last one taken, and each batch is in place within waitingLimit pages: a page
+// handed over earlier was replaced before any page still to come was read.
+class RecentlyReplaced
 {
-    return read.ok &&
-           (!read.stamp.known || replaced.contains({read.stamp.device, read.stamp.inode}));
-}
+public:
+    explicit RecentlyReplaced(qsizetype window) : m_window(window) {}
+
+    void add(qsizetype index, const PageRead& read)
+    {
+        m_files.push_back({index, {read.stamp.device, read.stamp.inode}});
+    }
+
+    // Whether the page at index, read ahead, may have been read before this run replaced it
+    // (listed twice, or through another name): it is then read again, after that write.
+    bool mayPredate(qsizetype index, const PageRead& read)
+    {
+        while (!m_files.empty() && m_files.front().first < index - m_window)
+            m_files.pop_front();
+        const FileId file{read.stamp.device, read.stamp.inode};
+        return read.ok && (!read.stamp.known ||
+                           std::any_of(m_files.begin(), m_files.end(), [&](const auto& replaced) {
+                               return replaced.second == file;
+                           }));
+    }
+
+private:
+    qsizetype m_window;
+    std::deque<std::pair<qsizetype, FileId>> m_files;
+};
 
 // Hands the page's replacement, or else the save's correction, to the batch; on failure the
 // line concerned says so instead.
@@ -156,8 +180,8 @@ void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWrit
     const auto prepare = [&](const QString& path) {
         return preparePage(path, decide, pages);
     };
-    std::set<FileId> replaced; // the files of the pages handed to a batch, as read
     PagesAhead ahead(paths, prepare, pages.readsAhead() ? PagesAhead::threadsToUse() : 0);
+    RecentlyReplaced replaced(ahead.reach() + waitingLimit + 1);
     pages.setBatching(true);
     for (qsizetype i = 0; i < total; ++i) {
         // Nothing waits right after a batch: every page is old or new.
@@ -170,14 +194,14 @@ void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWrit
         if (!ahead.preparesEarly() && pages.waits(paths[i]))
             settle();
         PreparedPage page = ahead.take(i);
-        if (page.readEarly && mayPredateOwnWrite(page.read, replaced)) {
+        if (page.readEarly && replaced.mayPredate(i, page.read)) {
             if (pages.waits(paths[i]))
                 settle();
             page = prepare(paths[i]);
         }
         writeReplacement(pages, paths[i], page);
         if (handedToBatch(page.outcome))
-            replaced.insert({page.read.stamp.device, page.read.stamp.inode});
+            replaced.add(i, page.read);
         waiting.add(std::move(page.outcome));
         if (pages.batchFull() || waiting.size() >= waitingLimit)
             settle();

@@ -12,7 +12,7 @@ namespace {
 // holds a file open beside its page, as the batch's pages do.
 qsizetype depthTheOpenFileLimitAllows()
 {
-    constexpr qsizetype most = 256;
+    constexpr qsizetype most = 128;
     rlimit limit{};
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
         return most;

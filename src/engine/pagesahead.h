@@ -38,6 +38,9 @@ public:
     // The prepared page of paths[index]; each index is taken once, in order.
     PreparedPage take(qsizetype index);
 
+    // How many pages past the last one taken a page may have been read.
+    qsizetype reach() const { return m_depth + claimed; }
+
     // Whether pages are read on other threads, before they are taken.
     bool preparesEarly() const { return !m_threads.empty(); }
 
