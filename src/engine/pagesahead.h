@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-// Reading, deciding, encoding and digesting a page cost a run far more than writing it: other
+// Reading, deciding, encoding and digesting a page cost a run as much as writing it: other
 // threads prepare the pages of a list in its order, a bounded number ahead of the thread that
 // writes them. Without threads each page is prepared as it is taken.
 namespace quillet {

@@ -102,7 +102,6 @@ bool DiskPages::batchFull() const
 
 void DiskPages::setBatching(bool batching)
 {
-    PageWriter::setBatching(batching);
     if (!batching)
         m_batch.finishReleasing();
 }

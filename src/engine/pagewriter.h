@@ -65,10 +65,9 @@ public:
     virtual bool waits(const QString& /*path*/) const { return false; }
     virtual bool batchFull() const { return false; }
 
-    // Set while a run walks its pages: writeOutcome then uses replaceLater. Unset once every
-    // batch is flushed, it waits for whatever the batches still do in the background.
-    bool batching() const { return m_batching; }
-    virtual void setBatching(bool batching) { m_batching = batching; }
+    // Told when a run starts and ends walking its pages; at the end, once every batch is
+    // flushed, it waits for whatever the batches still do in the background.
+    virtual void setBatching(bool /*batching*/) {}
 
     // Why no page could be written, once the journal failed: to be said once, with its folder.
     virtual std::optional<UserMessage> journalFailure() const { return std::nullopt; }
@@ -79,7 +78,6 @@ protected:
 private:
     ChangeListener m_listener;
     QList<PageWrite> m_replaced; // replaceLater's results until flush
-    bool m_batching = false;
 };
 
 // Pages on disk. A page is replaced only after what record() took of it is durable
