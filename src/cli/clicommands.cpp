@@ -14,6 +14,7 @@
 #include "project/projectstore.h"
 
 #include <memory>
+#include <optional>
 
 namespace quillet::cli {
 
@@ -32,12 +33,13 @@ class CommandRunner
 {
 public:
     CommandRunner(const Invocation& invocation, const QString& projectFile, Console& console)
-        : m_invocation(invocation), m_console(console), m_store(projectFile), m_dialogs(console)
+        : m_invocation(invocation), m_console(console), m_store(std::in_place, projectFile),
+          m_dialogs(console)
     {}
 
     int list()
     {
-        const ProjectList list = m_store.LoadProjectList();
+        const ProjectList list = m_store->LoadProjectList();
         m_dialogs.showMessages(list.messages);
         m_console.writeOutLines(list.names);
         return status(false);
@@ -58,8 +60,11 @@ public:
         std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        if (!m_invocation.menuFile)
-            return finishRun(runRestore(project->files, settingsFor(*project), pages()), false);
+        if (!m_invocation.menuFile) {
+            PageWriter& writer = pages();
+            forgetProjectFile();
+            return finishRun(runRestore(project->files, settingsFor(*project), writer), false);
+        }
         if (!readMenuFile(*m_invocation.menuFile, *project))
             return status(false);
         return saveThenRun(*project, runRestore);
@@ -87,7 +92,9 @@ public:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        return finishRun(runAlignment(project->files, settingsFor(*project), pages()), false);
+        PageWriter& writer = pages();
+        forgetProjectFile();
+        return finishRun(runAlignment(project->files, settingsFor(*project), writer), false);
     }
 
     int comments()
@@ -95,7 +102,9 @@ public:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        return finishRun(runTemporaryComments(project->files, m_invocation.name, pages()), false);
+        PageWriter& writer = pages();
+        forgetProjectFile();
+        return finishRun(runTemporaryComments(project->files, m_invocation.name, writer), false);
     }
 
 private:
@@ -111,20 +120,20 @@ private:
 
     std::optional<LoadedProject> loadProject()
     {
-        const ProjectList list = m_store.LoadProjectList();
+        const ProjectList list = m_store->LoadProjectList();
         m_dialogs.showMessages(list.messages);
         if (list.readFailed)
             return std::nullopt;
         const QString& name = m_invocation.name;
-        if (m_store.FindProjectKey(name) == 0) {
+        if (m_store->FindProjectKey(name) == 0) {
             m_dialogs.showMessage({QString(), projectNotFoundMessage().text});
             return std::nullopt;
         }
         LoadedProject project;
-        project.files = m_store.LoadFileList(name).files;
-        project.menuText = asMenuText(m_store.LoadMenuText(name).value_or(QString()));
+        project.files = m_store->LoadFileList(name).files;
+        project.menuText = asMenuText(m_store->LoadMenuText(name).value_or(QString()));
         project.tag = projectTag(name);
-        project.linksFromSiteFolder = m_store.LinksFromSiteFolder(name);
+        project.linksFromSiteFolder = m_store->LinksFromSiteFolder(name);
         return project;
     }
 
@@ -171,7 +180,7 @@ private:
         else
             m_pages = std::make_unique<JournalledPages>(
                 defaultJournalFolder(),
-                JournalCommand{commandName(), m_store.filePath(), m_invocation.name});
+                JournalCommand{commandName(), m_store->filePath(), m_invocation.name});
         // The listener keeps every changed page's texts: only for the diff.
         if (m_invocation.diff)
             m_pages->setChangeListener(m_changes.listener());
@@ -200,7 +209,8 @@ private:
                                   project.linksFromSiteFolder,
                                   true};
         PageWriter& writer = pages();
-        const SaveOutcome saved = m_store.SaveProject(request, writer);
+        const SaveOutcome saved = m_store->SaveProject(request, writer);
+        forgetProjectFile();
         m_dialogs.showMessages(saved.messages);
         if (saved.menuText)
             settings.menuText = asMenuText(*saved.menuText);
@@ -213,6 +223,10 @@ private:
         insertAfterHeadLine(result, saved.log);
         return finishRun(result, saved.pageFailed);
     }
+
+    // A run needs nothing more of the project file, whose text a list of 100,000 pages makes
+    // 7 MB.
+    void forgetProjectFile() { m_store.reset(); }
 
     bool readMenuFile(const QString& path, LoadedProject& project)
     {
@@ -228,7 +242,7 @@ private:
 
     const Invocation& m_invocation;
     Console& m_console;
-    ProjectStore m_store;
+    std::optional<ProjectStore> m_store; // until a run starts
     CliDialogs m_dialogs;
     std::unique_ptr<PageWriter> m_pages;
     PageChanges m_changes;

@@ -196,7 +196,11 @@ PageBatch::Staged PageBatch::stage(Aside aside, const PageRead& before)
     if (!file->error.isEmpty())
         return {-1, file->error};
     file->before = before;
-    file->before.page.text.clear(); // a batch holds hundreds; the stamp and bytes tell
+    // A batch holds hundreds: where the stamp tells whether the page changed, its bytes are
+    // not kept for a comparison (a page touched since then is taken as changed).
+    file->before.page.text.clear();
+    if (file->before.stamp.known && !file->before.stamp.recent)
+        file->before.bytes.clear();
     file->slot = qsizetype(m_files.size());
     m_bytes += file->size;
     if (!file->id.isEmpty())

@@ -63,14 +63,14 @@ std::optional<UserMessage> ProjectStore::writeProjectText(const QString& text, c
         return failure;
     m_text = written.text;
     m_format = written.format;
-    m_loaded.insert(name, projectSectionIn(m_text, name));
+    m_loaded.insert(name, projectSectionDigest(m_text, name));
     return std::nullopt;
 }
 
-std::optional<QString> ProjectStore::loadedProject(const QString& name) const
+std::optional<QByteArray> ProjectStore::loadedProject(const QString& name) const
 {
     const auto loaded = m_loaded.constFind(name);
-    return loaded != m_loaded.cend() ? *loaded : projectSectionIn(m_text, name);
+    return loaded != m_loaded.cend() ? *loaded : projectSectionDigest(m_text, name);
 }
 
 ProjectList ProjectStore::LoadProjectList()
@@ -112,7 +112,7 @@ QString ProjectStore::GetLastProject() const
 
 FileListLoad ProjectStore::LoadFileList(const QString& name)
 {
-    m_loaded.insert(name, projectSectionIn(m_text, name));
+    m_loaded.insert(name, projectSectionDigest(m_text, name));
     const std::optional<QString> content =
         projectElementIn(m_text, FindProjectKey(name), QStringLiteral("files"));
     if (!content)
@@ -142,13 +142,13 @@ SaveOutcome ProjectStore::SaveProject(const SaveRequest& request, PageWriter& pa
 {
     if (request.files.isEmpty())
         return refusedSave(SaveOutcome::Result::NoFiles, noFilesToSaveMessage());
-    const std::optional<QString> loaded = loadedProject(request.name);
+    const std::optional<QByteArray> loaded = loadedProject(request.name);
     // A dry run writes nothing, not even the lock file.
     ProjectFileLock lock(m_filePath);
     if (std::optional<UserMessage> failure = lockAndRead(request.dryRun ? nullptr : &lock))
         return refusedSave(SaveOutcome::Result::Refused, *failure);
     const bool exists = FindProjectKey(request.name) != 0;
-    const bool changed = projectSectionIn(m_text, request.name) != loaded;
+    const bool changed = projectSectionDigest(m_text, request.name) != loaded;
     const PreparedMenuText menu = PrepareMenuText(request.menuText);
     std::optional<QString> text =
         storeProjectIn(m_text, request.name, request.files,
@@ -218,12 +218,12 @@ EditOutcome
 ProjectStore::editProject(const QString& name,
                           const std::function<std::optional<QString>(const QString&)>& edit)
 {
-    const std::optional<QString> loaded = loadedProject(name);
+    const std::optional<QByteArray> loaded = loadedProject(name);
     ProjectFileLock lock(m_filePath);
     if (std::optional<UserMessage> failure = lockAndRead(&lock))
         return {EditOutcome::Result::Refused, {*failure}};
     // The edit was made to the project as loaded; another program's change would be lost.
-    if (projectSectionIn(m_text, name) != loaded)
+    if (projectSectionDigest(m_text, name) != loaded)
         return {EditOutcome::Result::Changed, {}};
     const std::optional<QString> text = edit(m_text);
     if (!text)

@@ -172,12 +172,12 @@ private:
                             const std::function<std::optional<QString>(const QString&)>& edit);
 
     // The project as it was when the caller loaded it, else as the store last read it.
-    std::optional<QString> loadedProject(const QString& name) const;
+    std::optional<QByteArray> loadedProject(const QString& name) const;
 
     QString m_filePath;
     QString m_text;
     PageFormat m_format; // the form the file was read in; a new file gets the defaults
-    QHash<QString, std::optional<QString>> m_loaded; // projects as the caller loaded them
+    QHash<QString, std::optional<QByteArray>> m_loaded; // digests of the projects as loaded
 };
 
 } // namespace quillet

@@ -3,6 +3,8 @@
 #include "engine/textops.h"
 #include "engine/unhighlight.h"
 
+#include <QCryptographicHash>
+
 namespace quillet {
 
 namespace {
@@ -172,12 +174,16 @@ qsizetype projectKeyIn(const QString& text, const QString& name)
     return find(text, projectKeyLine(name), 1);
 }
 
-std::optional<QString> projectSectionIn(const QString& text, const QString& name)
+std::optional<QByteArray> projectSectionDigest(const QString& text, const QString& name)
 {
     const qsizetype key = projectKeyIn(text, name);
     if (key == 0)
         return std::nullopt;
-    return text.mid(key - 1, projectExtent(text, key).limit - key);
+    const QStringView section =
+        QStringView(text).mid(key - 1, projectExtent(text, key).limit - key);
+    return QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(section.utf16()), section.size() * 2),
+        QCryptographicHash::Sha256);
 }
 
 std::optional<QString> projectElementIn(const QString& text, qsizetype key, const QString& tag)

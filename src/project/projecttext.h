@@ -26,9 +26,10 @@ QStringList projectNamesIn(const QString& text);
 // Position of the first whole key line of the name, or 0.
 qsizetype projectKeyIn(const QString& text, const QString& name);
 
-// The project's text from its key line to where it ends, or nothing when it is absent: what
-// tells whether another program changed the project.
-std::optional<QString> projectSectionIn(const QString& text, const QString& name);
+// A digest of the project's text from its key line to where it ends, or nothing when it is
+// absent: what tells whether another program changed the project, without keeping a copy of
+// a list that may name 100,000 pages.
+std::optional<QByteArray> projectSectionDigest(const QString& text, const QString& name);
 
 // The content of element tag ("files" or "orgstring") of the project at key, or nothing when
 // the project has no complete element of its own: opening and closing tags both inside the
