@@ -60,11 +60,9 @@ public:
         std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        if (!m_invocation.menuFile) {
-            PageWriter& writer = pages();
-            forgetProjectFile();
-            return finishRun(runRestore(project->files, settingsFor(*project), writer), false);
-        }
+        if (!m_invocation.menuFile)
+            return finishRun(runRestore(project->files, settingsFor(*project), pagesOfTheRun()),
+                             false);
         if (!readMenuFile(*m_invocation.menuFile, *project))
             return status(false);
         return saveThenRun(*project, runRestore);
@@ -92,9 +90,8 @@ public:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        PageWriter& writer = pages();
-        forgetProjectFile();
-        return finishRun(runAlignment(project->files, settingsFor(*project), writer), false);
+        return finishRun(runAlignment(project->files, settingsFor(*project), pagesOfTheRun()),
+                         false);
     }
 
     int comments()
@@ -102,9 +99,8 @@ public:
         const std::optional<LoadedProject> project = loadProject();
         if (!project)
             return status(false);
-        PageWriter& writer = pages();
-        forgetProjectFile();
-        return finishRun(runTemporaryComments(project->files, m_invocation.name, writer), false);
+        return finishRun(runTemporaryComments(project->files, m_invocation.name, pagesOfTheRun()),
+                         false);
     }
 
 private:
@@ -227,6 +223,14 @@ private:
     // A run needs nothing more of the project file, whose text a list of 100,000 pages makes
     // 7 MB.
     void forgetProjectFile() { m_store.reset(); }
+
+    // For a run that saves nothing first.
+    PageWriter& pagesOfTheRun()
+    {
+        PageWriter& writer = pages();
+        forgetProjectFile();
+        return writer;
+    }
 
     bool readMenuFile(const QString& path, LoadedProject& project)
     {
