@@ -182,7 +182,6 @@ void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWrit
     };
     PagesAhead ahead(paths, prepare, pages.readsAhead() ? PagesAhead::threadsToUse() : 0);
     RecentlyReplaced replaced(ahead.reach() + waitingLimit + 1);
-    pages.setBatching(true);
     for (qsizetype i = 0; i < total; ++i) {
         // Nothing waits right after a batch: every page is old or new.
         if (done > 0 && waiting.size() == 0 && stop && stop()) {
@@ -208,7 +207,7 @@ void runPageSteps(const QStringList& paths, const PageDecision& decide, PageWrit
     }
     if (waiting.size() > 0)
         settle();
-    pages.setBatching(false);
+    pages.runEnded();
 }
 
 PageOutcome unreadablePage(const QString& name)

@@ -100,10 +100,9 @@ bool DiskPages::batchFull() const
     return m_batch.isFull();
 }
 
-void DiskPages::setBatching(bool batching)
+void DiskPages::runEnded()
 {
-    if (!batching)
-        m_batch.finishReleasing();
+    m_batch.finishReleasing();
 }
 
 JournalDigests DiskPages::digestsOf(const PageRead&, const QByteArray&) const
@@ -177,12 +176,11 @@ JournalledPages::StageResult JournalledPages::stage(const QString& path, const P
 {
     StageResult result;
     Prepared prepared = PageWriter::prepare(path, before, text);
-    if (prepared.encoded.ok)
-        prepared.digests = digestsOf(before, prepared.encoded.bytes);
     if (!prepared.encoded.ok) {
         result.write = {false, unencodableError()};
         return result;
     }
+    prepared.digests = digestsOf(before, prepared.encoded.bytes);
     PageRead read = before;
     result.write = record(path, read, prepared);
     if (!result.write.ok)

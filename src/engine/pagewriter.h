@@ -65,9 +65,9 @@ public:
     virtual bool waits(const QString& /*path*/) const { return false; }
     virtual bool batchFull() const { return false; }
 
-    // Told when a run starts and ends walking its pages; at the end, once every batch is
-    // flushed, it waits for whatever the batches still do in the background.
-    virtual void setBatching(bool /*batching*/) {}
+    // Told when a run has flushed its last batch: it waits for whatever the batches still do
+    // in the background.
+    virtual void runEnded() {}
 
     // Why no page could be written, once the journal failed: to be said once, with its folder.
     virtual std::optional<UserMessage> journalFailure() const { return std::nullopt; }
@@ -99,7 +99,7 @@ public:
     bool readsAhead() const override { return true; }
     bool waits(const QString& path) const override;
     bool batchFull() const override;
-    void setBatching(bool batching) override;
+    void runEnded() override;
 
 protected:
     // What record() keeps of the old and the new bytes, made as the page is prepared.
